@@ -1,0 +1,28 @@
+# Installs the Debian packages a script needs, only when something is missing.
+# Usage: install_deps <group>...   groups: native, build-windows, wine, bench
+_velmora_packages() {
+  case "$1" in
+    native) echo "cmake ninja-build g++ libgtest-dev clang-format" ;;
+    build-windows) echo "cmake ninja-build g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64 mingw-w64-tools googletest" ;;
+    wine) echo "wine64 wine xvfb xauth xdotool imagemagick" ;;
+    bench) echo "hyperfine sed coreutils" ;;
+  esac
+}
+
+install_deps() {
+  local missing=() pkg group
+  for group in "$@"; do
+    for pkg in $(_velmora_packages "$group"); do
+      dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages and not root: ${missing[*]}" >&2
+    return 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}

@@ -1,0 +1,32 @@
+// velmora.exe: starts Total Commander with private settings files, or shows the setup window.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "filedialog/FileDialogs.h"
+#include "launcher/HelpTexts.h"
+#include "launcher/StartupSequence.h"
+#include "launcher/win32/SetupWindow.h"
+#include "platform/win32/Win32Platform.h"
+#include "shortcut/DesktopShortcuts.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    try {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+
+        velmora::win32::Win32Machine machine;
+        velmora::Platform platform = machine.AsPlatform();
+        velmora::NothingChosenFileDialogs dialogs;
+        velmora::NoDesktopShortcuts shortcuts;
+        velmora::StartupSequence startup(platform, dialogs, shortcuts);
+
+        if (startup.Run() == velmora::StartupOutcome::ShowSetupWindow) {
+            velmora::win32::SetupWindow window(velmora::MakeSetupWindowTexts());
+            window.ShowModal(instance);
+        }
+        return 0;
+    } catch (...) {
+        // Nothing the launcher does is worth a crash dialog on a stranger's machine.
+        return 1;
+    }
+}

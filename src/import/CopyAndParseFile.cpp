@@ -1,0 +1,96 @@
+#include "common/StringOps.h"
+#include "import/ConfigRewrite.h"
+#include "import/FileRoutines.h"
+#include "import/ImportMessages.h"
+#include "import/Importer.h"
+#include "ini/Ini.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kCsidlDesktop = 0;
+
+bool DialogCancelled(const std::wstring& chosen) {
+    const std::wstring trimmed = TrimBlanks(chosen);
+    return trimmed.empty() || chosen == L"*.*";
+}
+
+// The search text as it stands in an ANSI file; a path with characters the code page
+// cannot hold can never occur there, so it searches for nothing.
+std::string AnsiSearchText(AnsiCodePage& codePage, const std::wstring& text) {
+    return codePage.Encode(UpperAscii(text)).value_or(std::string());
+}
+
+}  // namespace
+
+void Importer::CopyAndParseFile(const std::wstring& SourceFile, const std::wstring& DestinationFile,
+                                const std::wstring& FindSTr1, const std::wstring& FindStr2,
+                                const std::wstring& replacestring, bool Force) {
+    FileSystem& files = platform_.files;
+    if (EqualsIgnoringCase(SourceFile, DestinationFile)) {
+        platform_.ui.ShowMessage(import_messages::SameFile(SourceFile));
+        return;
+    }
+
+    if (!files.FileExists(DestinationFile) || Force) {
+        const std::wstring chosen = ChooseSource(SourceFile, DestinationFile);
+        if (!TrimBlanks(chosen).empty() && files.FileExists(chosen) &&
+            (!files.FileExists(DestinationFile) || Force)) {
+            FileCopyChecked(platform_, chosen, DestinationFile, Force);
+            state_.FileImported = true;
+        }
+        if (!files.FileExists(DestinationFile)) CreateEmptyFile(platform_, DestinationFile);
+    }
+
+    RewritePrivateFile(DestinationFile, FindSTr1, FindStr2, replacestring);
+}
+
+std::wstring Importer::ChooseSource(const std::wstring& SourceFile, const std::wstring& DestinationFile) {
+    FileSystem& files = platform_.files;
+    UserInterface& ui = platform_.ui;
+    const std::wstring sourceName = GetFileNameFromPath(SourceFile);
+
+    if (files.FileExists(SourceFile) &&
+        ui.ShowMessage(import_messages::ImportFromCurrentDirectory(
+            sourceName, GetFileNameFromPath(DestinationFile))) == MessageAnswer::Yes) {
+        return SourceFile;
+    }
+
+    // The Windows directory is taken to be \Windows on the desktop folder's drive.
+    const std::wstring desktop = GetSpecialFolderPath(platform_, kCsidlDesktop);
+    const std::wstring candidate = desktop.substr(0, 1) + L":\\Windows\\" + sourceName;
+    if (files.FileExists(candidate) &&
+        ui.ShowMessage(import_messages::ImportFromWindowsDirectory(candidate)) == MessageAnswer::Yes &&
+        files.FileExists(candidate)) {
+        return candidate;
+    }
+
+    if (ui.ShowMessage(import_messages::BrowseForFile(sourceName, DestinationFile)) == MessageAnswer::Yes) {
+        const std::wstring chosen = dialogs_.FileOpenDialog(
+            files.CurrentDirectory(), import_messages::BrowseCaption(sourceName), L"*.*");
+        if (!DialogCancelled(chosen)) return chosen;
+    }
+    return {};
+}
+
+void Importer::RewritePrivateFile(const std::wstring& DestinationFile, const std::wstring& FindSTr1,
+                                  const std::wstring& FindStr2, const std::wstring& replacestring) {
+    FileSystem& files = platform_.files;
+    if (!files.FileExists(DestinationFile)) return;
+    const auto content = files.ReadFileBytes(DestinationFile);
+    if (!content) return;
+
+    AnsiCodePage& codePage = platform_.codePage;
+    const auto replacement = codePage.Encode(replacestring);
+    if (!replacement) return;
+    const RewriteRule rule{AnsiSearchText(codePage, FindSTr1), AnsiSearchText(codePage, FindStr2),
+                           *replacement};
+    const auto rewritten = RewriteConfigText(*content, rule);
+    if (!rewritten) return;
+
+    ReplaceThroughWorkingFile(platform_, DestinationFile, [&](const std::wstring& working) {
+        return files.WriteFileBytes(working, *rewritten);
+    });
+}
+
+}  // namespace velmora

@@ -1,0 +1,32 @@
+// File routines the imports are built from.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace velmora {
+
+// The part after the last backslash or slash; the whole path when it has neither.
+std::wstring GetFileNameFromPath(const std::wstring& path);
+
+// The file-system path of a shell folder (CSIDL number), or "".
+std::wstring GetSpecialFolderPath(Platform& platform, int csidl);
+
+// Copies `Source` to `Destination`; an existing destination is replaced only with
+// `Overwrite`, and then in one step, so that it is never lost when the copy fails.
+// True when the copy was made and both files exist afterwards.
+bool FileCopyChecked(Platform& platform, const std::wstring& Source, const std::wstring& Destination,
+                     bool Overwrite);
+
+// The working file beside a private file: `destination` + "_temp2.txt".
+std::wstring WorkingFileFor(const std::wstring& destination);
+
+// Replaces `destination` by a file that `produce` makes under the working name. The
+// destination keeps its old content unless the new one is complete; the working file
+// (a stale one from an interrupted run as well) never survives.
+bool ReplaceThroughWorkingFile(Platform& platform, const std::wstring& destination,
+                               const std::function<bool(const std::wstring& working)>& produce);
+
+}  // namespace velmora

@@ -1,0 +1,43 @@
+#include "ini/Ini.h"
+
+#include "common/StringOps.h"
+
+namespace velmora {
+
+std::wstring ReadIniValue(Platform& platform, const std::wstring& section, const std::wstring& key,
+                          const std::wstring& fileName, const std::wstring& defaultValue,
+                          bool createIfMissing) {
+    if (!platform.files.FileExists(fileName)) {
+        if (createIfMissing) CreateEmptyFile(platform, fileName);
+        return defaultValue;
+    }
+    const std::wstring file = ResolveIniFilePath(platform, fileName);
+    std::wstring value = TrimBlanks(platform.profiles.ReadProfileString(section, key, file));
+    return value.empty() ? defaultValue : value;
+}
+
+bool WriteIniValue(Platform& platform, const std::wstring& section, const std::wstring& key,
+                   const std::wstring& value, const std::wstring& fileName, bool createIfMissing) {
+    if (!platform.files.FileExists(fileName)) {
+        if (!createIfMissing) return false;
+        CreateEmptyFile(platform, fileName);
+    }
+    const std::wstring file = ResolveIniFilePath(platform, fileName);
+    return platform.profiles.WriteProfileString(section, key, value, file);
+}
+
+std::wstring ResolveIniFilePath(Platform& platform, const std::wstring& fileName) {
+    if (fileName.find(L':') != std::wstring::npos) return fileName;
+    std::wstring absolute = platform.files.CurrentDirectory();
+    if (absolute.empty() || absolute.back() != L'\\') absolute += L'\\';
+    absolute += fileName;
+    return platform.files.FileExists(absolute) ? absolute : fileName;
+}
+
+void CreateEmptyFile(Platform& platform, const std::wstring& fileName) {
+    // Only ever called for names that do not exist; writing an empty file creates it.
+    // The system refuses to empty a hidden, system or read-only file of the same name.
+    platform.files.WriteFileBytes(fileName, {});
+}
+
+}  // namespace velmora

@@ -1,0 +1,114 @@
+// The program's only way into Windows. The core sees these interfaces and nothing else;
+// win32/ implements them on the real system, sim/ on a simulated machine for tests.
+//
+// Paths are wide strings. A relative path is taken against the current directory of
+// the current drive ("E:name" against E:'s own current directory), as Windows does.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // True when the path names an existing normal file. Directories, hidden and
+    // system files count as missing; read-only files count as existing.
+    virtual bool FileExists(const std::wstring& path) = 0;
+
+    // The whole content as the bytes on disk, or nothing when it cannot be read.
+    virtual std::optional<std::string> ReadFileBytes(const std::wstring& path) = 0;
+
+    // Creates the file (or empties an existing one) and writes the bytes through to
+    // the medium before returning. False when any part of that failed.
+    virtual bool WriteFileBytes(const std::wstring& path, std::string_view bytes) = 0;
+
+    // Copies a file to a destination that must not exist yet; attributes go along.
+    virtual bool CopyNewFile(const std::wstring& source, const std::wstring& destination) = 0;
+
+    virtual bool RemoveFile(const std::wstring& path) = 0;
+
+    // Puts `replacement` in the place of `destination` in one step, so that the
+    // destination holds either its old or its new content at every moment.
+    virtual bool MoveReplacing(const std::wstring& replacement, const std::wstring& destination) = 0;
+
+    // Names of the immediate subdirectories, in no particular order; nothing when the
+    // directory cannot be listed.
+    virtual std::optional<std::vector<std::wstring>> ListSubdirectories(const std::wstring& directory) = 0;
+
+    // The current directory of the current drive, as the system reports it.
+    virtual std::wstring CurrentDirectory() = 0;
+    virtual bool ChangeDirectory(const std::wstring& path) = 0;
+    // Makes the drive current, at that drive's own current directory.
+    virtual bool ChangeDrive(wchar_t letter) = 0;
+};
+
+// Windows' private-profile functions (INI files).
+class ProfileStore {
+public:
+    virtual ~ProfileStore() = default;
+    // The whole value, trimmed as Windows trims it; empty when the file, section or key is missing.
+    virtual std::wstring ReadProfileString(const std::wstring& section, const std::wstring& key,
+                                           const std::wstring& file) = 0;
+    virtual bool WriteProfileString(const std::wstring& section, const std::wstring& key,
+                                    const std::wstring& value, const std::wstring& file) = 0;
+};
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageIcon { Information, Question, Critical };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct Message {
+    std::wstring title;
+    std::wstring text;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::Information;
+};
+
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+    // Modal message box; the answer given (closing a Yes/No box counts as No).
+    virtual MessageAnswer ShowMessage(const Message& message) = 0;
+    virtual void SystemBeep() = 0;
+};
+
+class ProcessEnvironment {
+public:
+    virtual ~ProcessEnvironment() = default;
+    // The command line after the program's own path and the blanks that follow it.
+    virtual std::wstring CommandLineTail() = 0;
+    // The executable's directory: no trailing separator, except at a drive root (E:\).
+    virtual std::wstring ProgramDirectory() = 0;
+    // The executable's file name without its extension.
+    virtual std::wstring ProgramName() = 0;
+    // Starts the command line as a new process with a normal, focused window, in the
+    // current directory; does not wait for it. False when it could not be started.
+    virtual bool StartProgram(const std::wstring& commandLine) = 0;
+    // The file-system path of a shell folder (a CSIDL number), or empty.
+    virtual std::wstring SpecialFolderPath(int csidl) = 0;
+};
+
+// Conversion between the program's wide strings and the ANSI code page of file contents.
+class AnsiCodePage {
+public:
+    virtual ~AnsiCodePage() = default;
+    // Nothing when a character has no ANSI form (such text cannot occur in an ANSI file).
+    virtual std::optional<std::string> Encode(const std::wstring& text) = 0;
+    virtual std::wstring Decode(std::string_view bytes) = 0;
+};
+
+// Everything the core needs, handed around by reference.
+struct Platform {
+    FileSystem& files;
+    ProfileStore& profiles;
+    UserInterface& ui;
+    ProcessEnvironment& process;
+    AnsiCodePage& codePage;
+};
+
+}  // namespace velmora

@@ -1,0 +1,65 @@
+// The platform interfaces on the real Windows: wide-character calls for every path.
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace velmora::win32 {
+
+class Win32FileSystem final : public FileSystem {
+public:
+    bool FileExists(const std::wstring& path) override;
+    std::optional<std::string> ReadFileBytes(const std::wstring& path) override;
+    bool WriteFileBytes(const std::wstring& path, std::string_view bytes) override;
+    bool CopyNewFile(const std::wstring& source, const std::wstring& destination) override;
+    bool RemoveFile(const std::wstring& path) override;
+    bool MoveReplacing(const std::wstring& replacement, const std::wstring& destination) override;
+    std::optional<std::vector<std::wstring>> ListSubdirectories(const std::wstring& directory) override;
+    std::wstring CurrentDirectory() override;
+    bool ChangeDirectory(const std::wstring& path) override;
+    bool ChangeDrive(wchar_t letter) override;
+};
+
+class Win32ProfileStore final : public ProfileStore {
+public:
+    std::wstring ReadProfileString(const std::wstring& section, const std::wstring& key,
+                                   const std::wstring& file) override;
+    bool WriteProfileString(const std::wstring& section, const std::wstring& key, const std::wstring& value,
+                            const std::wstring& file) override;
+};
+
+class Win32UserInterface final : public UserInterface {
+public:
+    MessageAnswer ShowMessage(const Message& message) override;
+    void SystemBeep() override;
+};
+
+class Win32ProcessEnvironment final : public ProcessEnvironment {
+public:
+    std::wstring CommandLineTail() override;
+    std::wstring ProgramDirectory() override;
+    std::wstring ProgramName() override;
+    bool StartProgram(const std::wstring& commandLine) override;
+    std::wstring SpecialFolderPath(int csidl) override;
+};
+
+class Win32AnsiCodePage final : public AnsiCodePage {
+public:
+    std::optional<std::string> Encode(const std::wstring& text) override;
+    std::wstring Decode(std::string_view bytes) override;
+};
+
+// The whole real platform in one object with the lifetime of the program.
+struct Win32Machine {
+    Win32FileSystem files;
+    Win32ProfileStore profiles;
+    Win32UserInterface ui;
+    Win32ProcessEnvironment process;
+    Win32AnsiCodePage codePage;
+
+    Platform AsPlatform() { return Platform{files, profiles, ui, process, codePage}; }
+};
+
+// The command line after the program's own path (quoted or not) and the blanks after it.
+std::wstring CommandLineTailOf(const std::wstring& commandLine);
+
+}  // namespace velmora::win32

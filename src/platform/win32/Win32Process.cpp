@@ -1,0 +1,87 @@
+#include <windows.h>
+#include <shlobj.h>
+
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Win32Platform.h"
+
+namespace velmora::win32 {
+namespace {
+
+std::wstring ModulePath() {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) return {};
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            return buffer;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+}  // namespace
+
+std::wstring CommandLineTailOf(const std::wstring& commandLine) {
+    size_t position = 0;
+    if (!commandLine.empty() && commandLine[0] == L'"') {
+        const auto closing = commandLine.find(L'"', 1);
+        position = closing == std::wstring::npos ? commandLine.size() : closing + 1;
+    } else {
+        while (position < commandLine.size() && commandLine[position] != L' ' && commandLine[position] != L'\t') {
+            ++position;
+        }
+    }
+    while (position < commandLine.size() && (commandLine[position] == L' ' || commandLine[position] == L'\t')) {
+        ++position;
+    }
+    return commandLine.substr(position);
+}
+
+std::wstring Win32ProcessEnvironment::CommandLineTail() { return CommandLineTailOf(GetCommandLineW()); }
+
+std::wstring Win32ProcessEnvironment::ProgramDirectory() {
+    std::wstring path = ModulePath();
+    const auto separator = path.find_last_of(L"\\/");
+    if (separator == std::wstring::npos) return {};
+    // A drive root keeps its backslash (E:\), any other directory loses it.
+    const bool driveRoot = separator == 2 && path[1] == L':';
+    path.resize(driveRoot ? separator + 1 : separator);
+    return path;
+}
+
+std::wstring Win32ProcessEnvironment::ProgramName() {
+    std::wstring name = ModulePath();
+    const auto separator = name.find_last_of(L"\\/");
+    if (separator != std::wstring::npos) name.erase(0, separator + 1);
+    const auto dot = name.find_last_of(L'.');
+    if (dot != std::wstring::npos) name.resize(dot);
+    return name;
+}
+
+bool Win32ProcessEnvironment::StartProgram(const std::wstring& commandLine) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION started{};
+    std::wstring mutableLine = commandLine;  // CreateProcessW may write into it
+    if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &started)) {
+        return false;
+    }
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return true;
+}
+
+std::wstring Win32ProcessEnvironment::SpecialFolderPath(int csidl) {
+    PIDLIST_ABSOLUTE list = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &list)) || list == nullptr) return {};
+    wchar_t path[MAX_PATH] = {};
+    const BOOL found = SHGetPathFromIDListW(list, path);
+    CoTaskMemFree(list);
+    return found ? std::wstring(path) : std::wstring();
+}
+
+}  // namespace velmora::win32
