@@ -59,7 +59,4 @@ struct Win32Machine {
     Platform AsPlatform() { return Platform{files, profiles, ui, process, codePage}; }
 };
 
-// The command line after the program's own path (quoted or not) and the blanks after it.
-std::wstring CommandLineTailOf(const std::wstring& commandLine);
-
 }  // namespace velmora::win32

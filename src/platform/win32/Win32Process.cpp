@@ -1,7 +1,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "platform/win32/UniqueHandle.h"
+#include "common/CommandLine.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace velmora::win32 {
@@ -21,22 +21,6 @@ std::wstring ModulePath() {
 }
 
 }  // namespace
-
-std::wstring CommandLineTailOf(const std::wstring& commandLine) {
-    size_t position = 0;
-    if (!commandLine.empty() && commandLine[0] == L'"') {
-        const auto closing = commandLine.find(L'"', 1);
-        position = closing == std::wstring::npos ? commandLine.size() : closing + 1;
-    } else {
-        while (position < commandLine.size() && commandLine[position] != L' ' && commandLine[position] != L'\t') {
-            ++position;
-        }
-    }
-    while (position < commandLine.size() && (commandLine[position] == L' ' || commandLine[position] == L'\t')) {
-        ++position;
-    }
-    return commandLine.substr(position);
-}
 
 std::wstring Win32ProcessEnvironment::CommandLineTail() { return CommandLineTailOf(GetCommandLineW()); }
 

@@ -1,0 +1,52 @@
+// The simulated process: its command line, its executable, the programs it starts and
+// the shell folders it can look up.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace velmora::sim {
+
+struct StartedProgram {
+    std::wstring commandLine;
+    // The interface only ever asks for a normal, focused window; kept so that a test can
+    // state it.
+    bool normalFocusedWindow = true;
+    std::wstring currentDirectory;  // as CurrentDirectory() reported it at the start
+    bool started = true;
+};
+
+class SimProcess : public ProcessEnvironment {
+public:
+    explicit SimProcess(std::function<std::wstring()> currentDirectory);
+
+    std::wstring CommandLineTail() override { return commandLineTail_; }
+    std::wstring ProgramDirectory() override { return programDirectory_; }
+    std::wstring ProgramName() override { return programName_; }
+    bool StartProgram(const std::wstring& commandLine) override;
+    std::wstring SpecialFolderPath(int csidl) override;
+
+    void SetCommandLineTail(std::wstring tail) { commandLineTail_ = std::move(tail); }
+    void SetProgramDirectory(std::wstring directory) { programDirectory_ = std::move(directory); }
+    void SetProgramName(std::wstring name) { programName_ = std::move(name); }
+    void SetSpecialFolder(int csidl, std::wstring path) { specialFolders_[csidl] = std::move(path); }
+    void FailProgramStarts(bool fail) { failStarts_ = fail; }
+
+    // Every attempt, failed ones included.
+    const std::vector<StartedProgram>& StartedPrograms() const { return started_; }
+
+private:
+    std::function<std::wstring()> currentDirectory_;
+    std::wstring commandLineTail_;
+    std::wstring programDirectory_;
+    std::wstring programName_ = L"velmora";
+    std::map<int, std::wstring> specialFolders_;
+    bool failStarts_ = false;
+    std::vector<StartedProgram> started_;
+};
+
+}  // namespace velmora::sim

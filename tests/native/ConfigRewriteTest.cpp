@@ -1,0 +1,63 @@
+#include "import/ConfigRewrite.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+const RewriteRule kRule{"E:\\TC", "E:\\TC\\", "%COMMANDER_PATH%"};
+
+TEST(RewriteConfigText, ReplacesInMatchingLinesAndKeepsEveryOtherByte) {
+    const std::string content =
+        "[Configuration]\r\n"
+        "InstallDir=E:\\TC\r\n"
+        "\r\n"
+        "Editor=e:\\tc\\notepad.exe\r\n"
+        "; comment\r\n"
+        "\r\n";
+    EXPECT_EQ(RewriteConfigText(content, kRule),
+              "[Configuration]\r\n"
+              "InstallDir=%COMMANDER_PATH%\r\n"
+              "\r\n"
+              "Editor=%COMMANDER_PATH%\\notepad.exe\r\n"
+              "; comment\r\n"
+              "\r\n");
+}
+
+TEST(RewriteConfigText, NothingToDoGivesNothing) {
+    EXPECT_FALSE(RewriteConfigText("[a]\r\nx=C:\\other\r\n\r\n", kRule));
+    EXPECT_FALSE(RewriteConfigText("", kRule));
+    EXPECT_FALSE(RewriteConfigText("E:\\TC\r\n", RewriteRule{"", "", "%COMMANDER_PATH%"}));
+}
+
+TEST(RewriteConfigText, KeepsEachLinesOwnEnding) {
+    // CR-only lines, a bare LF inside a line, and no line end at the end of the file.
+    EXPECT_EQ(RewriteConfigText("a=E:\\TC\\x\rb=1\n2\rc=E:\\TC", kRule),
+              "a=%COMMANDER_PATH%\\x\rb=1\n2\rc=%COMMANDER_PATH%");
+}
+
+TEST(RewriteConfigText, TheRuleAppliesPerLine) {
+    // Each line starts a fresh search: the skip after a replacement never crosses a line end.
+    EXPECT_EQ(RewriteConfigText("E:\\TC\r\nE:\\TC\r\n", RewriteRule{"E:\\TC", "", "X"}), "X\r\nX\r\n");
+}
+
+TEST(RewriteConfigText, BinaryAndLongContent) {
+    std::string line(70000, 'a');
+    line += "E:\\tc\\b";
+    line += '\0';
+    line += "\xE4\xF6\xFC";
+    const std::string content = line + "\r\n" + std::string(3, '\0') + "\r\n";
+    std::string expected = std::string(70000, 'a') + "%COMMANDER_PATH%\\b";
+    expected += '\0';
+    expected += "\xE4\xF6\xFC\r\n" + std::string(3, '\0') + "\r\n";
+    EXPECT_EQ(RewriteConfigText(content, kRule), expected);
+}
+
+TEST(RewriteConfigText, TheSecondSearchSeesTheFirstOnesResult) {
+    // "E:\TC" right after a replacement survives the first search; the second (with its
+    // separator) then takes it, separator included.
+    EXPECT_EQ(RewriteConfigText("E:\\TCE:\\TC\\x", kRule), "%COMMANDER_PATH%%COMMANDER_PATH%x");
+}
+
+}  // namespace
+}  // namespace velmora
