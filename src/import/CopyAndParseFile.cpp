@@ -1,4 +1,5 @@
 #include "common/StringOps.h"
+#include "common/WorkingFile.h"
 #include "import/ConfigRewrite.h"
 #include "import/FileRoutines.h"
 #include "import/ImportMessages.h"

@@ -1,6 +1,7 @@
 #include "import/FileRoutines.h"
 
 #include "common/StringOps.h"
+#include "common/WorkingFile.h"
 
 namespace velmora {
 
@@ -30,19 +31,6 @@ bool FileCopyChecked(Platform& platform, const std::wstring& Source, const std::
         copied = files.CopyNewFile(Source, Destination);
     }
     return copied && files.FileExists(Source) && files.FileExists(Destination);
-}
-
-std::wstring WorkingFileFor(const std::wstring& destination) { return destination + L"_temp2.txt"; }
-
-bool ReplaceThroughWorkingFile(Platform& platform, const std::wstring& destination,
-                               const std::function<bool(const std::wstring& working)>& produce) {
-    FileSystem& files = platform.files;
-    const std::wstring working = WorkingFileFor(destination);
-    if (files.FileExists(working)) files.RemoveFile(working);
-    if (produce(working) && files.MoveReplacing(working, destination)) return true;
-    // A half-written or unmovable working file must not stay behind.
-    if (files.FileExists(working)) files.RemoveFile(working);
-    return false;
 }
 
 }  // namespace velmora

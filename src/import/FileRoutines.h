@@ -1,7 +1,6 @@
 // File routines the imports are built from.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "platform/Platform.h"
@@ -19,14 +18,5 @@ std::wstring GetSpecialFolderPath(Platform& platform, int csidl);
 // True when the copy was made and both files exist afterwards.
 bool FileCopyChecked(Platform& platform, const std::wstring& Source, const std::wstring& Destination,
                      bool Overwrite);
-
-// The working file beside a private file: `destination` + "_temp2.txt".
-std::wstring WorkingFileFor(const std::wstring& destination);
-
-// Replaces `destination` by a file that `produce` makes under the working name. The
-// destination keeps its old content unless the new one is complete; the working file
-// (a stale one from an interrupted run as well) never survives.
-bool ReplaceThroughWorkingFile(Platform& platform, const std::wstring& destination,
-                               const std::function<bool(const std::wstring& working)>& produce);
 
 }  // namespace velmora

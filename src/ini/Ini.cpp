@@ -1,6 +1,7 @@
 #include "ini/Ini.h"
 
 #include "common/StringOps.h"
+#include "common/WorkingFile.h"
 
 namespace velmora {
 
@@ -23,7 +24,14 @@ bool WriteIniValue(Platform& platform, const std::wstring& section, const std::w
         CreateEmptyFile(platform, fileName);
     }
     const std::wstring file = ResolveIniFilePath(platform, fileName);
-    return platform.profiles.WriteProfileString(section, key, value, file);
+    // The key is written into a complete copy that then takes the file's place, so that a
+    // write cut short leaves the settings file as it was.
+    const auto content = platform.files.ReadFileBytes(file);
+    if (!content) return false;
+    return ReplaceThroughWorkingFile(platform, file, [&](const std::wstring& working) {
+        return platform.files.WriteFileBytes(working, *content) &&
+               platform.profiles.WriteProfileString(section, key, value, working);
+    });
 }
 
 std::wstring ResolveIniFilePath(Platform& platform, const std::wstring& fileName) {

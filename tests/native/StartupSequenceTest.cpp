@@ -1,6 +1,8 @@
 // Whole runs of the launcher on a simulated stick.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "launcher/HelpTexts.h"
 #include "support/LauncherFixture.h"
 
@@ -220,11 +222,14 @@ TEST_F(LaterStart, TheSetupWordWithBlanksOffersTheShortcuts) {
 }
 
 TEST_F(LaterStart, ABarEntryStillInsideTheDirectoryPointsAtThePrivateBar) {
-    // Only seen when the rewrite could not run, here because its working file is refused.
+    // Only seen when the rewrite could not run, here because its read of the file failed.
     machine.AddFile(L"E:\\TC\\bars\\my.bar", "bar");
     machine.AddFile(L"E:\\TC\\TC_portable_wincmd.ini", IniText({"[Buttonbar]", "Buttonbar=e:\\tc\\bars\\my.bar"}));
-    machine.FailPath(L"E:\\TC\\TC_portable_wincmd.ini_temp2.txt");
+    machine.FailOperation(1);
     Run();
+    const auto failed = std::find_if(machine.OperationLog().begin(), machine.OperationLog().end(),
+                                     [](const sim::SimOperation& operation) { return operation.injected; });
+    ASSERT_EQ(failed->kind, sim::SimOperationKind::ReadFile) << machine.DescribeOperationLog();
     EXPECT_EQ(machine.FileBytes(L"E:\\TC\\TC_portable_wincmd.ini"),
               IniText({"[Buttonbar]", "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar"}));
 }
@@ -235,7 +240,7 @@ TEST_F(LaterStart, OtherBarEntriesStayAsTheyAre) {
                               "Buttonbar=E:\\TC\\missing.bar"}) {
         const std::string settings = IniText({"[Buttonbar]", entry});
         machine.AddFile(L"E:\\TC\\TC_portable_wincmd.ini", settings);
-        machine.FailPath(L"E:\\TC\\TC_portable_wincmd.ini_temp2.txt");
+        machine.FailOperation(machine.OperationCount() + 1);  // the rewrite's read
         Run();
         EXPECT_EQ(machine.FileBytes(L"E:\\TC\\TC_portable_wincmd.ini"), settings) << entry;
     }
