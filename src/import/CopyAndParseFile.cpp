@@ -78,6 +78,11 @@ void Importer::RewritePrivateFile(const std::wstring& DestinationFile, const std
                                   const std::wstring& FindStr2, const std::wstring& replacestring) {
     FileSystem& files = platform_.files;
     if (!files.FileExists(DestinationFile)) return;
+    // A working file left by an interrupted run holds nothing the private file lacks: the
+    // private file always has its complete old or new content.
+    const std::wstring staleWorkingFile = WorkingFileFor(DestinationFile);
+    if (files.FileExists(staleWorkingFile)) files.RemoveFile(staleWorkingFile);
+
     const auto content = files.ReadFileBytes(DestinationFile);
     if (!content) return;
 
