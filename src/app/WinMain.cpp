@@ -1,6 +1,6 @@
 // velmora.exe: starts Total Commander with private settings files, or shows the setup window.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include "filedialog/FileDialogs.h"
 #include "launcher/HelpTexts.h"

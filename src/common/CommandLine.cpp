@@ -3,7 +3,9 @@
 namespace velmora {
 namespace {
 
-bool IsSeparator(wchar_t c) { return c == L' ' || c == L'\t'; }
+bool IsSeparator(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
 
 }  // namespace
 
@@ -13,8 +15,10 @@ std::wstring CommandLineTailOf(const std::wstring& commandLine) {
         const auto closing = commandLine.find(L'"', 1);
         position = closing == std::wstring::npos ? commandLine.size() : closing + 1;
     }
-    while (position < commandLine.size() && !IsSeparator(commandLine[position])) ++position;
-    while (position < commandLine.size() && IsSeparator(commandLine[position])) ++position;
+    while (position < commandLine.size() && !IsSeparator(commandLine[position]))
+        ++position;
+    while (position < commandLine.size() && IsSeparator(commandLine[position]))
+        ++position;
     return commandLine.substr(position);
 }
 

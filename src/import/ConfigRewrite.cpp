@@ -23,11 +23,13 @@ std::optional<std::string> RewriteConfigText(std::string_view content, RewriteRu
     std::string_view::size_type start = 0;
     while (start < content.size()) {
         auto end = content.find('\r', start);
-        if (end == std::string_view::npos) end = content.size();
+        if (end == std::string_view::npos)
+            end = content.size();
         auto next = end;  // past the line end: CR, or CR LF
         if (end < content.size()) {
             next = end + 1;
-            if (next < content.size() && content[next] == '\n') ++next;
+            if (next < content.size() && content[next] == '\n')
+                ++next;
         }
 
         const std::string_view upperLine = std::string_view(upperContent).substr(start, end - start);
@@ -51,7 +53,8 @@ std::optional<std::string> RewriteConfigText(std::string_view content, RewriteRu
         }
         start = next;
     }
-    if (!changed || result == content) return std::nullopt;
+    if (!changed || result == content)
+        return std::nullopt;
     return result;
 }
 

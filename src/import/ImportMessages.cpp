@@ -29,9 +29,9 @@ Message ImportFromCurrentDirectory(const std::wstring& sourceName, const std::ws
 }
 
 Message ImportFromWindowsDirectory(const std::wstring& candidate) {
-    return Question(L"First Start: Import from Windows directory?",
-                    std::wstring(L"Import from Windows directory?") + kCr + kCr + candidate + kCr + kCr +
-                        kUnchanged);
+    return Question(
+        L"First Start: Import from Windows directory?",
+        std::wstring(L"Import from Windows directory?") + kCr + kCr + candidate + kCr + kCr + kUnchanged);
 }
 
 Message BrowseForFile(const std::wstring& sourceName, const std::wstring& destinationFile) {
@@ -39,9 +39,13 @@ Message BrowseForFile(const std::wstring& sourceName, const std::wstring& destin
                     L"Browse for " + sourceName + L" File now?" + kCr + kCr + L"Target: " + destinationFile);
 }
 
-Message MainImportFailed() { return Information(L"Import failed", L"Import canceled!"); }
+Message MainImportFailed() {
+    return Information(L"Import failed", L"Import canceled!");
+}
 
-Message ImportCancelled() { return Information(L"Cancled", L"Import cancled!"); }
+Message ImportCancelled() {
+    return Information(L"Cancled", L"Import cancled!");
+}
 
 std::wstring BrowseCaption(const std::wstring& sourceName) {
     return L"Please import - File select (eg.:" + sourceName + L"'";

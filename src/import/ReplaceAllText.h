@@ -15,13 +15,16 @@ namespace velmora {
 // for a given search string: each occurrence is found in one pass over an upper-case copy.
 template <typename Str>
 Str ReplaceAllText(const Str& text, Str& search, const Str& replacement, bool MatchCase) {
-    if (!MatchCase) search = UpperAscii(search);
-    if (search.empty()) return text;
+    if (!MatchCase)
+        search = UpperAscii(search);
+    if (search.empty())
+        return text;
 
     const Str upperText = MatchCase ? Str() : UpperAscii(text);
     const Str& comparison = MatchCase ? text : upperText;
     auto found = comparison.find(search);
-    if (found == Str::npos) return text;
+    if (found == Str::npos)
+        return text;
 
     Str result;
     result.reserve(text.size() + replacement.size());

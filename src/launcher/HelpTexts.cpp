@@ -6,12 +6,15 @@
 
 namespace velmora {
 
-std::wstring WebPageAddress() { return VELMORA_WEB_PAGE; }
+std::wstring WebPageAddress() {
+    return VELMORA_WEB_PAGE;
+}
 
 std::wstring WebPageCaption() {
     std::wstring address = WebPageAddress();
     const auto scheme = address.find(L"://");
-    if (scheme != std::wstring::npos) address.erase(0, scheme + 3);
+    if (scheme != std::wstring::npos)
+        address.erase(0, scheme + 3);
     return address;
 }
 

@@ -42,7 +42,7 @@ struct Stick {
 struct Scenario {
     std::function<void(Stick&)> arrange;
     std::function<void(Stick&)> act;
-    std::vector<std::wstring> userFiles;                               // must never change
+    std::vector<std::wstring> userFiles;                                // must never change
     std::map<std::wstring, std::set<std::string>> allowedPrivateFiles;  // old or new content
     bool launches = false;
 };
@@ -60,12 +60,14 @@ void ExpectSafeUnderEveryFailure(const Scenario& scenario) {
             Stick stick;
             scenario.arrange(stick);
             std::map<std::wstring, std::string> userBefore;
-            for (const auto& path : scenario.userFiles) userBefore[path] = stick.Content(path);
+            for (const auto& path : scenario.userFiles)
+                userBefore[path] = stick.Content(path);
             stick.machine.FailOperation(stick.machine.OperationCount() + n, how);
             scenario.act(stick);
 
-            const std::string where = "operation " + std::to_string(n) +
-                                      (how == sim::InjectedFailure::Clean ? " failing cleanly" : " failing midway");
+            const std::string where =
+                "operation " + std::to_string(n) +
+                (how == sim::InjectedFailure::Clean ? " failing cleanly" : " failing midway");
             for (const auto& [path, before] : userBefore) {
                 EXPECT_EQ(stick.Content(path), before) << where;
             }
@@ -93,17 +95,17 @@ const std::string kUserFtp = "[ftp]\r\nhost=e:\\tc\\ftp\r\n";
 const std::string kRewrittenFtp = "[ftp]\r\nhost=%COMMANDER_PATH%\\ftp\r\n";
 
 TEST(FailureSweep, FirstStartImport) {
-    ExpectSafeUnderEveryFailure(Scenario{
-        [](Stick& stick) {
-            stick.machine.AddFile(L"E:\\TC\\wincmd.ini", kUser);
-            stick.machine.AddFile(L"E:\\TC\\wcx_ftp.ini", kUserFtp);
-            stick.machine.AnswerNext(MessageAnswer::Yes);
-            stick.machine.AnswerNext(MessageAnswer::Yes);
-        },
-        RunStartup,
-        {L"E:\\TC\\wincmd.ini", L"E:\\TC\\wcx_ftp.ini"},
-        {{kPrivateMain, {kMissing, "", kUser, kRewritten}}, {kPrivateFtp, {kMissing, "", kUserFtp, kRewrittenFtp}}},
-        true});
+    ExpectSafeUnderEveryFailure(Scenario{[](Stick& stick) {
+                                             stick.machine.AddFile(L"E:\\TC\\wincmd.ini", kUser);
+                                             stick.machine.AddFile(L"E:\\TC\\wcx_ftp.ini", kUserFtp);
+                                             stick.machine.AnswerNext(MessageAnswer::Yes);
+                                             stick.machine.AnswerNext(MessageAnswer::Yes);
+                                         },
+                                         RunStartup,
+                                         {L"E:\\TC\\wincmd.ini", L"E:\\TC\\wcx_ftp.ini"},
+                                         {{kPrivateMain, {kMissing, "", kUser, kRewritten}},
+                                          {kPrivateFtp, {kMissing, "", kUserFtp, kRewrittenFtp}}},
+                                         true});
 }
 
 TEST(FailureSweep, LaterStartRewrite) {
@@ -122,20 +124,19 @@ TEST(FailureSweep, LaterStartRewrite) {
 
 TEST(FailureSweep, ForcedImportOverAnExistingPrivateCopy) {
     const std::string old = "old private settings\r\n";
-    ExpectSafeUnderEveryFailure(Scenario{
-        [&](Stick& stick) {
-            stick.machine.AddFile(L"E:\\TC\\wincmd.ini", kUser);
-            stick.machine.AddFile(kPrivateMain, old);
-            stick.machine.AnswerNext(MessageAnswer::Yes);
-        },
-        [](Stick& stick) {
-            LauncherState state;
-            state.TcPath = L"E:\\TC";
-            state.TcDir = L"E:\\TC\\";
-            Importer(stick.platform, state, stick.dialogs).ImportIni(true);
-        },
-        {L"E:\\TC\\wincmd.ini"},
-        {{kPrivateMain, {old, kUser, kRewritten}}}});
+    ExpectSafeUnderEveryFailure(Scenario{[&](Stick& stick) {
+                                             stick.machine.AddFile(L"E:\\TC\\wincmd.ini", kUser);
+                                             stick.machine.AddFile(kPrivateMain, old);
+                                             stick.machine.AnswerNext(MessageAnswer::Yes);
+                                         },
+                                         [](Stick& stick) {
+                                             LauncherState state;
+                                             state.TcPath = L"E:\\TC";
+                                             state.TcDir = L"E:\\TC\\";
+                                             Importer(stick.platform, state, stick.dialogs).ImportIni(true);
+                                         },
+                                         {L"E:\\TC\\wincmd.ini"},
+                                         {{kPrivateMain, {old, kUser, kRewritten}}}});
 }
 
 TEST(FailureSweep, ButtonBarImport) {
@@ -143,39 +144,40 @@ TEST(FailureSweep, ButtonBarImport) {
     const std::string withBar =
         settings + "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n";
     const std::string oldBar = "old bar\r\n";
-    ExpectSafeUnderEveryFailure(Scenario{
-        [&](Stick& stick) {
-            stick.machine.AddFile(L"D:\\Bars\\My.bar", "cmd=E:\\TC\\x.exe\r\n");
-            stick.machine.AddFile(L"D:\\Bars\\My.br1", "icons\r\n");
-            stick.machine.AddFile(kPrivateMain, settings);
-            stick.machine.AddFile(L"E:\\TC\\TC_portable_Default.bar", oldBar);
-            stick.dialogs.choices = {L"D:\\Bars\\My.bar"};
-        },
-        [](Stick& stick) {
-            LauncherState state;
-            state.TcPath = L"E:\\TC";
-            state.TcDir = L"E:\\TC\\";
-            state.WincmdIniPath = kPrivateMain;
-            Importer(stick.platform, state, stick.dialogs).ImportButtonBar(false);
-        },
-        {L"D:\\Bars\\My.bar", L"D:\\Bars\\My.br1"},
-        {{kPrivateMain, {settings, withBar}},
-         {L"E:\\TC\\TC_portable_Default.bar", {oldBar, "cmd=E:\\TC\\x.exe\r\n", "cmd=%COMMANDER_PATH%\\x.exe\r\n"}},
-         {L"E:\\TC\\TC_portable_Default.br1", {kMissing, "icons\r\n"}}}});
+    ExpectSafeUnderEveryFailure(
+        Scenario{[&](Stick& stick) {
+                     stick.machine.AddFile(L"D:\\Bars\\My.bar", "cmd=E:\\TC\\x.exe\r\n");
+                     stick.machine.AddFile(L"D:\\Bars\\My.br1", "icons\r\n");
+                     stick.machine.AddFile(kPrivateMain, settings);
+                     stick.machine.AddFile(L"E:\\TC\\TC_portable_Default.bar", oldBar);
+                     stick.dialogs.choices = {L"D:\\Bars\\My.bar"};
+                 },
+                 [](Stick& stick) {
+                     LauncherState state;
+                     state.TcPath = L"E:\\TC";
+                     state.TcDir = L"E:\\TC\\";
+                     state.WincmdIniPath = kPrivateMain;
+                     Importer(stick.platform, state, stick.dialogs).ImportButtonBar(false);
+                 },
+                 {L"D:\\Bars\\My.bar", L"D:\\Bars\\My.br1"},
+                 {{kPrivateMain, {settings, withBar}},
+                  {L"E:\\TC\\TC_portable_Default.bar",
+                   {oldBar, "cmd=E:\\TC\\x.exe\r\n", "cmd=%COMMANDER_PATH%\\x.exe\r\n"}},
+                  {L"E:\\TC\\TC_portable_Default.br1", {kMissing, "icons\r\n"}}}});
 }
 
 TEST(FailureSweep, IniWrite) {
     const std::string before = "; keep\r\n[Buttonbar]\r\nButtonbar=E:\\TC\\a.bar\r\n\r\n[x]\r\ny=1\r\n";
     const std::string after =
         "; keep\r\n[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n\r\n[x]\r\ny=1\r\n";
-    ExpectSafeUnderEveryFailure(Scenario{
-        [&](Stick& stick) { stick.machine.AddFile(kPrivateMain, before); },
-        [](Stick& stick) {
-            WriteIniValue(stick.platform, L"Buttonbar", L"Buttonbar", L"%COMMANDER_PATH%\\TC_portable_Default.bar",
-                          kPrivateMain, false);
-        },
-        {},
-        {{kPrivateMain, {before, after}}}});
+    ExpectSafeUnderEveryFailure(Scenario{[&](Stick& stick) { stick.machine.AddFile(kPrivateMain, before); },
+                                         [](Stick& stick) {
+                                             WriteIniValue(stick.platform, L"Buttonbar", L"Buttonbar",
+                                                           L"%COMMANDER_PATH%\\TC_portable_Default.bar",
+                                                           kPrivateMain, false);
+                                         },
+                                         {},
+                                         {{kPrivateMain, {before, after}}}});
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ TEST_F(ImportTest, AMediumThatCannotBeWrittenReportsAndLaunchesWithDefaults) {
     importer.ImportIni();
     importer.ImportFTPIni();
     EXPECT_EQ(MessageTitles(), (std::vector<std::wstring>{L"First Start: Import file?", L"Import failed",
-                                                           L"First Start: Browse for File?"}));
+                                                          L"First Start: Browse for File?"}));
     EXPECT_EQ(machine.Messages()[1].message.text, L"Import canceled!");
     EXPECT_EQ(machine.Messages()[1].message.icon, MessageIcon::Information);
     EXPECT_EQ(machine.BeepCount(), 1);
@@ -128,14 +128,15 @@ std::string WithNul(std::string text) {
 
 INSTANTIATE_TEST_SUITE_P(
     Content, OddSettingsFiles,
-    testing::Values(OddContent{"Empty", "", ""},
-                    OddContent{"CrOnly", "a=E:\\TC\\x\rb\r\r", "a=%COMMANDER_PATH%\\x\rb\r\r"},
-                    OddContent{"NoFinalLineBreak", "a\r\nb=e:\\tc", "a\r\nb=%COMMANDER_PATH%"},
-                    OddContent{"NulBytes", WithNul("a.=E:\\TC\\x\r\n"), WithNul("a.=%COMMANDER_PATH%\\x\r\n")},
-                    OddContent{"BeyondAscii", "\xC4=E:\\TC\\\xE9\r\n\xFF\r\n", "\xC4=%COMMANDER_PATH%\\\xE9\r\n\xFF\r\n"},
-                    OddContent{"HugeLine", std::string(100000, 'q') + "E:\\TC\r\n",
-                               std::string(100000, 'q') + "%COMMANDER_PATH%\r\n"},
-                    OddContent{"BlankLinesKept", "\r\n\r\na=E:\\TC\r\n\r\n", "\r\n\r\na=%COMMANDER_PATH%\r\n\r\n"}),
+    testing::Values(
+        OddContent{"Empty", "", ""},
+        OddContent{"CrOnly", "a=E:\\TC\\x\rb\r\r", "a=%COMMANDER_PATH%\\x\rb\r\r"},
+        OddContent{"NoFinalLineBreak", "a\r\nb=e:\\tc", "a\r\nb=%COMMANDER_PATH%"},
+        OddContent{"NulBytes", WithNul("a.=E:\\TC\\x\r\n"), WithNul("a.=%COMMANDER_PATH%\\x\r\n")},
+        OddContent{"BeyondAscii", "\xC4=E:\\TC\\\xE9\r\n\xFF\r\n", "\xC4=%COMMANDER_PATH%\\\xE9\r\n\xFF\r\n"},
+        OddContent{"HugeLine", std::string(100000, 'q') + "E:\\TC\r\n",
+                   std::string(100000, 'q') + "%COMMANDER_PATH%\r\n"},
+        OddContent{"BlankLinesKept", "\r\n\r\na=E:\\TC\r\n\r\n", "\r\n\r\na=%COMMANDER_PATH%\r\n\r\n"}),
     [](const testing::TestParamInfo<OddContent>& param) { return param.param.name; });
 
 TEST_F(ImportTest, ANonAnsiDirectoryStillFindsItsFilesAndRewritesNothing) {

@@ -53,7 +53,8 @@ TEST_F(IniTest, WriteNeverCreatesAFileUnlessAsked) {
 TEST_F(IniTest, WriteKeepsTheRestOfTheFile) {
     machine.AddFile(L"E:\\TC\\a.ini", "; mine\r\n[Buttonbar]\r\nButtonbar=old\r\n\r\n[Other]\r\nx=1\r\n");
     WriteIniValue(platform, L"Buttonbar", L"Buttonbar", L"new", L"E:\\TC\\a.ini", false);
-    EXPECT_EQ(machine.FileBytes(L"E:\\TC\\a.ini"), "; mine\r\n[Buttonbar]\r\nButtonbar=new\r\n\r\n[Other]\r\nx=1\r\n");
+    EXPECT_EQ(machine.FileBytes(L"E:\\TC\\a.ini"),
+              "; mine\r\n[Buttonbar]\r\nButtonbar=new\r\n\r\n[Other]\r\nx=1\r\n");
 }
 
 TEST_F(IniTest, ABareNameIsTakenFromTheCurrentDirectory) {

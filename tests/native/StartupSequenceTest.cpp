@@ -33,7 +33,8 @@ const std::string kPrivateWincmd = IniText({
     "x=C:\\Other\\x.wcx",
 });
 const std::string kUserFtp = IniText({"[connections]", "1=stick", "[stick]", "host=E:\\TC\\ftp"});
-const std::string kPrivateFtp = IniText({"[connections]", "1=stick", "[stick]", "host=%COMMANDER_PATH%\\ftp"});
+const std::string kPrivateFtp =
+    IniText({"[connections]", "1=stick", "[stick]", "host=%COMMANDER_PATH%\\ftp"});
 constexpr wchar_t kDefaultCommand[] =
     L"E:\\TC\\Totalcmd.exe  /i=E:\\TC\\TC_portable_wincmd.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini";
 
@@ -79,10 +80,11 @@ TEST_F(FirstStart, DecliningEveryOfferLeavesEmptyPrivateFilesAndStillLaunches) {
     machine.AddFile(L"C:\\Windows\\wincmd.ini", "[x]\r\n");
     EXPECT_EQ(Run(), StartupOutcome::Ended);
 
-    EXPECT_EQ(MessageTitles(), (std::vector<std::wstring>{
-                                   L"First Start: Import file?", L"First Start: Import from Windows directory?",
-                                   L"First Start: Browse for File?", L"First Start: Import file?",
-                                   L"First Start: Browse for File?"}));
+    EXPECT_EQ(MessageTitles(),
+              (std::vector<std::wstring>{L"First Start: Import file?",
+                                         L"First Start: Import from Windows directory?",
+                                         L"First Start: Browse for File?", L"First Start: Import file?",
+                                         L"First Start: Browse for File?"}));
     EXPECT_EQ(machine.Messages()[1].message.text,
               L"Import from Windows directory?\r\rC:\\Windows\\wincmd.ini\r\r"
               L"Important: original file will not be changed!!");
@@ -210,8 +212,9 @@ TEST_F(LaterStart, HelpSwitchesShowTheSetupWindowAndTouchNothing) {
 
 TEST_F(LaterStart, ASwitchWithATrailingBlankIsPassedOn) {
     Run(L"/? ");
-    EXPECT_EQ(StartedCommand(),
-              L"E:\\TC\\Totalcmd.exe /? /i=E:\\TC\\TC_portable_wincmd.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini");
+    EXPECT_EQ(
+        StartedCommand(),
+        L"E:\\TC\\Totalcmd.exe /? /i=E:\\TC\\TC_portable_wincmd.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini");
     EXPECT_EQ(shortcuts.offers, 0);
 }
 
@@ -224,7 +227,8 @@ TEST_F(LaterStart, TheSetupWordWithBlanksOffersTheShortcuts) {
 TEST_F(LaterStart, ABarEntryStillInsideTheDirectoryPointsAtThePrivateBar) {
     // Only seen when the rewrite could not run, here because its read of the file failed.
     machine.AddFile(L"E:\\TC\\bars\\my.bar", "bar");
-    machine.AddFile(L"E:\\TC\\TC_portable_wincmd.ini", IniText({"[Buttonbar]", "Buttonbar=e:\\tc\\bars\\my.bar"}));
+    machine.AddFile(L"E:\\TC\\TC_portable_wincmd.ini",
+                    IniText({"[Buttonbar]", "Buttonbar=e:\\tc\\bars\\my.bar"}));
     machine.FailOperation(1);
     Run();
     const auto failed = std::find_if(machine.OperationLog().begin(), machine.OperationLog().end(),
@@ -280,7 +284,8 @@ TEST_F(Discovery, OneLevelDownWhenNotBesideTheLauncher) {
     machine.AnswerNext(MessageAnswer::Yes);
     Run();
     // E:\TC comes before E:\zTC in order of name, and E:\Deep\TC is two levels down.
-    EXPECT_EQ(machine.Messages().at(0).message.text.rfind(L"Import from current directory: 'wincmd.ini'", 0), 0u);
+    EXPECT_EQ(machine.Messages().at(0).message.text.rfind(L"Import from current directory: 'wincmd.ini'", 0),
+              0u);
     EXPECT_TRUE(machine.Exists(L"E:\\TC\\TC_portable_wincmd.ini"));
     EXPECT_EQ(StartedCommand(),
               L"E:\\TC\\WinCmd32.exe  /i=E:\\TC\\TC_portable_wincmd.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini");
@@ -324,7 +329,8 @@ TEST_F(Discovery, AtTheRootOfADrive) {
     AddTotalCommander(L"E:\\");
     machine.AddFile(L"E:\\TC_portable_wincmd.ini", "p=E:\\Plugins\\x.wcx\r\n");
     Run();
-    EXPECT_EQ(StartedCommand(), L"E:\\Totalcmd.exe  /i=E:\\TC_portable_wincmd.ini /f=E:\\TC_portable_wcx_ftp.ini");
+    EXPECT_EQ(StartedCommand(),
+              L"E:\\Totalcmd.exe  /i=E:\\TC_portable_wincmd.ini /f=E:\\TC_portable_wcx_ftp.ini");
     EXPECT_EQ(machine.FileBytes(L"E:\\TC_portable_wincmd.ini"), "p=%COMMANDER_PATH%Plugins\\x.wcx\r\n");
 }
 

@@ -1,6 +1,5 @@
 #include "launcher/win32/SetupWindow.h"
 
-
 namespace velmora::win32 {
 namespace {
 
@@ -11,7 +10,8 @@ std::wstring WithLineFeeds(const std::wstring& text) {
     std::wstring result;
     for (size_t i = 0; i < text.size(); ++i) {
         result += text[i];
-        if (text[i] == L'\r' && (i + 1 == text.size() || text[i + 1] != L'\n')) result += L'\n';
+        if (text[i] == L'\r' && (i + 1 == text.size() || text[i + 1] != L'\n'))
+            result += L'\n';
     }
     return result;
 }
@@ -27,7 +27,8 @@ HFONT MakeFont(int dpi, int tenthsOfPoint, bool bold, bool underline) {
 
 SetupWindow::~SetupWindow() {
     for (HFONT font : {boldFont_, helpFont_, linkFont_, titleFont_}) {
-        if (font) DeleteObject(font);
+        if (font)
+            DeleteObject(font);
     }
 }
 
@@ -57,7 +58,8 @@ void SetupWindow::ShowModal(HINSTANCE instance) {
 
     CreateWindowExW(exStyle, kClassName, texts_.caption.c_str(), style, left, top, width, height, nullptr,
                     nullptr, instance, this);
-    if (!window_) return;
+    if (!window_)
+        return;
     ShowWindow(window_, SW_SHOWNORMAL);
     SetFocus(GetDlgItem(window_, setup_layout::kCloseId));
 
@@ -77,7 +79,8 @@ LRESULT CALLBACK SetupWindow::WindowProc(HWND window, UINT message, WPARAM wPara
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<SetupWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->window_ = nullptr;

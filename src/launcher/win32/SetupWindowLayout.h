@@ -6,7 +6,9 @@
 
 namespace velmora::win32 {
 
-inline int TwipsToPixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
+inline int TwipsToPixels(int twips, int dpi) {
+    return MulDiv(twips, dpi, 1440);
+}
 
 struct TwipsRect {
     int left, top, width, height;

@@ -11,8 +11,8 @@ std::wstring Win32ProfileStore::ReadProfileString(const std::wstring& section, c
     constexpr DWORD kLargest = 1u << 20;
     for (DWORD size = 256;; size *= 2) {
         std::wstring buffer(size, L'\0');
-        const DWORD length = GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer.data(), size,
-                                                      file.c_str());
+        const DWORD length =
+            GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer.data(), size, file.c_str());
         if (length + 1 < size || size >= kLargest) {
             buffer.resize(length);
             return buffer;

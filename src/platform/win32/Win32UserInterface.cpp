@@ -8,16 +8,26 @@ MessageAnswer Win32UserInterface::ShowMessage(const Message& message) {
     UINT style = MB_SETFOREGROUND | MB_TASKMODAL;
     style |= message.buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
     switch (message.icon) {
-        case MessageIcon::Information: style |= MB_ICONINFORMATION; break;
-        case MessageIcon::Question: style |= MB_ICONQUESTION; break;
-        case MessageIcon::Critical: style |= MB_ICONERROR; break;
+        case MessageIcon::Information:
+            style |= MB_ICONINFORMATION;
+            break;
+        case MessageIcon::Question:
+            style |= MB_ICONQUESTION;
+            break;
+        case MessageIcon::Critical:
+            style |= MB_ICONERROR;
+            break;
     }
     const int answer = MessageBoxW(nullptr, message.text.c_str(), message.title.c_str(), style);
-    if (answer == IDYES) return MessageAnswer::Yes;
-    if (answer == IDOK) return MessageAnswer::Ok;
+    if (answer == IDYES)
+        return MessageAnswer::Yes;
+    if (answer == IDOK)
+        return MessageAnswer::Ok;
     return MessageAnswer::No;
 }
 
-void Win32UserInterface::SystemBeep() { MessageBeep(MB_OK); }
+void Win32UserInterface::SystemBeep() {
+    MessageBeep(MB_OK);
+}
 
 }  // namespace velmora::win32

@@ -4,7 +4,8 @@ namespace velmora::testing_support {
 
 std::string IniText(std::initializer_list<const char*> lines) {
     std::string text;
-    for (const char* line : lines) text += std::string(line) + "\r\n";
+    for (const char* line : lines)
+        text += std::string(line) + "\r\n";
     return text;
 }
 
@@ -33,13 +34,15 @@ StartupOutcome LauncherTest::Run(const std::wstring& tail) {
 
 std::vector<std::wstring> LauncherTest::MessageTitles() const {
     std::vector<std::wstring> titles;
-    for (const auto& shown : machine.Messages()) titles.push_back(shown.message.title);
+    for (const auto& shown : machine.Messages())
+        titles.push_back(shown.message.title);
     return titles;
 }
 
 std::wstring LauncherTest::StartedCommand() const {
     const auto& started = machine.StartedPrograms();
-    return started.size() == 1 ? started[0].commandLine : L"<" + std::to_wstring(started.size()) + L" starts>";
+    return started.size() == 1 ? started[0].commandLine
+                               : L"<" + std::to_wstring(started.size()) + L" starts>";
 }
 
 std::wstring LauncherTest::StartedDirectory() const {
