@@ -1,6 +1,7 @@
 // velmora.exe: starts Total Commander with private settings files, or shows the setup window.
-#include <commctrl.h>
 #include <windows.h>
+// commctrl.h needs the definitions of windows.h
+#include <commctrl.h>
 
 #include "filedialog/FileDialogs.h"
 #include "launcher/HelpTexts.h"

@@ -1,5 +1,6 @@
-#include <shlobj.h>
 #include <windows.h>
+// shlobj.h needs the definitions of windows.h
+#include <shlobj.h>
 
 #include "common/CommandLine.h"
 #include "platform/win32/Win32Platform.h"
