@@ -1,0 +1,72 @@
+// velmora_demo_run.exe <launcher> <current directory> [yes|no]
+// Starts the launcher as a user would, shows each question it asks on the console and
+// answers it (Yes by default), and returns when the launcher and all it started have ended.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "driver/Process.h"
+#include "driver/Text.h"
+#include "driver/Ui.h"
+#include "driver/Wait.h"
+
+namespace {
+
+using namespace velmora::e2e;
+
+std::string Printable(const std::wstring& text) {
+    std::wstring shown;
+    for (wchar_t c : text)
+        shown += c == L'\r' ? std::wstring(L"\n      ") : std::wstring(1, c);
+    return ToUtf8(shown);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: velmora_demo_run <launcher> <current directory> [yes|no]\n");
+        return 2;
+    }
+    const std::wstring launcher = argv[1];
+    const bool answerYes = argc < 4 || std::wstring(argv[3]) != L"no";
+    GetDesktopWindow();  // Wine's desktop process starts here, not inside the launcher's job
+
+    Program program(launcher, L"\"" + launcher + L"\"", argv[2]);
+    int questions = 0;
+    for (;;) {
+        HWND box = nullptr;
+        const bool somethingHappened = WaitUntil([&] {
+            const auto windows = VisibleTopLevelWindows(program.Id());
+            box = windows.empty() ? nullptr : windows.front();
+            return box != nullptr || program.HasEnded();
+        });
+        if (!somethingHappened) {
+            std::fprintf(stderr, "the launcher neither asked nor ended within the time limit\n");
+            return 1;
+        }
+        if (box == nullptr)
+            break;
+        const auto buttons = VisibleButtonIds(box);
+        const bool isQuestion = std::find(buttons.begin(), buttons.end(), IDYES) != buttons.end();
+        const int answer = !isQuestion ? IDOK : answerYes ? IDYES : IDNO;
+        std::printf("  [%s]\n      %s\n  -> %s\n\n", ToUtf8(WindowText(box)).c_str(),
+                    Printable(MessageBoxText(box)).c_str(),
+                    answer == IDYES  ? "Yes"
+                    : answer == IDNO ? "No"
+                                     : "OK");
+        std::fflush(stdout);
+        ++questions;
+        PressDialogButton(box, answer);
+        WaitUntil([&] { return !IsWindow(box); });
+    }
+    if (!program.WaitForAllProcessesToEnd()) {
+        std::fprintf(stderr, "a program started by the launcher did not end\n");
+        return 1;
+    }
+    if (questions == 0)
+        std::printf("  (no question asked, no window shown)\n\n");
+    return 0;
+}
