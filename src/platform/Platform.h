@@ -5,12 +5,18 @@
 // the current drive ("E:name" against E:'s own current directory), as Windows does.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace velmora {
+
+struct DriveInfo {
+    wchar_t letter = L'C';
+    std::wstring label;  // the volume label, empty when it cannot be read
+};
 
 class FileSystem {
 public:
@@ -40,6 +46,21 @@ public:
     // directory cannot be listed.
     virtual std::optional<std::vector<std::wstring>> ListSubdirectories(const std::wstring& directory) = 0;
 
+    // True when the path names an existing directory (hidden ones included).
+    virtual bool DirectoryExists(const std::wstring& path) = 0;
+
+    // Names of the files in the directory that match a wildcard pattern ("*.bar", "*.*"),
+    // hidden and system files left out; nothing when the directory cannot be read.
+    virtual std::optional<std::vector<std::wstring>> ListFiles(const std::wstring& directory,
+                                                               const std::wstring& pattern) = 0;
+
+    // Every drive letter in use, in alphabetical order.
+    virtual std::vector<DriveInfo> ListDrives() = 0;
+
+    // The drive's own current directory (its root when none was set); nothing when the
+    // drive cannot be read (no medium, a network drive gone).
+    virtual std::optional<std::wstring> DriveCurrentDirectory(wchar_t letter) = 0;
+
     // The current directory of the current drive, as the system reports it.
     virtual std::wstring CurrentDirectory() = 0;
     virtual bool ChangeDirectory(const std::wstring& path) = 0;
@@ -58,8 +79,30 @@ public:
                                     const std::wstring& value, const std::wstring& file) = 0;
 };
 
+// The registry, read only.
+class Registry {
+public:
+    virtual ~Registry() = default;
+    // The string (REG_SZ, or REG_EXPAND_SZ left unexpanded) stored as `valueName` ("" for
+    // the key's default value) of `keyPath` under a predefined root key (0x80000000 for
+    // HKEY_CLASSES_ROOT, ...); nothing when the key or value is missing or not a string.
+    virtual std::optional<std::wstring> ReadRegistryString(std::uint32_t rootKey, const std::wstring& keyPath,
+                                                           const std::wstring& valueName) = 0;
+};
+
+// The Windows shell: shortcuts and file associations.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Writes the shortcut file `linkFile` (a .lnk) that starts `target` with `arguments`.
+    virtual bool CreateShortcut(const std::wstring& linkFile, const std::wstring& target,
+                                const std::wstring& arguments) = 0;
+    // The program Windows associates with an existing file, or "" when there is none.
+    virtual std::wstring ProgramAssociatedWith(const std::wstring& file) = 0;
+};
+
 enum class MessageButtons { Ok, YesNo };
-enum class MessageIcon { Information, Question, Critical };
+enum class MessageIcon { None, Information, Question, Critical };
 enum class MessageAnswer { Ok, Yes, No };
 
 struct Message {
@@ -75,6 +118,8 @@ public:
     // Modal message box; the answer given (closing a Yes/No box counts as No).
     virtual MessageAnswer ShowMessage(const Message& message) = 0;
     virtual void SystemBeep() = 0;
+    // Lets the window system handle the messages waiting in the queue.
+    virtual void ProcessPendingMessages() = 0;
 };
 
 class ProcessEnvironment {
@@ -91,6 +136,8 @@ public:
     virtual bool StartProgram(const std::wstring& commandLine) = 0;
     // The file-system path of a shell folder (a CSIDL number), or empty.
     virtual std::wstring SpecialFolderPath(int csidl) = 0;
+    // The value of an environment variable, "" when it is not set.
+    virtual std::wstring EnvironmentVariable(const std::wstring& name) = 0;
 };
 
 // Conversion between the program's wide strings and the ANSI code page of file contents.
@@ -109,6 +156,8 @@ struct Platform {
     UserInterface& ui;
     ProcessEnvironment& process;
     AnsiCodePage& codePage;
+    Registry& registry;
+    Shell& shell;
 };
 
 }  // namespace velmora

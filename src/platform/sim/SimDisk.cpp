@@ -42,6 +42,14 @@ void SimDisk::AddVolume(const std::wstring& volume) {
     volumes_.try_emplace(FoldCase(volume), Volume{volume});
 }
 
+std::vector<std::wstring> SimDisk::Volumes() const {
+    std::vector<std::wstring> result;
+    for (const auto& [key, volume] : volumes_) {
+        result.push_back(volume.display);
+    }
+    return result;
+}
+
 bool SimDisk::HasVolume(const SimPath& path) const {
     return volumes_.contains(path.VolumeKey());
 }

@@ -47,6 +47,8 @@ class SimDisk {
 public:
     void AddVolume(const std::wstring& volume);
     bool HasVolume(const SimPath& path) const;
+    // The volumes' own spellings ("E:", "\\\\server\\share"), in order of their keys.
+    std::vector<std::wstring> Volumes() const;
     void SetWriteProtected(const std::wstring& volume, bool writeProtected);
     bool IsWriteProtected(const SimPath& path) const;
 

@@ -35,6 +35,8 @@ const wchar_t* KindName(SimOperationKind kind) {
             return L"MoveReplacing";
         case SimOperationKind::ListSubdirectories:
             return L"ListSubdirectories";
+        case SimOperationKind::ListFiles:
+            return L"ListFiles";
         case SimOperationKind::ChangeDirectory:
             return L"ChangeDirectory";
         case SimOperationKind::ChangeDrive:

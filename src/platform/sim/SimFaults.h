@@ -20,6 +20,7 @@ enum class SimOperationKind {
     RemoveFile,
     MoveReplacing,
     ListSubdirectories,
+    ListFiles,
     ChangeDirectory,
     ChangeDrive,
     ReadProfile,

@@ -9,7 +9,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +22,7 @@
 #include "platform/sim/SimFaults.h"
 #include "platform/sim/SimPath.h"
 #include "platform/sim/SimProcess.h"
+#include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimUserInterface.h"
 
 namespace velmora::sim {
@@ -28,13 +31,15 @@ class SimMachine : public FileSystem,
                    public ProfileStore,
                    public SimUserInterface,
                    public SimProcess,
-                   public Latin1CodePage {
+                   public Latin1CodePage,
+                   public SimRegistry,
+                   public Shell {
 public:
     SimMachine();
     SimMachine(const SimMachine&) = delete;
     SimMachine& operator=(const SimMachine&) = delete;
 
-    Platform AsPlatform() { return Platform{*this, *this, *this, *this, *this}; }
+    Platform AsPlatform() { return Platform{*this, *this, *this, *this, *this, *this, *this}; }
 
     // Volumes.
     void AddDrive(wchar_t letter);
@@ -54,6 +59,18 @@ public:
     bool IsDirectory(const std::wstring& path) const;
     std::vector<std::wstring> FilesIn(const std::wstring& directory) const;  // names, sorted
     SimSnapshot Snapshot() const;
+
+    // Drives as a drive list shows them.
+    void SetVolumeLabel(wchar_t letter, std::wstring label);
+    // A drive without a readable medium: it is listed, but nothing on it can be reached.
+    void SetDriveUnreadable(wchar_t letter, bool unreadable);
+
+    // The program Windows associates with files of an extension (".html").
+    void SetAssociation(const std::wstring& extension, std::wstring program);
+    struct CreatedShortcut {
+        std::wstring linkFile, target, arguments;
+    };
+    const std::vector<CreatedShortcut>& CreatedShortcuts() const { return shortcuts_; }
 
     // Where a bare INI file name is looked for.
     void SetWindowsDirectory(std::wstring directory) { windowsDirectory_ = std::move(directory); }
@@ -76,9 +93,20 @@ public:
     bool RemoveFile(const std::wstring& path) override;
     bool MoveReplacing(const std::wstring& replacement, const std::wstring& destination) override;
     std::optional<std::vector<std::wstring>> ListSubdirectories(const std::wstring& directory) override;
+    bool DirectoryExists(const std::wstring& path) override;
+    std::optional<std::vector<std::wstring>> ListFiles(const std::wstring& directory,
+                                                       const std::wstring& pattern) override;
+    std::vector<DriveInfo> ListDrives() override;
+    std::optional<std::wstring> DriveCurrentDirectory(wchar_t letter) override;
     std::wstring CurrentDirectory() override;
     bool ChangeDirectory(const std::wstring& path) override;
     bool ChangeDrive(wchar_t letter) override;
+
+    // Shell: a shortcut is written as a small text file ("target\narguments") so that a
+    // test can read it back; CreatedShortcuts() lists them as well.
+    bool CreateShortcut(const std::wstring& linkFile, const std::wstring& target,
+                        const std::wstring& arguments) override;
+    std::wstring ProgramAssociatedWith(const std::wstring& file) override;
 
     // ProfileStore
     std::wstring ReadProfileString(const std::wstring& section, const std::wstring& key,
@@ -97,7 +125,13 @@ private:
     bool CanWriteFileAt(const SimPath& path) const;
     bool WriteWithFailure(const SimPath& path, std::string bytes, std::optional<InjectedFailure> failure);
 
+    bool Unreadable(const SimPath& path) const;
+
     SimDisk disk_;
+    std::map<wchar_t, std::wstring> labels_;
+    std::set<wchar_t> unreadableDrives_;
+    std::map<std::wstring, std::wstring> associations_;  // folded extension -> program
+    std::vector<CreatedShortcut> shortcuts_;
     SimWorkingDirectories directories_;
     SimFaults faults_;
     std::wstring windowsDirectory_ = L"C:\\Windows";

@@ -1,4 +1,5 @@
 #include "platform/sim/SimProcess.h"
+#include "platform/sim/SimText.h"
 
 namespace velmora::sim {
 
@@ -13,6 +14,16 @@ bool SimProcess::StartProgram(const std::wstring& commandLine) {
 std::wstring SimProcess::SpecialFolderPath(int csidl) {
     auto found = specialFolders_.find(csidl);
     return found == specialFolders_.end() ? std::wstring() : found->second;
+}
+
+// Names of environment variables are compared without regard to case, as on Windows.
+std::wstring SimProcess::EnvironmentVariable(const std::wstring& name) {
+    const auto found = environment_.find(FoldCase(name));
+    return found == environment_.end() ? std::wstring() : found->second;
+}
+
+void SimProcess::SetEnvironmentVariable(const std::wstring& name, std::wstring value) {
+    environment_[FoldCase(name)] = std::move(value);
 }
 
 }  // namespace velmora::sim

@@ -29,12 +29,14 @@ public:
     std::wstring ProgramName() override { return programName_; }
     bool StartProgram(const std::wstring& commandLine) override;
     std::wstring SpecialFolderPath(int csidl) override;
+    std::wstring EnvironmentVariable(const std::wstring& name) override;
 
     void SetCommandLineTail(std::wstring tail) { commandLineTail_ = std::move(tail); }
     void SetProgramDirectory(std::wstring directory) { programDirectory_ = std::move(directory); }
     void SetProgramName(std::wstring name) { programName_ = std::move(name); }
     void SetSpecialFolder(int csidl, std::wstring path) { specialFolders_[csidl] = std::move(path); }
     void FailProgramStarts(bool fail) { failStarts_ = fail; }
+    void SetEnvironmentVariable(const std::wstring& name, std::wstring value);
 
     // Every attempt, failed ones included.
     const std::vector<StartedProgram>& StartedPrograms() const { return started_; }
@@ -45,6 +47,7 @@ private:
     std::wstring programDirectory_;
     std::wstring programName_ = L"velmora";
     std::map<int, std::wstring> specialFolders_;
+    std::map<std::wstring, std::wstring> environment_;  // names folded to upper case
     bool failStarts_ = false;
     std::vector<StartedProgram> started_;
 };

@@ -19,6 +19,8 @@ public:
     // closed (No) and an OK box is confirmed.
     MessageAnswer ShowMessage(const Message& message) override;
     void SystemBeep() override { ++beeps_; }
+    void ProcessPendingMessages() override { ++messagePumps_; }
+    int MessagePumps() const { return messagePumps_; }
 
     void AnswerNext(MessageAnswer answer) { script_.push_back(answer); }
     const std::vector<ShownMessage>& Messages() const { return shown_; }
@@ -32,6 +34,7 @@ private:
     std::deque<MessageAnswer> script_;
     std::vector<ShownMessage> shown_;
     int beeps_ = 0;
+    int messagePumps_ = 0;
     int mismatches_ = 0;
 };
 

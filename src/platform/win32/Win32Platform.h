@@ -14,6 +14,11 @@ public:
     bool RemoveFile(const std::wstring& path) override;
     bool MoveReplacing(const std::wstring& replacement, const std::wstring& destination) override;
     std::optional<std::vector<std::wstring>> ListSubdirectories(const std::wstring& directory) override;
+    bool DirectoryExists(const std::wstring& path) override;
+    std::optional<std::vector<std::wstring>> ListFiles(const std::wstring& directory,
+                                                       const std::wstring& pattern) override;
+    std::vector<DriveInfo> ListDrives() override;
+    std::optional<std::wstring> DriveCurrentDirectory(wchar_t letter) override;
     std::wstring CurrentDirectory() override;
     bool ChangeDirectory(const std::wstring& path) override;
     bool ChangeDrive(wchar_t letter) override;
@@ -31,6 +36,7 @@ class Win32UserInterface final : public UserInterface {
 public:
     MessageAnswer ShowMessage(const Message& message) override;
     void SystemBeep() override;
+    void ProcessPendingMessages() override;
 };
 
 class Win32ProcessEnvironment final : public ProcessEnvironment {
@@ -40,6 +46,20 @@ public:
     std::wstring ProgramName() override;
     bool StartProgram(const std::wstring& commandLine) override;
     std::wstring SpecialFolderPath(int csidl) override;
+    std::wstring EnvironmentVariable(const std::wstring& name) override;
+};
+
+class Win32Registry final : public Registry {
+public:
+    std::optional<std::wstring> ReadRegistryString(std::uint32_t rootKey, const std::wstring& keyPath,
+                                                   const std::wstring& valueName) override;
+};
+
+class Win32Shell final : public Shell {
+public:
+    bool CreateShortcut(const std::wstring& linkFile, const std::wstring& target,
+                        const std::wstring& arguments) override;
+    std::wstring ProgramAssociatedWith(const std::wstring& file) override;
 };
 
 class Win32AnsiCodePage final : public AnsiCodePage {
@@ -55,8 +75,10 @@ struct Win32Machine {
     Win32UserInterface ui;
     Win32ProcessEnvironment process;
     Win32AnsiCodePage codePage;
+    Win32Registry registry;
+    Win32Shell shell;
 
-    Platform AsPlatform() { return Platform{files, profiles, ui, process, codePage}; }
+    Platform AsPlatform() { return Platform{files, profiles, ui, process, codePage, registry, shell}; }
 };
 
 }  // namespace velmora::win32

@@ -76,4 +76,14 @@ std::wstring Win32ProcessEnvironment::SpecialFolderPath(int csidl) {
     return found ? std::wstring(path) : std::wstring();
 }
 
+std::wstring Win32ProcessEnvironment::EnvironmentVariable(const std::wstring& name) {
+    const DWORD size = GetEnvironmentVariableW(name.c_str(), nullptr, 0);
+    if (size == 0)
+        return {};
+    std::wstring value(size, L'\0');
+    const DWORD length = GetEnvironmentVariableW(name.c_str(), value.data(), size);
+    value.resize(length < size ? length : 0);
+    return value;
+}
+
 }  // namespace velmora::win32

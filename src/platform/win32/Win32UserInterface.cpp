@@ -8,6 +8,8 @@ MessageAnswer Win32UserInterface::ShowMessage(const Message& message) {
     UINT style = MB_SETFOREGROUND | MB_TASKMODAL;
     style |= message.buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
     switch (message.icon) {
+        case MessageIcon::None:
+            break;
         case MessageIcon::Information:
             style |= MB_ICONINFORMATION;
             break;
@@ -28,6 +30,14 @@ MessageAnswer Win32UserInterface::ShowMessage(const Message& message) {
 
 void Win32UserInterface::SystemBeep() {
     MessageBeep(MB_OK);
+}
+
+void Win32UserInterface::ProcessPendingMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
 }
 
 }  // namespace velmora::win32

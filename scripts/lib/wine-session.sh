@@ -1,0 +1,113 @@
+# A private, quiet Wine session for scripts that run Windows programs: its own Wine
+# prefix, home and XDG folders under one temp directory, its own Xvfb display, no debug
+# output and no Mono/Gecko prompts. Source this file, then:
+#
+#   wine_session_start              # sets WINEPREFIX, HOME, XDG_*, DISPLAY, WINE_SESSION_*
+#   trap wine_session_stop EXIT
+#   wine_session_map_drive e "$stick"   # the folder $stick becomes E:\ inside Wine
+#   wine_session_run 'E:\velmora.exe'   # or "$WINE_SESSION_WINE" program.exe args...
+#
+# Needs the `wine` group of scripts/lib/install-deps.sh (wine64, xvfb).
+
+# The 64-bit Wine loader: `wine64` on PATH, or where Debian's wine64 package puts it.
+wine_session_find_wine() {
+  if command -v wine64 >/dev/null 2>&1; then
+    command -v wine64
+  elif [ -x /usr/lib/wine/wine64 ]; then
+    echo /usr/lib/wine/wine64
+  else
+    echo "wine-session: no wine64 found (install_deps wine)" >&2
+    return 1
+  fi
+}
+
+wine_session_find_wineserver() {
+  if command -v wineserver >/dev/null 2>&1; then
+    command -v wineserver
+  elif [ -x /usr/lib/wine/wineserver64 ]; then
+    echo /usr/lib/wine/wineserver64
+  else
+    echo "wine-session: no wineserver found (install_deps wine)" >&2
+    return 1
+  fi
+}
+
+# Starts Xvfb on a free display number (Xvfb picks it and writes it to a descriptor, so
+# parallel sessions never collide) and exports DISPLAY. Waits at most 10 s for it.
+wine_session_start_display() {
+  local displayFile="$WINE_SESSION_ROOT/display" waited=0
+  : >"$displayFile"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayFile" >/dev/null 2>&1 &
+  WINE_SESSION_XVFB_PID=$!
+  while [ ! -s "$displayFile" ]; do
+    if ! kill -0 "$WINE_SESSION_XVFB_PID" 2>/dev/null || [ "$waited" -ge 100 ]; then
+      echo "wine-session: Xvfb did not start" >&2
+      return 1
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  export DISPLAY=":$(tr -dc 0-9 <"$displayFile")"
+  export WINE_SESSION_XVFB_PID
+}
+
+# Creates the session: temp root, private prefix (wineboot -i, settled with wineserver -w)
+# and display. Exports WINE_SESSION_ROOT, WINE_SESSION_WINE and WINE_SESSION_WINESERVER.
+wine_session_start() {
+  WINE_SESSION_WINE=$(wine_session_find_wine) || return 1
+  WINE_SESSION_WINESERVER=$(wine_session_find_wineserver) || return 1
+  WINE_SESSION_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/wine-session.XXXXXX")
+  export WINE_SESSION_ROOT WINE_SESSION_WINE WINE_SESSION_WINESERVER
+
+  # Nothing Wine writes may land in the real home or prefix.
+  mkdir -p "$WINE_SESSION_ROOT"/{home,prefix,config,cache,data,runtime}
+  chmod 700 "$WINE_SESSION_ROOT/runtime"
+  export HOME="$WINE_SESSION_ROOT/home"
+  export XDG_CONFIG_HOME="$WINE_SESSION_ROOT/config"
+  export XDG_CACHE_HOME="$WINE_SESSION_ROOT/cache"
+  export XDG_DATA_HOME="$WINE_SESSION_ROOT/data"
+  export XDG_RUNTIME_DIR="$WINE_SESSION_ROOT/runtime"
+  export WINEPREFIX="$WINE_SESSION_ROOT/prefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+  wine_session_start_display || return 1
+  "$WINE_SESSION_WINE" wineboot -i >/dev/null 2>&1 || {
+    echo "wine-session: wineboot failed" >&2
+    return 1
+  }
+  "$WINE_SESSION_WINESERVER" -w
+}
+
+# wine_session_map_drive LETTER DIR: the folder DIR appears as drive LETTER: in Wine.
+wine_session_map_drive() {
+  local letter dir
+  letter=$(echo "$1" | tr 'A-Z' 'a-z')
+  dir=$(cd "$2" && pwd) || return 1
+  rm -f "$WINEPREFIX/dosdevices/$letter:"
+  ln -s "$dir" "$WINEPREFIX/dosdevices/$letter:"
+}
+
+# wine_session_run PROGRAM ARGS...: runs a Windows program in the session and gives its
+# exit code.
+wine_session_run() {
+  "$WINE_SESSION_WINE" "$@"
+}
+
+# Ends the session: the prefix's wineserver (and every Windows process in it), the Xvfb
+# it started, and the temp root. Safe to call more than once, e.g. from an EXIT trap.
+wine_session_stop() {
+  if [ -n "${WINEPREFIX:-}" ] && [ -n "${WINE_SESSION_WINESERVER:-}" ] && [ -d "$WINEPREFIX" ]; then
+    "$WINE_SESSION_WINESERVER" -k >/dev/null 2>&1 || true
+    "$WINE_SESSION_WINESERVER" -w >/dev/null 2>&1 || true
+  fi
+  if [ -n "${WINE_SESSION_XVFB_PID:-}" ]; then
+    kill "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
+    wait "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
+    WINE_SESSION_XVFB_PID=
+  fi
+  if [ -n "${WINE_SESSION_ROOT:-}" ] && [ -d "$WINE_SESSION_ROOT" ]; then
+    rm -rf "$WINE_SESSION_ROOT"
+  fi
+  WINE_SESSION_ROOT=
+}
