@@ -9,6 +9,7 @@ namespace velmora {
 
 std::wstring TrimBlanks(std::wstring_view text);
 std::string UpperAscii(std::string_view text);
+void UpperAsciiInPlace(std::string& text);
 std::wstring UpperAscii(std::wstring_view text);
 bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b);
 bool ContainsIgnoringCase(std::wstring_view text, std::wstring_view part);

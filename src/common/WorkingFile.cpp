@@ -10,13 +10,10 @@ bool ReplaceThroughWorkingFile(Platform& platform, const std::wstring& destinati
                                const std::function<bool(const std::wstring& working)>& produce) {
     FileSystem& files = platform.files;
     const std::wstring working = WorkingFileFor(destination);
-    if (files.FileExists(working))
-        files.RemoveFile(working);
-    if (produce(working) && files.MoveReplacing(working, destination))
-        return true;
+    if (files.FileExists(working)) files.RemoveFile(working);
+    if (produce(working) && files.MoveReplacing(working, destination)) return true;
     // A half-written or unmovable working file must not stay behind.
-    if (files.FileExists(working))
-        files.RemoveFile(working);
+    if (files.FileExists(working)) files.RemoveFile(working);
     return false;
 }
 

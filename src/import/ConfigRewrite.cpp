@@ -1,60 +1,118 @@
 #include "import/ConfigRewrite.h"
 
+#include <algorithm>
+#include <functional>
+
 #include "common/StringOps.h"
 #include "import/ReplaceAllText.h"
 
 namespace velmora {
 namespace {
 
-bool Holds(std::string_view upperLine, const std::string& search) {
-    return !search.empty() && upperLine.find(search) != std::string_view::npos;
+using Size = std::string_view::size_type;
+constexpr Size kNone = std::string_view::npos;
+
+// Finds one (upper-case) search string in the text, case ignored, occurrence after
+// occurrence. The text is upper-cased a block at a time into a small window, so a large
+// file is scanned once without a second copy of it in memory.
+class Occurrences {
+public:
+    Occurrences(std::string_view text, std::string search)
+        : text_(text), search_(std::move(search)), searcher_(search_.begin(), search_.end()) {}
+
+    Size NextFrom(Size position) {
+        if (search_.empty()) return kNone;
+        while (position + search_.size() <= text_.size()) {
+            if (position < windowStart_ || position + search_.size() > windowStart_ + window_.size()) {
+                Fill(position);
+            }
+            const auto begin = window_.begin() + static_cast<std::ptrdiff_t>(position - windowStart_);
+            const auto found = std::search(begin, window_.end(), searcher_);
+            if (found != window_.end()) return windowStart_ + static_cast<Size>(found - window_.begin());
+            if (windowStart_ + window_.size() >= text_.size()) return kNone;
+            // The next window overlaps this one by less than a search string's length.
+            position = windowStart_ + window_.size() - (search_.size() - 1);
+        }
+        return kNone;
+    }
+
+private:
+    static constexpr Size kWindow = 64 * 1024;
+
+    void Fill(Size start) {
+        windowStart_ = start;
+        window_.assign(text_.substr(start, kWindow));
+        UpperAsciiInPlace(window_);
+    }
+
+    std::string_view text_;
+    std::string search_;
+    std::boyer_moore_horspool_searcher<std::string::const_iterator> searcher_;
+    std::string window_;
+    Size windowStart_ = 0;
+};
+
+// A line holds no CR, so a search string with one can never match inside a line.
+std::string UsableSearch(const std::string& search) {
+    return search.find('\r') == std::string::npos ? UpperAscii(search) : std::string();
 }
 
 }  // namespace
 
 std::optional<std::string> RewriteConfigText(std::string_view content, RewriteRule rule) {
-    rule.search1 = UpperAscii(rule.search1);
-    rule.search2 = UpperAscii(rule.search2);
-    // One upper-case copy of the whole file; lines without an occurrence are never copied twice.
-    const std::string upperContent = UpperAscii(content);
+    rule.search1 = UsableSearch(rule.search1);
+    rule.search2 = UsableSearch(rule.search2);
+    if (rule.search1.empty() && rule.search2.empty()) return std::nullopt;
+
+    Occurrences first(content, rule.search1);
+    // A line holding the second search string holds the first as well when the first is
+    // part of the second (the directory, and the directory with its separator).
+    const bool secondImpliesFirst =
+        !rule.search1.empty() && rule.search2.find(rule.search1) != std::string::npos;
+    Occurrences second(content, secondImpliesFirst ? std::string() : rule.search2);
 
     std::string result;
-    bool changed = false;
-    std::string_view::size_type start = 0;
-    while (start < content.size()) {
-        auto end = content.find('\r', start);
-        if (end == std::string_view::npos)
-            end = content.size();
-        auto next = end;  // past the line end: CR, or CR LF
-        if (end < content.size()) {
-            next = end + 1;
-            if (next < content.size() && content[next] == '\n')
-                ++next;
-        }
+    std::string upperLine;
+    std::string afterFirst;
+    std::string upperAfterFirst;
+    bool anyLine = false;
+    Size copied = 0;  // content before this offset is in `result` already
+    Size position = 0;
+    for (;;) {
+        const Size hit = std::min(first.NextFrom(position), second.NextFrom(position));
+        if (hit == kNone) break;
 
-        const std::string_view upperLine = std::string_view(upperContent).substr(start, end - start);
-        if (!changed && !Holds(upperLine, rule.search1) && !Holds(upperLine, rule.search2)) {
-            start = next;
+        // The line around the occurrence: it starts after the previous line end (CR or
+        // CR LF) and ends at the next CR.
+        const Size cr = hit == 0 ? kNone : content.rfind('\r', hit - 1);
+        Size lineStart = cr == kNone ? 0 : cr + 1;
+        if (cr != kNone && lineStart < content.size() && content[lineStart] == '\n') ++lineStart;
+        if (hit < lineStart) {  // the occurrence begins inside a line end: not in any line
+            position = hit + 1;
             continue;
         }
-        if (!changed) {
-            result.reserve(content.size() + content.size() / 8);
-            result.append(content.substr(0, start));
-            changed = true;
-        }
-        if (Holds(upperLine, rule.search1) || Holds(upperLine, rule.search2)) {
-            std::string line(content.substr(start, end - start));
-            line = ReplaceAllText(line, rule.search1, rule.replacement, false);
-            line = ReplaceAllText(line, rule.search2, rule.replacement, false);
-            result += line;
-            result.append(content.substr(end, next - end));
-        } else {
-            result.append(content.substr(start, next - start));
-        }
-        start = next;
+        Size lineEnd = content.find('\r', hit);
+        if (lineEnd == kNone) lineEnd = content.size();
+
+        // The two passes reuse their buffers: no allocation per line once they have grown.
+        const std::string_view line = content.substr(lineStart, lineEnd - lineStart);
+        upperLine.assign(line);
+        UpperAsciiInPlace(upperLine);
+        afterFirst.clear();
+        AppendReplaced<char>(afterFirst, line, upperLine, rule.search1, rule.replacement);
+        upperAfterFirst.assign(afterFirst);
+        UpperAsciiInPlace(upperAfterFirst);
+
+        if (!anyLine) result.reserve(content.size() + content.size() / 8);
+        anyLine = true;
+        result.append(content.substr(copied, lineStart - copied));
+        AppendReplaced<char>(result, afterFirst, upperAfterFirst, rule.search2, rule.replacement);
+        copied = lineEnd;
+        position = lineEnd;
     }
-    if (!changed || result == content)
-        return std::nullopt;
+    if (!anyLine) return std::nullopt;
+    result.append(content.substr(copied));
+    if (result == content) return std::nullopt;
     return result;
 }
 

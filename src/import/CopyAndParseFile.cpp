@@ -40,8 +40,7 @@ void Importer::CopyAndParseFile(const std::wstring& SourceFile, const std::wstri
             FileCopyChecked(platform_, chosen, DestinationFile, Force);
             state_.FileImported = true;
         }
-        if (!files.FileExists(DestinationFile))
-            CreateEmptyFile(platform_, DestinationFile);
+        if (!files.FileExists(DestinationFile)) CreateEmptyFile(platform_, DestinationFile);
     }
 
     RewritePrivateFile(DestinationFile, FindSTr1, FindStr2, replacestring);
@@ -70,8 +69,7 @@ std::wstring Importer::ChooseSource(const std::wstring& SourceFile, const std::w
     if (ui.ShowMessage(import_messages::BrowseForFile(sourceName, DestinationFile)) == MessageAnswer::Yes) {
         const std::wstring chosen = dialogs_.FileOpenDialog(
             files.CurrentDirectory(), import_messages::BrowseCaption(sourceName), L"*.*");
-        if (!DialogCancelled(chosen))
-            return chosen;
+        if (!DialogCancelled(chosen)) return chosen;
     }
     return {};
 }
@@ -79,27 +77,22 @@ std::wstring Importer::ChooseSource(const std::wstring& SourceFile, const std::w
 void Importer::RewritePrivateFile(const std::wstring& DestinationFile, const std::wstring& FindSTr1,
                                   const std::wstring& FindStr2, const std::wstring& replacestring) {
     FileSystem& files = platform_.files;
-    if (!files.FileExists(DestinationFile))
-        return;
+    if (!files.FileExists(DestinationFile)) return;
     // A working file left by an interrupted run holds nothing the private file lacks: the
     // private file always has its complete old or new content.
     const std::wstring staleWorkingFile = WorkingFileFor(DestinationFile);
-    if (files.FileExists(staleWorkingFile))
-        files.RemoveFile(staleWorkingFile);
+    if (files.FileExists(staleWorkingFile)) files.RemoveFile(staleWorkingFile);
 
     const auto content = files.ReadFileBytes(DestinationFile);
-    if (!content)
-        return;
+    if (!content) return;
 
     AnsiCodePage& codePage = platform_.codePage;
     const auto replacement = codePage.Encode(replacestring);
-    if (!replacement)
-        return;
+    if (!replacement) return;
     const RewriteRule rule{AnsiSearchText(codePage, FindSTr1), AnsiSearchText(codePage, FindStr2),
                            *replacement};
     const auto rewritten = RewriteConfigText(*content, rule);
-    if (!rewritten)
-        return;
+    if (!rewritten) return;
 
     ReplaceThroughWorkingFile(platform_, DestinationFile, [&](const std::wstring& working) {
         return files.WriteFileBytes(working, *rewritten);

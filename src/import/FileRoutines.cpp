@@ -23,8 +23,7 @@ bool FileCopyChecked(Platform& platform, const std::wstring& Source, const std::
     }
     bool copied = false;
     if (files.FileExists(Destination)) {
-        if (!Overwrite)
-            return false;
+        if (!Overwrite) return false;
         copied = ReplaceThroughWorkingFile(platform, Destination, [&](const std::wstring& working) {
             return files.CopyNewFile(Source, working);
         });

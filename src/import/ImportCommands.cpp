@@ -40,8 +40,7 @@ void Importer::ImportButtonBar(bool Force) {
     FileSystem& files = platform_.files;
     const std::wstring chosen =
         dialogs_.FileOpenDialog(files.CurrentDirectory(), import_messages::kButtonBarCaption, L"*.bar");
-    if (chosen == L"*.bar" || TrimBlanks(chosen).empty() || !files.FileExists(chosen))
-        return;
+    if (chosen == L"*.bar" || TrimBlanks(chosen).empty() || !files.FileExists(chosen)) return;
 
     const std::wstring privateBar = state_.TcDir + private_files::kButtonBar;
     FileCopyChecked(platform_, chosen, privateBar, true);

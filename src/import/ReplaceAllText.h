@@ -5,38 +5,41 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/StringOps.h"
 
 namespace velmora {
 
-// Without `MatchCase` the comparison ignores case and the caller's `search` is left in
-// upper case. An empty search string leaves the text as it is. Linear in the text's length
-// for a given search string: each occurrence is found in one pass over an upper-case copy.
-template <typename Str>
-Str ReplaceAllText(const Str& text, Str& search, const Str& replacement, bool MatchCase) {
-    if (!MatchCase)
-        search = UpperAscii(search);
-    if (search.empty())
-        return text;
-
-    const Str upperText = MatchCase ? Str() : UpperAscii(text);
-    const Str& comparison = MatchCase ? text : upperText;
-    auto found = comparison.find(search);
-    if (found == Str::npos)
-        return text;
-
-    Str result;
-    result.reserve(text.size() + replacement.size());
-    typename Str::size_type copied = 0;
-    while (found != Str::npos) {
-        result.append(text, copied, found - copied);
-        result += replacement;
+// Appends `text` with the rule applied to `out`. `comparison` is the text as compared
+// (its upper-case copy, or the text itself when case matters) and `search` is compared
+// with it as it is. One pass over the text; an empty search string changes nothing.
+template <typename Char>
+void AppendReplaced(std::basic_string<Char>& out, std::basic_string_view<Char> text,
+                    std::basic_string_view<Char> comparison, std::basic_string_view<Char> search,
+                    std::basic_string_view<Char> replacement) {
+    using View = std::basic_string_view<Char>;
+    auto found = search.empty() ? View::npos : comparison.find(search);
+    typename View::size_type copied = 0;
+    while (found != View::npos) {
+        out.append(text.substr(copied, found - copied));
+        out.append(replacement);
         copied = found + search.size();
         // The character right after the replaced occurrence is passed over as well.
         found = comparison.find(search, copied + 1);
     }
-    result.append(text, copied);
+    out.append(text.substr(copied));
+}
+
+// Without `MatchCase` the comparison ignores case and the caller's `search` is left in
+// upper case. An empty search string leaves the text as it is.
+template <typename Str>
+Str ReplaceAllText(const Str& text, Str& search, const Str& replacement, bool MatchCase) {
+    using View = std::basic_string_view<typename Str::value_type>;
+    if (!MatchCase) search = UpperAscii(search);
+    const Str upperText = MatchCase ? Str() : UpperAscii(text);
+    Str result;
+    AppendReplaced(result, View(text), View(MatchCase ? text : upperText), View(search), View(replacement));
     return result;
 }
 

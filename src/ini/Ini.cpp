@@ -9,8 +9,7 @@ std::wstring ReadIniValue(Platform& platform, const std::wstring& section, const
                           const std::wstring& fileName, const std::wstring& defaultValue,
                           bool createIfMissing) {
     if (!platform.files.FileExists(fileName)) {
-        if (createIfMissing)
-            CreateEmptyFile(platform, fileName);
+        if (createIfMissing) CreateEmptyFile(platform, fileName);
         return defaultValue;
     }
     const std::wstring file = ResolveIniFilePath(platform, fileName);
@@ -21,16 +20,14 @@ std::wstring ReadIniValue(Platform& platform, const std::wstring& section, const
 bool WriteIniValue(Platform& platform, const std::wstring& section, const std::wstring& key,
                    const std::wstring& value, const std::wstring& fileName, bool createIfMissing) {
     if (!platform.files.FileExists(fileName)) {
-        if (!createIfMissing)
-            return false;
+        if (!createIfMissing) return false;
         CreateEmptyFile(platform, fileName);
     }
     const std::wstring file = ResolveIniFilePath(platform, fileName);
     // The key is written into a complete copy that then takes the file's place, so that a
     // write cut short leaves the settings file as it was.
     const auto content = platform.files.ReadFileBytes(file);
-    if (!content)
-        return false;
+    if (!content) return false;
     return ReplaceThroughWorkingFile(platform, file, [&](const std::wstring& working) {
         return platform.files.WriteFileBytes(working, *content) &&
                platform.profiles.WriteProfileString(section, key, value, working);
@@ -38,11 +35,9 @@ bool WriteIniValue(Platform& platform, const std::wstring& section, const std::w
 }
 
 std::wstring ResolveIniFilePath(Platform& platform, const std::wstring& fileName) {
-    if (fileName.find(L':') != std::wstring::npos)
-        return fileName;
+    if (fileName.find(L':') != std::wstring::npos) return fileName;
     std::wstring absolute = platform.files.CurrentDirectory();
-    if (absolute.empty() || absolute.back() != L'\\')
-        absolute += L'\\';
+    if (absolute.empty() || absolute.back() != L'\\') absolute += L'\\';
     absolute += fileName;
     return platform.files.FileExists(absolute) ? absolute : fileName;
 }

@@ -13,8 +13,7 @@ std::wstring WebPageAddress() {
 std::wstring WebPageCaption() {
     std::wstring address = WebPageAddress();
     const auto scheme = address.find(L"://");
-    if (scheme != std::wstring::npos)
-        address.erase(0, scheme + 3);
+    if (scheme != std::wstring::npos) address.erase(0, scheme + 3);
     return address;
 }
 

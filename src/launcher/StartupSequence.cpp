@@ -21,8 +21,7 @@ constexpr wchar_t kUserFtpSettings[] = L" /F=";
 }  // namespace
 
 bool IsHelpSwitch(const std::wstring& tail) {
-    if (tail == L"/?" || tail == L"?" || tail == L"-?")
-        return true;
+    if (tail == L"/?" || tail == L"?" || tail == L"-?") return true;
     const std::wstring upper = UpperAscii(tail);
     return upper == L"/SETUP" || upper == L"SETUP" || upper == L"-SETUP";
 }
@@ -34,10 +33,8 @@ StartupOutcome StartupSequence::Run() {
     state_.TcPath = TrimBlanks(platform_.process.ProgramDirectory());
     SetExecutablePaths();
 
-    if (IsHelpSwitch(tail))
-        return StartupOutcome::ShowSetupWindow;
-    if (!LocateTotalCommander())
-        return StartupOutcome::ShowSetupWindow;
+    if (IsHelpSwitch(tail)) return StartupOutcome::ShowSetupWindow;
+    if (!LocateTotalCommander()) return StartupOutcome::ShowSetupWindow;
 
     state_.TcDirPattern = state_.TcDir;
     if (!Mentions(state_.CommandLine, kUserMainSettings)) {
@@ -46,17 +43,14 @@ StartupOutcome StartupSequence::Run() {
         state_.WincmdIniPath.clear();  // the user brings his own main settings file
     }
     state_.FtpIniPath.clear();
-    if (!Mentions(state_.CommandLine, kUserFtpSettings))
-        importer_.ImportFTPIni(false);
+    if (!Mentions(state_.CommandLine, kUserFtpSettings)) importer_.ImportFTPIni(false);
 
     RepairButtonBarEntry();
 
-    if (state_.FileImported || UpperAscii(TrimBlanks(tail)) == L"SETUP")
-        shortcuts_.CreateDesktopShortCut();
+    if (state_.FileImported || UpperAscii(TrimBlanks(tail)) == L"SETUP") shortcuts_.CreateDesktopShortCut();
 
     const std::wstring& tcDir = state_.TcDir;
-    if (!tcDir.empty() && tcDir[0] != L'\\' && tcDir[0] != L'/')
-        platform_.files.ChangeDrive(tcDir[0]);
+    if (!tcDir.empty() && tcDir[0] != L'\\' && tcDir[0] != L'/') platform_.files.ChangeDrive(tcDir[0]);
     platform_.files.ChangeDirectory(tcDir);
 
     AppendSettingsOptions();
@@ -74,18 +68,14 @@ void StartupSequence::SetExecutablePaths() {
 // False when Total Commander is nowhere to be found and the setup window is to be shown.
 bool StartupSequence::LocateTotalCommander() {
     FileSystem& files = platform_.files;
-    if (files.FileExists(state_.TotalcmdExe) || files.FileExists(state_.WinCmdExe))
-        return true;
+    if (files.FileExists(state_.TotalcmdExe) || files.FileExists(state_.WinCmdExe)) return true;
 
     // The classic executables beside the program, then one level down; only then the
     // 64-bit one, beside the program and one level down.
     auto found = FindTCDirectory(platform_, state_.TcPath, {L"Totalcmd.exe", L"wincmd32.exe"});
-    if (found && found->empty() && files.FileExists(state_.Totalcmd64Exe))
-        return true;
-    if (found && found->empty())
-        found = FindTCDirectory(platform_, state_.TcPath, {L"TOTALCMD64.EXE"});
-    if (!found)
-        return true;  // the directory could not be searched: the launch reports it
+    if (found && found->empty() && files.FileExists(state_.Totalcmd64Exe)) return true;
+    if (found && found->empty()) found = FindTCDirectory(platform_, state_.TcPath, {L"TOTALCMD64.EXE"});
+    if (!found) return true;  // the directory could not be searched: the launch reports it
 
     state_.TcPath = *found;
     if (state_.TcPath.empty()) {
@@ -101,14 +91,12 @@ bool StartupSequence::LocateTotalCommander() {
 // names an existing bar file inside the Total Commander directory.
 void StartupSequence::RepairButtonBarEntry() {
     const std::wstring& settings = state_.WincmdIniPath;
-    if (settings.empty() || !platform_.files.FileExists(settings))
-        return;
+    if (settings.empty() || !platform_.files.FileExists(settings)) return;
 
     using namespace private_files;
     const std::wstring value =
         ReadIniValue(platform_, kButtonBarSection, kButtonBarKey, settings, L"", false);
-    if (value.empty() || !platform_.files.FileExists(value))
-        return;
+    if (value.empty() || !platform_.files.FileExists(value)) return;
 
     std::wstring search = state_.TcPath;
     std::wstring probe = ReplaceAllText(value, search, std::wstring(kCommanderPath), false);

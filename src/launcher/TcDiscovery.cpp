@@ -14,8 +14,7 @@ std::wstring PathWithSeparator(const std::wstring& path) {
         p.pop_back();
     }
     const auto appendIfMissing = [&p](wchar_t separator) {
-        if (p.empty() || p.back() != separator)
-            p += separator;
+        if (p.empty() || p.back() != separator) p += separator;
     };
     if (p.find(L'\\') != std::wstring::npos) {
         appendIfMissing(L'\\');
@@ -28,8 +27,7 @@ std::wstring PathWithSeparator(const std::wstring& path) {
 std::optional<std::wstring> FindTCDirectory(Platform& platform, const std::wstring& start,
                                             const std::vector<std::wstring>& executables) {
     auto names = platform.files.ListSubdirectories(start);
-    if (!names)
-        return std::nullopt;
+    if (!names) return std::nullopt;
     std::sort(names->begin(), names->end(), LessIgnoringCase);
 
     const std::wstring prefix = PathWithSeparator(start);
@@ -38,8 +36,7 @@ std::optional<std::wstring> FindTCDirectory(Platform& platform, const std::wstri
         const bool holdsTotalCommander =
             std::any_of(executables.begin(), executables.end(),
                         [&](const std::wstring& exe) { return platform.files.FileExists(candidate + exe); });
-        if (holdsTotalCommander)
-            return candidate.substr(0, candidate.size() - 1);
+        if (holdsTotalCommander) return candidate.substr(0, candidate.size() - 1);
     }
     return std::wstring();
 }

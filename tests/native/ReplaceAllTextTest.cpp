@@ -11,17 +11,14 @@ namespace {
 // replacement and resume one past the character that follows the inserted text.
 std::string ReferenceReplace(std::string text, std::string search, const std::string& replacement) {
     search = UpperAscii(search);
-    if (search.empty())
-        return text;
+    if (search.empty()) return text;
     size_t position = 0;
     for (;;) {
         const auto found = UpperAscii(text).find(search, position);
-        if (found == std::string::npos)
-            return text;
+        if (found == std::string::npos) return text;
         text = text.substr(0, found) + replacement + text.substr(found + search.size());
         position = found + replacement.size() + 1;
-        if (position > text.size())
-            return text;
+        if (position > text.size()) return text;
     }
 }
 

@@ -9,8 +9,7 @@ namespace {
 
 // Wildcard match as the file system does it: '*' any run, '?' one character, case ignored.
 bool MatchesPattern(std::wstring_view name, std::wstring_view pattern) {
-    if (pattern == L"*.*" || pattern == L"*")
-        return true;
+    if (pattern == L"*.*" || pattern == L"*") return true;
     size_t n = 0, p = 0, starP = std::wstring_view::npos, starN = 0;
     while (n < name.size()) {
         if (p < pattern.size() && (pattern[p] == L'?' || FoldCase(pattern[p]) == FoldCase(name[n]))) {
@@ -84,8 +83,7 @@ std::optional<std::vector<std::wstring>> SimMachine::ListFiles(const std::wstrin
 std::vector<DriveInfo> SimMachine::ListDrives() {
     std::vector<DriveInfo> drives;
     for (const std::wstring& volume : disk_.Volumes()) {
-        if (volume.size() != 2 || volume[1] != L':')
-            continue;  // shares have no letter
+        if (volume.size() != 2 || volume[1] != L':') continue;  // shares have no letter
         const auto letter = static_cast<wchar_t>(FoldCase(volume[0]));
         const auto label = labels_.find(letter);
         drives.push_back({letter, unreadableDrives_.contains(letter) || label == labels_.end()
@@ -99,21 +97,17 @@ std::vector<DriveInfo> SimMachine::ListDrives() {
 
 std::optional<std::wstring> SimMachine::DriveCurrentDirectory(wchar_t letter) {
     const std::wstring drive{letter, L':'};
-    if (!ParseVolume(drive))
-        return std::nullopt;
+    if (!ParseVolume(drive)) return std::nullopt;
     SimPath directory = directories_.OfDrive(letter);
-    if (!disk_.HasVolume(directory) || Unreadable(directory))
-        return std::nullopt;
-    if (!disk_.IsDirectory(directory))
-        directory = SimPath{directory.volume, {}};
+    if (!disk_.HasVolume(directory) || Unreadable(directory)) return std::nullopt;
+    if (!disk_.IsDirectory(directory)) directory = SimPath{directory.volume, {}};
     return directory.Display();
 }
 
 bool SimMachine::CreateShortcut(const std::wstring& linkFile, const std::wstring& target,
                                 const std::wstring& arguments) {
     const auto content = Encode(target + L"\n" + arguments);
-    if (!content || !WriteFileBytes(linkFile, *content))
-        return false;
+    if (!content || !WriteFileBytes(linkFile, *content)) return false;
     shortcuts_.push_back({linkFile, target, arguments});
     return true;
 }
@@ -123,8 +117,7 @@ void SimMachine::SetAssociation(const std::wstring& extension, std::wstring prog
 }
 
 std::wstring SimMachine::ProgramAssociatedWith(const std::wstring& file) {
-    if (!FileExists(file))
-        return {};
+    if (!FileExists(file)) return {};
     const auto program = associations_.find(ExtensionOf(file));
     return program == associations_.end() ? std::wstring() : program->second;
 }

@@ -18,8 +18,7 @@ std::optional<std::wstring> SimRegistry::ReadRegistryString(std::uint32_t rootKe
                                                             const std::wstring& valueName) {
     ++reads_;
     const auto found = values_.find(AddressOf(rootKey, keyPath, valueName));
-    if (found == values_.end() || found->second.first == SimRegistryType::Number)
-        return std::nullopt;
+    if (found == values_.end() || found->second.first == SimRegistryType::Number) return std::nullopt;
     return found->second.second;
 }
 

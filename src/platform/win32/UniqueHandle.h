@@ -9,16 +9,14 @@ namespace velmora::win32 {
 
 struct HandleCloser {
     void operator()(HANDLE handle) const {
-        if (handle != nullptr && handle != INVALID_HANDLE_VALUE)
-            CloseHandle(handle);
+        if (handle != nullptr && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
     }
 };
 using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 
 struct FindCloser {
     void operator()(HANDLE handle) const {
-        if (handle != INVALID_HANDLE_VALUE)
-            FindClose(handle);
+        if (handle != INVALID_HANDLE_VALUE) FindClose(handle);
     }
 };
 using UniqueFind = std::unique_ptr<void, FindCloser>;

@@ -14,23 +14,20 @@ bool Win32FileSystem::DirectoryExists(const std::wstring& path) {
 std::optional<std::vector<std::wstring>> Win32FileSystem::ListFiles(const std::wstring& directory,
                                                                     const std::wstring& pattern) {
     std::wstring search = directory;
-    if (!search.empty() && search.back() != L'\\' && search.back() != L'/')
-        search += L'\\';
+    if (!search.empty() && search.back() != L'\\' && search.back() != L'/') search += L'\\';
     search += pattern;
 
     WIN32_FIND_DATAW entry{};
     const UniqueFind find(
         FindFirstFileExW(search.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0));
     if (find.get() == INVALID_HANDLE_VALUE) {
-        if (GetLastError() == ERROR_FILE_NOT_FOUND)
-            return std::vector<std::wstring>();
+        if (GetLastError() == ERROR_FILE_NOT_FOUND) return std::vector<std::wstring>();
         return std::nullopt;
     }
     std::vector<std::wstring> names;
     constexpr DWORD kLeftOut = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     do {
-        if ((entry.dwFileAttributes & kLeftOut) == 0)
-            names.push_back(entry.cFileName);
+        if ((entry.dwFileAttributes & kLeftOut) == 0) names.push_back(entry.cFileName);
     } while (FindNextFileW(find.get(), &entry));
     return names;
 }
@@ -39,8 +36,7 @@ std::vector<DriveInfo> Win32FileSystem::ListDrives() {
     std::vector<DriveInfo> drives;
     const DWORD present = GetLogicalDrives();
     for (int index = 0; index < 26; ++index) {
-        if ((present & (1u << index)) == 0)
-            continue;
+        if ((present & (1u << index)) == 0) continue;
         DriveInfo drive;
         drive.letter = static_cast<wchar_t>(L'A' + index);
         const wchar_t root[] = {drive.letter, L':', L'\\', L'\0'};
@@ -62,14 +58,11 @@ std::optional<std::wstring> Win32FileSystem::DriveCurrentDirectory(wchar_t lette
     const wchar_t drive[] = {letter, L':', L'\0'};
     wchar_t directory[MAX_PATH + 1];
     const DWORD length = GetFullPathNameW(drive, MAX_PATH + 1, directory, nullptr);
-    if (length == 0 || length > MAX_PATH)
-        return std::nullopt;
-    if (DirectoryExists(directory))
-        return std::wstring(directory);
+    if (length == 0 || length > MAX_PATH) return std::nullopt;
+    if (DirectoryExists(directory)) return std::wstring(directory);
     // The remembered directory may be gone; the root still says whether the drive is readable.
     const std::wstring root{letter, L':', L'\\'};
-    if (DirectoryExists(root))
-        return root;
+    if (DirectoryExists(root)) return root;
     return std::nullopt;
 }
 

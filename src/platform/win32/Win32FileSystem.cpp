@@ -6,11 +6,9 @@
 namespace velmora::win32 {
 
 bool Win32FileSystem::FileExists(const std::wstring& path) {
-    if (path.empty())
-        return false;
+    if (path.empty()) return false;
     const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return false;
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
     return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
 
@@ -19,21 +17,17 @@ std::optional<std::string> Win32FileSystem::ReadFileBytes(const std::wstring& pa
     const UniqueHandle file =
         OwnFileHandle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return std::nullopt;
+    if (!file) return std::nullopt;
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF)
-        return std::nullopt;
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;
 
     std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
     size_t done = 0;
     while (done < bytes.size()) {
         DWORD read = 0;
         const auto chunk = static_cast<DWORD>(bytes.size() - done);
-        if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr))
-            return std::nullopt;
-        if (read == 0)
-            break;
+        if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr)) return std::nullopt;
+        if (read == 0) break;
         done += read;
     }
     bytes.resize(done);
@@ -43,8 +37,7 @@ std::optional<std::string> Win32FileSystem::ReadFileBytes(const std::wstring& pa
 bool Win32FileSystem::WriteFileBytes(const std::wstring& path, std::string_view bytes) {
     const UniqueHandle file = OwnFileHandle(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return false;
+    if (!file) return false;
     size_t done = 0;
     while (done < bytes.size()) {
         DWORD written = 0;
@@ -72,16 +65,14 @@ bool Win32FileSystem::MoveReplacing(const std::wstring& replacement, const std::
 
 std::optional<std::vector<std::wstring>> Win32FileSystem::ListSubdirectories(const std::wstring& directory) {
     std::wstring pattern = directory;
-    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/')
-        pattern += L'\\';
+    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
     pattern += L'*';
 
     WIN32_FIND_DATAW entry{};
     const UniqueFind find(
         FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0));
     if (find.get() == INVALID_HANDLE_VALUE) {
-        if (GetLastError() == ERROR_FILE_NOT_FOUND)
-            return std::vector<std::wstring>();
+        if (GetLastError() == ERROR_FILE_NOT_FOUND) return std::vector<std::wstring>();
         return std::nullopt;
     }
     std::vector<std::wstring> names;
@@ -98,8 +89,7 @@ std::wstring Win32FileSystem::CurrentDirectory() {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
-        if (length == 0)
-            return {};
+        if (length == 0) return {};
         if (length < buffer.size()) {
             buffer.resize(length);
             return buffer;
@@ -117,8 +107,7 @@ bool Win32FileSystem::ChangeDrive(wchar_t letter) {
     const wchar_t drive[] = {letter, L':', L'\0'};
     wchar_t directory[MAX_PATH + 1];
     const DWORD length = GetFullPathNameW(drive, MAX_PATH + 1, directory, nullptr);
-    if (length == 0 || length > MAX_PATH)
-        return false;
+    if (length == 0 || length > MAX_PATH) return false;
     return SetCurrentDirectoryW(directory) != 0;
 }
 

@@ -12,8 +12,7 @@ std::wstring ModulePath() {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0)
-            return {};
+        if (length == 0) return {};
         if (length < buffer.size()) {
             buffer.resize(length);
             return buffer;
@@ -31,8 +30,7 @@ std::wstring Win32ProcessEnvironment::CommandLineTail() {
 std::wstring Win32ProcessEnvironment::ProgramDirectory() {
     std::wstring path = ModulePath();
     const auto separator = path.find_last_of(L"\\/");
-    if (separator == std::wstring::npos)
-        return {};
+    if (separator == std::wstring::npos) return {};
     // A drive root keeps its backslash (E:\), any other directory loses it.
     const bool driveRoot = separator == 2 && path[1] == L':';
     path.resize(driveRoot ? separator + 1 : separator);
@@ -42,11 +40,9 @@ std::wstring Win32ProcessEnvironment::ProgramDirectory() {
 std::wstring Win32ProcessEnvironment::ProgramName() {
     std::wstring name = ModulePath();
     const auto separator = name.find_last_of(L"\\/");
-    if (separator != std::wstring::npos)
-        name.erase(0, separator + 1);
+    if (separator != std::wstring::npos) name.erase(0, separator + 1);
     const auto dot = name.find_last_of(L'.');
-    if (dot != std::wstring::npos)
-        name.resize(dot);
+    if (dot != std::wstring::npos) name.resize(dot);
     return name;
 }
 
@@ -68,8 +64,7 @@ bool Win32ProcessEnvironment::StartProgram(const std::wstring& commandLine) {
 
 std::wstring Win32ProcessEnvironment::SpecialFolderPath(int csidl) {
     PIDLIST_ABSOLUTE list = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &list)) || list == nullptr)
-        return {};
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &list)) || list == nullptr) return {};
     wchar_t path[MAX_PATH] = {};
     const BOOL found = SHGetPathFromIDListW(list, path);
     CoTaskMemFree(list);
@@ -78,8 +73,7 @@ std::wstring Win32ProcessEnvironment::SpecialFolderPath(int csidl) {
 
 std::wstring Win32ProcessEnvironment::EnvironmentVariable(const std::wstring& name) {
     const DWORD size = GetEnvironmentVariableW(name.c_str(), nullptr, 0);
-    if (size == 0)
-        return {};
+    if (size == 0) return {};
     std::wstring value(size, L'\0');
     const DWORD length = GetEnvironmentVariableW(name.c_str(), value.data(), size);
     value.resize(length < size ? length : 0);

@@ -11,8 +11,7 @@ std::optional<std::wstring> Win32Registry::ReadRegistryString(std::uint32_t root
                                                               const std::wstring& valueName) {
     HKEY root = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(rootKey));
     HKEY key = nullptr;
-    if (RegOpenKeyExW(root, keyPath.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return std::nullopt;
+    if (RegOpenKeyExW(root, keyPath.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
     std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)> owner(key, &RegCloseKey);
 
     DWORD type = 0;
@@ -30,8 +29,7 @@ std::optional<std::wstring> Win32Registry::ReadRegistryString(std::uint32_t root
     // The stored string may or may not carry its terminating NUL.
     value.resize(bytes / sizeof(wchar_t));
     const auto nul = value.find(L'\0');
-    if (nul != std::wstring::npos)
-        value.resize(nul);
+    if (nul != std::wstring::npos) value.resize(nul);
     return value;
 }
 

@@ -13,8 +13,7 @@ namespace {
 
 struct ComReleaser {
     void operator()(IUnknown* object) const {
-        if (object)
-            object->Release();
+        if (object) object->Release();
     }
 };
 template <typename Interface>
@@ -26,8 +25,7 @@ class ComSession {
 public:
     ComSession() : started_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
     ~ComSession() {
-        if (started_)
-            CoUninitialize();
+        if (started_) CoUninitialize();
     }
     ComSession(const ComSession&) = delete;
     ComSession& operator=(const ComSession&) = delete;
@@ -47,12 +45,10 @@ bool Win32Shell::CreateShortcut(const std::wstring& linkFile, const std::wstring
         return false;
     }
     const ComPtr<IShellLinkW> link(rawLink);
-    if (FAILED(link->SetPath(target.c_str())) || FAILED(link->SetArguments(arguments.c_str())))
-        return false;
+    if (FAILED(link->SetPath(target.c_str())) || FAILED(link->SetArguments(arguments.c_str()))) return false;
 
     IPersistFile* rawFile = nullptr;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&rawFile))))
-        return false;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&rawFile)))) return false;
     const ComPtr<IPersistFile> file(rawFile);
     return SUCCEEDED(file->Save(linkFile.c_str(), TRUE));
 }

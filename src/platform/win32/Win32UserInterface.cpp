@@ -21,10 +21,8 @@ MessageAnswer Win32UserInterface::ShowMessage(const Message& message) {
             break;
     }
     const int answer = MessageBoxW(nullptr, message.text.c_str(), message.title.c_str(), style);
-    if (answer == IDYES)
-        return MessageAnswer::Yes;
-    if (answer == IDOK)
-        return MessageAnswer::Ok;
+    if (answer == IDYES) return MessageAnswer::Yes;
+    if (answer == IDOK) return MessageAnswer::Ok;
     return MessageAnswer::No;
 }
 

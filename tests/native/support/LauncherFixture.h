@@ -27,8 +27,7 @@ public:
     std::wstring FileOpenDialog(const std::wstring& DefaultPath, const std::wstring& WindowCaption,
                                 const std::wstring& DefaultFilename) override {
         requests.push_back({DefaultPath, WindowCaption, DefaultFilename});
-        if (choices.empty())
-            return {};
+        if (choices.empty()) return {};
         std::wstring choice = choices.front();
         choices.pop_front();
         return choice;
