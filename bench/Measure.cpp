@@ -21,8 +21,7 @@ double TimeMs(const std::function<void()>& call) {
 }
 
 double Median(std::vector<double> values) {
-    if (values.empty())
-        return 0;
+    if (values.empty()) return 0;
     std::sort(values.begin(), values.end());
     const auto middle = values.size() / 2;
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
@@ -50,8 +49,7 @@ std::optional<double> TimeProcessMs(const std::vector<std::string>& argv,
     bool started = false;
     const double ms = TimeMs([&] {
         started = posix_spawnp(&child, argp[0], nullptr, nullptr, argp.data(), envp.data()) == 0;
-        if (started)
-            waitpid(child, &status, 0);
+        if (started) waitpid(child, &status, 0);
     });
     if (!started || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "%s failed\n", argv[0].c_str());
@@ -62,14 +60,12 @@ std::optional<double> TimeProcessMs(const std::vector<std::string>& argv,
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
+    if (!in) return std::nullopt;
     in.seekg(0, std::ios::end);
     const auto size = static_cast<std::size_t>(in.tellg());
     in.seekg(0);
     std::string bytes(size, '\0');
-    if (!in.read(bytes.data(), static_cast<std::streamsize>(size)))
-        return std::nullopt;
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) return std::nullopt;
     return bytes;
 }
 

@@ -33,8 +33,7 @@ const std::vector<std::string> kSedExpressions{"-e", "s/E:\\\\TC/%COMMANDER_PATH
 // The launcher's rewrite of one file: read it whole, rewrite, write the result.
 bool RewriteFile(const std::string& in, const std::string& out) {
     const auto content = ReadWholeFile(in);
-    if (!content)
-        return false;
+    if (!content) return false;
     const auto rewritten = RewriteConfigText(*content, kRule);
     return WriteWholeFile(out, rewritten ? *rewritten : *content);
 }
@@ -46,8 +45,7 @@ double MedianCoreMs(const std::string& text, int runs) {
         times.push_back(
             TimeMs([&] { sink += RewriteConfigText(text, kRule).value_or(std::string()).size(); }));
     }
-    if (sink == 0)
-        std::fprintf(stderr, "warning: nothing was rewritten\n");
+    if (sink == 0) std::fprintf(stderr, "warning: nothing was rewritten\n");
     return Median(times);
 }
 
@@ -79,8 +77,7 @@ void CompareWithSedAndCopy(const fs::path& dir, int runs, Verdict& verdict) {
         const auto c = TimeProcessMs({"/proc/self/exe", "rewrite-file", source, coreOut});
         const auto s = TimeProcessMs(sedArgs, {"LC_ALL=C"});
         const auto p = TimeProcessMs({"cp", source, copyOut});
-        if (!c || !s || !p)
-            std::exit(2);
+        if (!c || !s || !p) std::exit(2);
         core.push_back(*c);
         sed.push_back(*s);
         copy.push_back(*p);
@@ -141,12 +138,9 @@ int RunAll(int runs) {
 int main(int argc, char** argv) {
     using namespace velmora::bench;
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty())
-        return RunAll(11);
-    if (args[0] == "--runs" && args.size() == 2)
-        return RunAll(std::stoi(args[1]));
-    if (args[0] == "rewrite-file" && args.size() == 3)
-        return RewriteFile(args[1], args[2]) ? 0 : 1;
+    if (args.empty()) return RunAll(11);
+    if (args[0] == "--runs" && args.size() == 2) return RunAll(std::stoi(args[1]));
+    if (args[0] == "rewrite-file" && args.size() == 3) return RewriteFile(args[1], args[2]) ? 0 : 1;
     if (args[0] == "write-settings" && args.size() == 4) {
         const bool placeholder = args[3].starts_with('%');
         const std::string text =

@@ -54,8 +54,7 @@ public:
 
     std::string Cased(std::string_view text, bool mixCase) {
         std::string result(text);
-        if (!mixCase)
-            return result;
+        if (!mixCase) return result;
         for (char& c : result) {
             if (std::isalpha(static_cast<unsigned char>(c)) && Pick(2) == 0) {
                 c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -116,8 +115,7 @@ std::string SettingsText(const SettingsTextShape& shape) {
     int sectionLeft = 0;
     while (text.size() < shape.bytes) {
         if (sectionLeft == 0) {
-            if (!text.empty())
-                text += "\r\n";  // a blank line between sections
+            if (!text.empty()) text += "\r\n";  // a blank line between sections
             text += "[" + std::string(kSections[lines.Pick(kSections.size())]) + "]\r\n";
             sectionLeft = 20 + static_cast<int>(lines.Pick(40));
         }

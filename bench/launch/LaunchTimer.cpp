@@ -20,8 +20,7 @@ namespace {
 
 struct HandleCloser {
     void operator()(HANDLE handle) const {
-        if (handle != nullptr && handle != INVALID_HANDLE_VALUE)
-            CloseHandle(handle);
+        if (handle != nullptr && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
     }
 };
 using UniqueHandle = std::unique_ptr<void, HandleCloser>;
@@ -36,14 +35,12 @@ double Milliseconds(LONGLONG ticks) {
 
 bool StandInRunning() {
     const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (snapshot.get() == INVALID_HANDLE_VALUE)
-        return false;
+    if (snapshot.get() == INVALID_HANDLE_VALUE) return false;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
     for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
          more = Process32NextW(snapshot.get(), &entry)) {
-        if (lstrcmpiW(entry.szExeFile, L"Totalcmd.exe") == 0)
-            return true;
+        if (lstrcmpiW(entry.szExeFile, L"Totalcmd.exe") == 0) return true;
     }
     return false;
 }
@@ -51,8 +48,7 @@ bool StandInRunning() {
 bool WaitUntilStandInGone() {
     const ULONGLONG deadline = GetTickCount64() + kWaitMs;
     while (StandInRunning()) {
-        if (GetTickCount64() > deadline)
-            return false;
+        if (GetTickCount64() > deadline) return false;
         Sleep(1);
     }
     return true;
@@ -111,19 +107,16 @@ int wmain(int argc, wchar_t** argv) {
     }
     const std::vector<std::wstring> launchers(argv + 2, argv + argc);
     const UniqueHandle standInStarted(CreateSemaphoreW(nullptr, 0, 1 << 20, velmora::bench::kStandInStarted));
-    if (!standInStarted)
-        return 2;
+    if (!standInStarted) return 2;
 
     for (const auto& launcher : launchers) {  // warm-up: file caches, Wine's DLL loading
-        if (TimeOneLaunch(launcher, standInStarted.get()) < 0)
-            return 1;
+        if (TimeOneLaunch(launcher, standInStarted.get()) < 0) return 1;
     }
     std::vector<std::vector<double>> samples(launchers.size());
     for (int run = 0; run < runs; ++run) {
         for (size_t i = 0; i < launchers.size(); ++i) {
             const double ms = TimeOneLaunch(launchers[i], standInStarted.get());
-            if (ms < 0)
-                return 1;
+            if (ms < 0) return 1;
             samples[i].push_back(ms);
         }
     }
