@@ -14,8 +14,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     try {
         // A drive without a medium must not bring up the system's "insert a disk" box.
         SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
 
         velmora::win32::Win32Machine machine;
         velmora::Platform platform = machine.AsPlatform();
@@ -24,6 +22,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         velmora::StartupSequence startup(platform, dialogs, shortcuts);
 
         if (startup.Run() == velmora::StartupOutcome::ShowSetupWindow) {
+            // Only windows need the common controls; a launch must not pay for loading them.
+            INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+            InitCommonControlsEx(&controls);
             velmora::win32::SetupWindow window(velmora::MakeSetupWindowTexts());
             window.ShowModal(instance);
         }
