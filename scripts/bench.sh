@@ -31,12 +31,6 @@ if ! bash scripts/build-windows.sh >"$build_log" 2>&1; then
 fi
 rm -f "$build_log"
 launch_dir="$repo/build/win64/bench"
-if [ ! -x "$launch_dir/bench_minimal_launcher.exe" ]; then
-  # bench/launch is not part of the win64 preset build: build it on its own.
-  cmake -S bench/launch -B build/win64-bench -G Ninja --toolchain "$repo/cmake/mingw-x86_64.cmake" >/dev/null
-  cmake --build build/win64-bench >/dev/null
-  launch_dir="$repo/build/win64-bench/bench"
-fi
 
 wine_session_start
 trap wine_session_stop EXIT
