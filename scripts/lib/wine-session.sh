@@ -70,14 +70,22 @@ wine_session_start() {
   export WINEPREFIX="$WINE_SESSION_ROOT/prefix"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  # A fixed locale, so that the ANSI code page is the same on every machine.
+  export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
   wine_session_start_display || return 1
   "$WINE_SESSION_WINE" wineboot -i >/dev/null 2>&1 || {
     echo "wine-session: wineboot failed" >&2
     return 1
   }
+  # No window manager runs on the virtual display: unmanaged windows keep Wine from
+  # waiting (2 s a window) for one to acknowledge each closed window.
+  "$WINE_SESSION_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   "$WINE_SESSION_WINESERVER" -w
 }
+
+# wine_session_windows_path PATH: the Windows form of a Linux path (Z:\ is the Linux root).
+wine_session_windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 # wine_session_map_drive LETTER DIR: the folder DIR appears as drive LETTER: in Wine.
 wine_session_map_drive() {
