@@ -52,24 +52,28 @@ private:
     Size windowStart_ = 0;
 };
 
-// A line holds no CR, so a search string with one can never match inside a line.
-std::string UsableSearch(const std::string& search) {
-    return search.find('\r') == std::string::npos ? UpperAscii(search) : std::string();
+bool HoldsCr(const std::string& text) {
+    return text.find('\r') != std::string::npos;
 }
 
 }  // namespace
 
 std::optional<std::string> RewriteConfigText(std::string_view content, RewriteRule rule) {
-    rule.search1 = UsableSearch(rule.search1);
-    rule.search2 = UsableSearch(rule.search2);
-    if (rule.search1.empty() && rule.search2.empty()) return std::nullopt;
+    rule.search1 = UpperAscii(rule.search1);
+    rule.search2 = UpperAscii(rule.search2);
+    // A line of the file holds no CR, so a search string with one never matches there; the
+    // second can still match a CR that the first one's replacement put into a line.
+    if (HoldsCr(rule.search1)) rule.search1.clear();
+    if (rule.search1.empty() && (rule.search2.empty() || HoldsCr(rule.search2))) return std::nullopt;
 
     Occurrences first(content, rule.search1);
-    // A line holding the second search string holds the first as well when the first is
-    // part of the second (the directory, and the directory with its separator).
-    const bool secondImpliesFirst =
-        !rule.search1.empty() && rule.search2.find(rule.search1) != std::string::npos;
-    Occurrences second(content, secondImpliesFirst ? std::string() : rule.search2);
+    // Lines that can hold the second search string only after the first pass, or that hold
+    // the first whenever they hold the second (the directory, and the directory with its
+    // separator), are found through the first.
+    const bool secondFoundThroughFirst =
+        HoldsCr(rule.search2) ||
+        (!rule.search1.empty() && rule.search2.find(rule.search1) != std::string::npos);
+    Occurrences second(content, secondFoundThroughFirst ? std::string() : rule.search2);
 
     std::string result;
     std::string upperLine;

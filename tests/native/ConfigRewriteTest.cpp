@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "import/ReplaceAllText.h"
+#include "support/ReferenceRewrite.h"
 
 namespace velmora {
 namespace {
@@ -63,27 +63,6 @@ TEST(RewriteConfigText, TheSecondSearchSeesTheFirstOnesResult) {
     EXPECT_EQ(RewriteConfigText("E:\\TCE:\\TC\\x", kRule), "%COMMANDER_PATH%%COMMANDER_PATH%x");
 }
 
-// The rewrite as plainly as it can be said: split at CR or CR LF, apply the rule to each
-// line with the first and then the second search string, keep every line end.
-std::string ReferenceRewrite(std::string_view content, RewriteRule rule) {
-    std::string result;
-    size_t start = 0;
-    while (start < content.size()) {
-        size_t end = content.find('\r', start);
-        if (end == std::string_view::npos) end = content.size();
-        size_t next = end == content.size() ? end : end + 1;
-        if (next < content.size() && end < content.size() && content[next] == '\n') ++next;
-        std::string line(content.substr(start, end - start));
-        std::string s1 = rule.search1, s2 = rule.search2;
-        line = ReplaceAllText(line, s1, rule.replacement, false);
-        line = ReplaceAllText(line, s2, rule.replacement, false);
-        result += line;
-        result.append(content.substr(end, next - end));
-        start = next;
-    }
-    return result;
-}
-
 TEST(RewriteConfigText, AgreesWithTheLineByLineRuleOnRandomText) {
     std::mt19937 random(61206);
     const std::string alphabet = "eE:\\tTcC x\r\n";
@@ -96,7 +75,7 @@ TEST(RewriteConfigText, AgreesWithTheLineByLineRuleOnRandomText) {
     for (int round = 0; round < 20000; ++round) {
         const std::string content = randomText(60);
         const RewriteRule rule{randomText(5), randomText(6), (random() % 3) ? "%P%" : ""};
-        const std::string expected = ReferenceRewrite(content, rule);
+        const std::string expected = reference::Rewrite(content, rule.search1, rule.search2, rule.replacement);
         const auto rewritten = RewriteConfigText(content, rule);
         ASSERT_EQ(rewritten.value_or(content), expected)
             << "content '" << content << "' search1 '" << rule.search1 << "' search2 '" << rule.search2

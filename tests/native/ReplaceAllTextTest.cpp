@@ -4,23 +4,10 @@
 
 #include <random>
 
+#include "support/ReferenceRewrite.h"
+
 namespace velmora {
 namespace {
-
-// The rewrite rule step by step, as slow as it reads: rebuild the text after every
-// replacement and resume one past the character that follows the inserted text.
-std::string ReferenceReplace(std::string text, std::string search, const std::string& replacement) {
-    search = UpperAscii(search);
-    if (search.empty()) return text;
-    size_t position = 0;
-    for (;;) {
-        const auto found = UpperAscii(text).find(search, position);
-        if (found == std::string::npos) return text;
-        text = text.substr(0, found) + replacement + text.substr(found + search.size());
-        position = found + replacement.size() + 1;
-        if (position > text.size()) return text;
-    }
-}
 
 struct ReplaceCase {
     const char* text;
@@ -35,7 +22,7 @@ TEST_P(ReplaceAllTextCases, FollowsTheRewriteRule) {
     std::string search = c.search;
     EXPECT_EQ(ReplaceAllText(std::string(c.text), search, std::string("%COMMANDER_PATH%"), false),
               c.expected);
-    EXPECT_EQ(ReferenceReplace(c.text, c.search, "%COMMANDER_PATH%"), c.expected);
+    EXPECT_EQ(reference::ReplaceAll(c.text, c.search, "%COMMANDER_PATH%"), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,7 +64,7 @@ TEST(ReplaceAllText, MatchesTheStepByStepRuleOnRandomText) {
 
         std::string searchCopy = search;
         ASSERT_EQ(ReplaceAllText(text, searchCopy, replacement, false),
-                  ReferenceReplace(text, search, replacement))
+                  reference::ReplaceAll(text, search, replacement))
             << "text '" << text << "' search '" << search << "'";
     }
 }
