@@ -1,11 +1,12 @@
 # Installs the Debian packages a script needs, only when something is missing.
-# Usage: install_deps <group>...   groups: native, build-windows, wine, fuzz
+# Usage: install_deps <group>...   groups: native, build-windows, wine, fuzz, package
 _velmora_packages() {
   case "$1" in
     native) echo "cmake ninja-build g++ g++-multilib libgtest-dev googletest clang-format" ;;
     build-windows) echo "cmake ninja-build g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64 mingw-w64-tools googletest" ;;
     wine) echo "wine64 wine xvfb xauth xdotool imagemagick" ;;
     fuzz) echo "clang libclang-rt-14-dev" ;;
+    package) echo "zip unzip" ;;
   esac
 }
 
