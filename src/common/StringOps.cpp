@@ -68,10 +68,6 @@ bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
            });
 }
 
-bool ContainsIgnoringCase(std::wstring_view text, std::wstring_view part) {
-    return UpperAscii(text).find(UpperAscii(part)) != std::wstring::npos;
-}
-
 bool LessIgnoringCase(std::wstring_view a, std::wstring_view b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                         [](wchar_t x, wchar_t y) { return UpperChar(x) < UpperChar(y); });

@@ -12,7 +12,6 @@ std::string UpperAscii(std::string_view text);
 void UpperAsciiInPlace(std::string& text);
 std::wstring UpperAscii(std::wstring_view text);
 bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b);
-bool ContainsIgnoringCase(std::wstring_view text, std::wstring_view part);
 // Ordering of file names as a directory list shows them: by name, regardless of case.
 bool LessIgnoringCase(std::wstring_view a, std::wstring_view b);
 
