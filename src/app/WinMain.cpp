@@ -3,8 +3,9 @@
 // commctrl.h needs the definitions of windows.h
 #include <commctrl.h>
 
-#include "filedialog/FileDialogs.h"
-#include "launcher/HelpTexts.h"
+#include "filedialog/Files.h"
+#include "filedialog/win32/Win32FileDialogWindow.h"
+#include "launcher/SetupWindowController.h"
 #include "launcher/StartupSequence.h"
 #include "launcher/win32/SetupWindow.h"
 #include "platform/win32/Win32Platform.h"
@@ -17,15 +18,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
         velmora::win32::Win32Machine machine;
         velmora::Platform platform = machine.AsPlatform();
-        velmora::NothingChosenFileDialogs dialogs;
-        velmora::NoDesktopShortcuts shortcuts;
+        // The program's own file selection window, for the imports' browse offers.
+        velmora::win32::Win32FileDialogWindow dialogWindow(instance);
+        velmora::Files dialogs(platform, dialogWindow);
+        velmora::DesktopShortcutCreator shortcuts(platform);
         velmora::StartupSequence startup(platform, dialogs, shortcuts);
 
         if (startup.Run() == velmora::StartupOutcome::ShowSetupWindow) {
             // Only windows need the common controls; a launch must not pay for loading them.
             INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
             InitCommonControlsEx(&controls);
-            velmora::win32::SetupWindow window(velmora::MakeSetupWindowTexts());
+            velmora::SetupWindowController controller(platform, startup.Imports(), shortcuts);
+            velmora::win32::SetupWindow window(controller);
             window.ShowModal(instance);
         }
         return 0;

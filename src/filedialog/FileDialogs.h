@@ -13,12 +13,4 @@ public:
                                         const std::wstring& DefaultFilename) = 0;
 };
 
-// PLACEHOLDER until the file selection window exists: every request ends with nothing chosen.
-class NothingChosenFileDialogs final : public FileDialogs {
-public:
-    std::wstring FileOpenDialog(const std::wstring&, const std::wstring&, const std::wstring&) override {
-        return {};
-    }
-};
-
 }  // namespace velmora

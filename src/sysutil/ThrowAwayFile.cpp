@@ -10,11 +10,9 @@ constexpr int kAttempts = 8;
 }  // namespace
 
 std::wstring ThrowAwayNames::Candidate(int attempt) const {
-    if (attempt == 0)
-        return directory + firstName;
+    if (attempt == 0) return directory + firstName;
     std::wstring number = std::to_wstring(attempt + 1);
-    if (number.size() < digits)
-        number.insert(0, digits - number.size(), L'0');
+    if (number.size() < digits) number.insert(0, digits - number.size(), L'0');
     return directory + stem + number + suffix;
 }
 
@@ -24,8 +22,7 @@ ThrowAwayFile::ThrowAwayFile(FileSystem& files, const ThrowAwayNames& names, std
         const std::wstring candidate = names.Candidate(attempt);
         // A hidden or system file passes these tests, but Windows refuses to write over
         // it, so it is never replaced either.
-        if (files.FileExists(candidate) || files.DirectoryExists(candidate))
-            continue;
+        if (files.FileExists(candidate) || files.DirectoryExists(candidate)) continue;
         if (files.WriteFileBytes(candidate, content)) {
             path_ = candidate;
             return;
@@ -34,8 +31,7 @@ ThrowAwayFile::ThrowAwayFile(FileSystem& files, const ThrowAwayNames& names, std
 }
 
 ThrowAwayFile::~ThrowAwayFile() {
-    if (!path_.empty())
-        files_.RemoveFile(path_);
+    if (!path_.empty()) files_.RemoveFile(path_);
 }
 
 std::wstring ProgramDriveRoot(ProcessEnvironment& process) {

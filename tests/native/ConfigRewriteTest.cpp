@@ -75,7 +75,8 @@ TEST(RewriteConfigText, AgreesWithTheLineByLineRuleOnRandomText) {
     for (int round = 0; round < 20000; ++round) {
         const std::string content = randomText(60);
         const RewriteRule rule{randomText(5), randomText(6), (random() % 3) ? "%P%" : ""};
-        const std::string expected = reference::Rewrite(content, rule.search1, rule.search2, rule.replacement);
+        const std::string expected =
+            reference::Rewrite(content, rule.search1, rule.search2, rule.replacement);
         const auto rewritten = RewriteConfigText(content, rule);
         ASSERT_EQ(rewritten.value_or(content), expected)
             << "content '" << content << "' search1 '" << rule.search1 << "' search2 '" << rule.search2

@@ -7,7 +7,8 @@ namespace {
 
 TEST(UpperAscii, ChangesExactlyTheAsciiLowerCaseLettersOfEveryByteValue) {
     std::string all;
-    for (int byte = 0; byte < 256; ++byte) all += static_cast<char>(byte);
+    for (int byte = 0; byte < 256; ++byte)
+        all += static_cast<char>(byte);
     // Every offset, so that each byte is seen in every lane of the eight-byte steps.
     for (size_t shift = 0; shift < 8; ++shift) {
         const std::string text = all.substr(shift) + all.substr(0, shift);

@@ -1,67 +1,101 @@
 #include "launcher/win32/SetupWindow.h"
 
+// commctrl.h needs the definitions of windows.h
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "ResourceIds.h"
+
 namespace velmora::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VelmoraSetupWindow";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // fixed: no sizing, no min/max box
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-// A bare CR breaks a message box line but not a static control's: give it CR LF.
-std::wstring WithLineFeeds(const std::wstring& text) {
-    std::wstring result;
-    for (size_t i = 0; i < text.size(); ++i) {
-        result += text[i];
-        if (text[i] == L'\r' && (i + 1 == text.size() || text[i + 1] != L'\n'))
-            result += L'\n';
-    }
-    return result;
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
 }
 
-HFONT MakeFont(int dpi, int tenthsOfPoint, bool bold, bool underline) {
-    const int height = -MulDiv(tenthsOfPoint, dpi, 720);
-    return CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                       L"MS Sans Serif");
+HICON LoadProgramIcon(HINSTANCE instance, int metricX, int metricY) {
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON,
+                                         GetSystemMetrics(metricX), GetSystemMetrics(metricY),
+                                         LR_DEFAULTCOLOR));
+}
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    windowClass.hIcon = LoadProgramIcon(instance, SM_CXICON, SM_CYICON);
+    windowClass.hIconSm = LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON);
+    RegisterClassExW(&windowClass);
+}
+
+// The address is a build setting: a longer one than the design's width widens the link
+// towards the window's right edge instead of being cut off.
+void WidenToText(HWND link, HFONT font) {
+    RECT bounds{};
+    GetWindowRect(link, &bounds);
+    MapWindowPoints(nullptr, GetParent(link), reinterpret_cast<POINT*>(&bounds), 2);
+    RECT client{};
+    GetClientRect(GetParent(link), &client);
+
+    const int length = GetWindowTextLengthW(link);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(link, text.data(), length + 1)));
+    HDC dc = GetDC(link);
+    if (!dc) return;
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(link, dc);
+
+    const int width = std::min<int>(extent.cx + 2, client.right - bounds.left);
+    if (width > bounds.right - bounds.left)
+        SetWindowPos(link, nullptr, 0, 0, width, bounds.bottom - bounds.top, SWP_NOMOVE | SWP_NOZORDER);
 }
 
 }  // namespace
 
 SetupWindow::~SetupWindow() {
-    for (HFONT font : {boldFont_, helpFont_, linkFont_, titleFont_}) {
-        if (font)
-            DeleteObject(font);
-    }
+    if (window_) DestroyWindow(window_);
+    if (owner_) DestroyWindow(owner_);
 }
 
 void SetupWindow::ShowModal(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    instance_ = instance;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};  // the tool tip
+    InitCommonControlsEx(&controls);
+    RegisterWindowClass(instance, WindowProc);
+    dpi_ = ScreenDpi();
+    fonts_ = std::make_unique<SetupFonts>(dpi_);
+    picture_.reset(LoadImageW(instance, MAKEINTRESOURCEW(IDB_SETUP_PICTURE), IMAGE_BITMAP, 0, 0, 0));
 
-    HDC screen = GetDC(nullptr);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-
-    constexpr DWORD style = WS_CAPTION | WS_SYSMENU;
-    constexpr DWORD exStyle = WS_EX_DLGMODALFRAME;
-    RECT frame{0, 0, TwipsToPixels(setup_layout::kClientWidth, dpi_),
-               TwipsToPixels(setup_layout::kClientHeight, dpi_)};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    RECT frame{0, 0, TwipsToPixels(setup_design::kClientWidth, dpi_),
+               TwipsToPixels(setup_design::kClientHeight, dpi_)};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
 
-    CreateWindowExW(exStyle, kClassName, texts_.caption.c_str(), style, left, top, width, height, nullptr,
-                    nullptr, instance, this);
-    if (!window_)
-        return;
+    owner_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+    CreateWindowExW(kExStyle, kClassName, controller_.Texts().caption.c_str(), kStyle, left, top, width,
+                    height, owner_, nullptr, instance, this);
+    if (!window_) return;
     ShowWindow(window_, SW_SHOWNORMAL);
-    SetFocus(GetDlgItem(window_, setup_layout::kCloseId));
+    SetFocus(GetDlgItem(window_, setup_design::kCommand1));
 
     MSG message;
     while (window_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -72,6 +106,12 @@ void SetupWindow::ShowModal(HINSTANCE instance) {
     }
 }
 
+void SetupWindow::ShowWebLink(bool visible) {
+    HWND link = GetDlgItem(window_, setup_design::kLabel2);
+    ShowWindow(link, visible ? SW_SHOW : SW_HIDE);
+    UpdateWindow(window_);
+}
+
 LRESULT CALLBACK SetupWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<SetupWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -79,8 +119,7 @@ LRESULT CALLBACK SetupWindow::WindowProc(HWND window, UINT message, WPARAM wPara
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<SetupWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->window_ = nullptr;
@@ -95,11 +134,18 @@ LRESULT SetupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnCreate();
             return 0;
         case WM_COMMAND:
-            if (LOWORD(wParam) == setup_layout::kCloseId || LOWORD(wParam) == IDCANCEL) {
-                DestroyWindow(window_);
-            }
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
-        case WM_CLOSE:
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item->CtlID != setup_design::kPicture1) break;
+            DrawPicture(*item, static_cast<HBITMAP>(picture_.get()), dpi_);
+            return TRUE;
+        }
+        case WM_SETCURSOR:
+            if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
+            break;
+        case WM_CLOSE:  // the close box
             DestroyWindow(window_);
             return 0;
         case WM_DESTROY:
@@ -109,27 +155,35 @@ LRESULT SetupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
+// Controls in tab order; the run-time texts replace the design texts of the labels.
 void SetupWindow::OnCreate() {
-    boldFont_ = MakeFont(dpi_, 83, true, false);
-    helpFont_ = MakeFont(dpi_, 98, false, false);
-    linkFont_ = MakeFont(dpi_, 83, false, true);
-    titleFont_ = MakeFont(dpi_, 98, true, false);
-
-    using namespace setup_layout;
-    AddControl(L"BUTTON", L"Close", WS_TABSTOP | BS_PUSHBUTTON, kCloseId, kClose, boldFont_);
-    AddControl(L"STATIC", WithLineFeeds(texts_.helpText), SS_LEFT, kHelpTextId, kHelpText, helpFont_);
-    AddControl(L"STATIC", texts_.webAddress, SS_LEFT, kWebLinkId, kWebLink, linkFont_);
-    AddControl(L"STATIC", texts_.title, SS_LEFT, kTitleId, kTitle, titleFont_);
+    const SetupWindowTexts texts = controller_.Texts();
+    for (const setup_design::ControlDesign& design : setup_design::kControls) {
+        std::wstring text = design.text;
+        if (design.id == setup_design::kLabel1)
+            text = texts.helpText;
+        else if (design.id == setup_design::kLabel2)
+            text = texts.webAddress;
+        else if (design.id == setup_design::kTitelLable)
+            text = texts.title;
+        HWND control = CreateControl(window_, design, text, fonts_->For(design.font), dpi_);
+        if (control && design.id == setup_design::kPatchBtnBar)
+            AddToolTip(window_, control, setup_design::kPatchBtnBarToolTip);
+        if (control && design.id == setup_design::kLabel2) WidenToText(control, fonts_->For(design.font));
+    }
 }
 
-HWND SetupWindow::AddControl(const wchar_t* className, const std::wstring& text, DWORD style, int id,
-                             TwipsRect twips, HFONT font) {
-    HWND control = CreateWindowExW(
-        0, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, TwipsToPixels(twips.left, dpi_),
-        TwipsToPixels(twips.top, dpi_), TwipsToPixels(twips.width, dpi_), TwipsToPixels(twips.height, dpi_),
-        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
+void SetupWindow::OnCommand(int controlId, int notification) {
+    // Escape arrives as IDCANCEL and does nothing: only "Close" and the close box end
+    // the program. Buttons report BN_CLICKED, the link and the picture STN_CLICKED; both are 0.
+    if (notification != BN_CLICKED) return;
+    if (controller_.Click(controlId, *this) == AfterClick::EndProgram && window_) DestroyWindow(window_);
+}
+
+bool SetupWindow::OnSetCursor(HWND under) {
+    if (under != GetDlgItem(window_, setup_design::kLabel2)) return false;
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    return true;
 }
 
 }  // namespace velmora::win32

@@ -1,39 +1,44 @@
 // The setup window shown for "/?" and the setup switches, or when Total Commander is
-// not found. PLACEHOLDER: for now a plain window with the help texts and "Close"; the
-// import, shortcut and web page controls come with the full setup window.
+// not found: a fixed dialog, centred on the screen and kept out of the taskbar. It moves
+// clicks to the controller and nothing else; what a click does is decided there.
 #pragma once
 
 #include <windows.h>
 
-#include "launcher/HelpTexts.h"
-#include "launcher/win32/SetupWindowLayout.h"
+#include <memory>
+
+#include "launcher/SetupWindowController.h"
+#include "launcher/win32/SetupControls.h"
 
 namespace velmora::win32 {
 
-class SetupWindow {
+class SetupWindow final : public SetupView {
 public:
-    explicit SetupWindow(SetupWindowTexts texts) : texts_(std::move(texts)) {}
+    explicit SetupWindow(SetupWindowController& controller) : controller_(controller) {}
     SetupWindow(const SetupWindow&) = delete;
     SetupWindow& operator=(const SetupWindow&) = delete;
-    ~SetupWindow();
+    ~SetupWindow() override;
 
     // Shows the window and returns when it has been closed.
     void ShowModal(HINSTANCE instance);
+
+    void ShowWebLink(bool visible) override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCreate();
-    HWND AddControl(const wchar_t* className, const std::wstring& text, DWORD style, int id, TwipsRect twips,
-                    HFONT font);
+    void OnCommand(int controlId, int notification);
+    bool OnSetCursor(HWND under);
 
-    SetupWindowTexts texts_;
+    SetupWindowController& controller_;
+    HINSTANCE instance_ = nullptr;
     HWND window_ = nullptr;
-    HFONT boldFont_ = nullptr;
-    HFONT helpFont_ = nullptr;
-    HFONT linkFont_ = nullptr;
-    HFONT titleFont_ = nullptr;
+    // An owned window has no taskbar button: this hidden one owns the setup window.
+    HWND owner_ = nullptr;
     int dpi_ = 96;
+    std::unique_ptr<SetupFonts> fonts_;
+    GdiObject picture_;
 };
 
 }  // namespace velmora::win32

@@ -82,6 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CommandLineTest, OwnMainSettingsSkipTheMainImport) {
     Start(velmora_, L"x /I=C:\\my.ini", L"E:\\TC");
     AnswerBox(ImportQuestion(L"wcx_ftp.ini", L"TC_portable_wcx_ftp.ini"), IDYES);
+    // A first import brings the offer of the desktop shortcuts.
+    AnswerBox(ShortcutQuestion(), IDNO);
     ExpectEndWithoutWindow();
     const Launch launch = ExpectOneLaunch();
     EXPECT_EQ(launch.commandLine, L"E:\\TC\\Totalcmd.exe x /I=C:\\my.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini");
@@ -93,6 +95,8 @@ TEST_F(CommandLineTest, OwnMainSettingsSkipTheMainImport) {
 TEST_F(CommandLineTest, OwnFtpSettingsSkipTheFtpImport) {
     Start(velmora_, L"x /F=C:\\ftp.ini", L"E:\\TC");
     AnswerBox(ImportQuestion(L"wincmd.ini", L"TC_portable_wincmd.ini"), IDYES);
+    // A first import brings the offer of the desktop shortcuts.
+    AnswerBox(ShortcutQuestion(), IDNO);
     ExpectEndWithoutWindow();
     const Launch launch = ExpectOneLaunch();
     EXPECT_EQ(launch.commandLine, L"E:\\TC\\Totalcmd.exe x /F=C:\\ftp.ini /i=E:\\TC\\TC_portable_wincmd.ini");

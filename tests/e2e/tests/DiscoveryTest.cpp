@@ -83,6 +83,8 @@ TEST_F(SubdirectoryTest, FirstStartImportsFromTheSubdirectory) {
 
     AnswerBox(ImportQuestion(L"wincmd.ini", L"TC_portable_wincmd.ini"), IDYES);
     AnswerBox(ImportQuestion(L"wcx_ftp.ini", L"TC_portable_wcx_ftp.ini"), IDYES);
+    // A first import brings the offer of the desktop shortcuts.
+    AnswerBox(ShortcutQuestion(), IDNO);
     ExpectEndWithoutWindow();
     const Launch launch = ExpectOneLaunch();
 

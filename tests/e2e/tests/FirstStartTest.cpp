@@ -90,7 +90,8 @@ TEST_F(FirstStartTest, ImportsAndRewritesBothFilesWhenAnsweredYes) {
 
     AnswerBox(ImportQuestion(L"wincmd.ini", L"TC_portable_wincmd.ini"), IDYES);
     AnswerBox(ImportQuestion(L"wcx_ftp.ini", L"TC_portable_wcx_ftp.ini"), IDYES);
-    // The desktop shortcut offer that follows a first import shows nothing yet.
+    // A first import brings the offer of the desktop shortcuts.
+    AnswerBox(ShortcutQuestion(), IDNO);
     ExpectEndWithoutWindow();
     ExpectLaunchWithPrivateFiles();
 
@@ -101,12 +102,10 @@ TEST_F(FirstStartTest, ImportsAndRewritesBothFilesWhenAnsweredYes) {
     ExpectNoTemporaryFiles();
 }
 
-// Declining every offer still gives private (empty) files and the usual launch;
-// answering Yes to "Browse" opens a file dialog that picks nothing.
-class DeclinedFirstStartTest : public FirstStartTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(DeclinedFirstStartTest, CreatesEmptyPrivateFiles) {
-    const int browseAnswer = GetParam();
+// Declining every offer still gives private (empty) files and the usual launch.
+// (Answering Yes to "Browse" opens the file dialog: FileDialogTest.cpp.)
+TEST_F(FirstStartTest, DecliningEveryOfferCreatesEmptyPrivateFiles) {
+    const int browseAnswer = IDNO;
     stick_.AddFile(L"TC\\wincmd.ini", kUserWincmdIni);
     Start(velmora_, L"", L"E:\\TC");
 
@@ -123,9 +122,6 @@ TEST_P(DeclinedFirstStartTest, CreatesEmptyPrivateFiles) {
     ExpectNoTemporaryFiles();
 }
 
-INSTANTIATE_TEST_SUITE_P(BrowseAnswer, DeclinedFirstStartTest, ::testing::Values(IDNO, IDYES),
-                         [](const auto& p) { return p.param == IDYES ? "Yes" : "No"; });
-
 TEST_F(FirstStartTest, OffersTheWindowsDirectoryAfterTheCurrentOne) {
     stick_.AddFile(L"TC\\wincmd.ini", kUserWincmdIni);
     stick_.AddFile(L"TC\\wcx_ftp.ini", kUserFtpIni);
@@ -136,6 +132,8 @@ TEST_F(FirstStartTest, OffersTheWindowsDirectoryAfterTheCurrentOne) {
     AnswerBox(WindowsDirectoryQuestion(L"wincmd.ini"), IDNO);
     AnswerBox(BrowseQuestion(L"wincmd.ini", L"E:\\TC\\TC_portable_wincmd.ini"), IDNO);
     AnswerBox(ImportQuestion(L"wcx_ftp.ini", L"TC_portable_wcx_ftp.ini"), IDYES);
+    // A first import brings the offer of the desktop shortcuts.
+    AnswerBox(ShortcutQuestion(), IDNO);
     ExpectEndWithoutWindow();
     ExpectLaunchWithPrivateFiles();
 
@@ -151,6 +149,8 @@ TEST_F(FirstStartTest, ImportsFromTheWindowsDirectory) {
     // Nothing in the current directory, so the first question is about the Windows one.
     AnswerBox(WindowsDirectoryQuestion(L"wincmd.ini"), IDYES);
     AnswerBox(BrowseQuestion(L"wcx_ftp.ini", L"E:\\TC\\TC_portable_wcx_ftp.ini"), IDNO);
+    // A first import brings the offer of the desktop shortcuts.
+    AnswerBox(ShortcutQuestion(), IDNO);
     ExpectEndWithoutWindow();
     ExpectLaunchWithPrivateFiles();
 
@@ -169,6 +169,8 @@ TEST_F(FirstStartTest, RewritesADirectoryWithBlanksAndQuotesThePaths) {
 
     AnswerBox(ImportQuestion(L"wincmd.ini", L"TC_portable_wincmd.ini"), IDYES);
     AnswerBox(ImportQuestion(L"wcx_ftp.ini", L"TC_portable_wcx_ftp.ini"), IDYES);
+    // A first import brings the offer of the desktop shortcuts.
+    AnswerBox(ShortcutQuestion(), IDNO);
     ExpectEndWithoutWindow();
     const Launch launch = ExpectOneLaunch();
 

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "tests/LauncherTest.h"
+#include "tests/SetupWindowChecks.h"
 
 namespace velmora::e2e {
 namespace {
@@ -25,6 +26,7 @@ TEST_P(SetupWindowTest, OpensTheSetupWindowAndStartsNothing) {
     // The exact command line: nothing after the switch.
     StartWithCommandLine(velmora_, L"\"E:\\TC\\velmora.exe\" " + std::wstring(GetParam()), L"E:\\TC");
     HWND window = WaitForWindow(kSetupWindowCaption);
+    ExpectSetupWindow(window);
     ClickAndWaitUntilGone(window, L"Close");
     ExpectNothingLaunched();
     // The help branch runs no import.
@@ -41,6 +43,7 @@ struct TrailingBlankCase {
     const char* name;
     std::wstring commandLine;
     std::wstring command;
+    bool offersShortcuts = false;
 };
 
 // Names the case in gtest output instead of dumping its bytes.
@@ -54,7 +57,10 @@ TEST_P(TrailingBlankTest, StartsTotalCommanderWithTheSwitch) {
     stick_.AddFile(L"TC\\TC_portable_wincmd.ini", "[Configuration]\r\n");
     stick_.AddFile(L"TC\\TC_portable_wcx_ftp.ini", "[Home]\r\n");
     StartWithCommandLine(velmora_, GetParam().commandLine, L"E:\\TC");
-    // For "setup " the desktop shortcut offer runs, which shows nothing yet.
+    // "setup " with a blank is no switch, but still a word that brings the shortcut offer.
+    if (GetParam().offersShortcuts) {
+        AnswerBox(ShortcutQuestion(), IDNO);
+    }
     ExpectEndWithoutWindow();
     const Launch launch = ExpectOneLaunch();
     EXPECT_EQ(launch.commandLine, GetParam().command);
@@ -73,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
                                         L"/f=E:\\TC\\TC_portable_wcx_ftp.ini"},
                       TrailingBlankCase{"SetupWord", L"\"E:\\TC\\velmora.exe\" setup ",
                                         L"E:\\TC\\Totalcmd.exe setup /i=E:\\TC\\TC_portable_wincmd.ini "
-                                        L"/f=E:\\TC\\TC_portable_wcx_ftp.ini"},
+                                        L"/f=E:\\TC\\TC_portable_wcx_ftp.ini",
+                                        true},
                       TrailingBlankCase{"SwitchWithMore", L"\"E:\\TC\\velmora.exe\" /? x",
                                         L"E:\\TC\\Totalcmd.exe /? x /i=E:\\TC\\TC_portable_wincmd.ini "
                                         L"/f=E:\\TC\\TC_portable_wcx_ftp.ini"}),

@@ -57,6 +57,10 @@ ExpectedBox NotFoundReport(const std::wstring& launcherBaseName) {
             {IDOK}};
 }
 
+ExpectedBox ShortcutQuestion() {
+    return {L"Desktop Shortcut?", L"Create a Destkop-Shortcut?", {IDYES, IDNO}};
+}
+
 LauncherTest::LauncherTest() : record_(ScratchDirectory(TestName()) + L"\\standin-record.txt") {
     // The stand-in inherits the variable through the launcher.
     SetEnvironment(L"VELMORA_E2E_RECORD", record_);
@@ -170,6 +174,13 @@ void LauncherTest::ExpectNothingLaunched() {
     }
     EXPECT_EQ(launcher_->ProcessesStarted(), 1u) << "the launcher started another process";
     EXPECT_TRUE(ReadLaunches(record_).empty()) << "Total Commander was started";
+}
+
+void LauncherTest::ExpectEnd() {
+    if (!launcher_->WaitForEnd()) {
+        Fail(L"the launcher did not end within the timeout; its windows: " +
+             Describe(VisibleTopLevelWindows(launcher_->Id())));
+    }
 }
 
 void LauncherTest::AddToWindowsDirectory(const std::wstring& fileName, std::string_view bytes) {

@@ -27,6 +27,7 @@ ExpectedBox ImportQuestion(const std::wstring& source, const std::wstring& desti
 ExpectedBox WindowsDirectoryQuestion(const std::wstring& fileName);
 ExpectedBox BrowseQuestion(const std::wstring& fileName, const std::wstring& target);
 ExpectedBox NotFoundReport(const std::wstring& launcherBaseName);
+ExpectedBox ShortcutQuestion();
 
 inline constexpr wchar_t kSetupWindowCaption[] = L"Velmora - Total Commander mobile launcher  V.1.3";
 
@@ -57,6 +58,10 @@ protected:
     Launch ExpectOneLaunch();
     // Waits until the launcher has ended; expects that it started no other process.
     void ExpectNothingLaunched();
+    // Waits until the launcher has ended, whatever it started.
+    void ExpectEnd();
+    // The file in which the stand-ins record their starts.
+    const std::wstring& RecordFile() const { return record_; }
 
     // Writes a file into the Windows directory for this test only.
     void AddToWindowsDirectory(const std::wstring& fileName, std::string_view bytes);

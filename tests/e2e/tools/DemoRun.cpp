@@ -47,8 +47,7 @@ int wmain(int argc, wchar_t** argv) {
             std::fprintf(stderr, "the launcher neither asked nor ended within the time limit\n");
             return 1;
         }
-        if (box == nullptr)
-            break;
+        if (box == nullptr) break;
         const auto buttons = VisibleButtonIds(box);
         const bool isQuestion = std::find(buttons.begin(), buttons.end(), IDYES) != buttons.end();
         const int answer = !isQuestion ? IDOK : answerYes ? IDYES : IDNO;
@@ -66,7 +65,6 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "a program started by the launcher did not end\n");
         return 1;
     }
-    if (questions == 0)
-        std::printf("  (no question asked, no window shown)\n\n");
+    if (questions == 0) std::printf("  (no question asked, no window shown)\n\n");
     return 0;
 }

@@ -1,0 +1,115 @@
+#include "filedialog/DirectoryTree.h"
+
+#include <algorithm>
+#include <cwctype>
+
+#include "common/StringOps.h"
+#include "filedialog/DialogPaths.h"
+
+namespace velmora {
+namespace {
+
+bool IsDriveLetter(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+}
+
+// Splits an absolute path into its root ("E:\" or "\\server\share\") and the rest.
+std::pair<std::wstring, std::wstring> SplitRoot(const std::wstring& path) {
+    if (path.size() >= 2 && path[0] == L'\\' && path[1] == L'\\') {
+        auto shareEnd = path.find(L'\\', 2);
+        shareEnd = shareEnd == std::wstring::npos ? std::wstring::npos : path.find(L'\\', shareEnd + 1);
+        if (shareEnd == std::wstring::npos) return {path + L'\\', {}};
+        return {path.substr(0, shareEnd + 1), path.substr(shareEnd + 1)};
+    }
+    return {path.substr(0, 3), path.size() > 3 ? path.substr(3) : std::wstring()};
+}
+
+std::vector<std::wstring> Components(const std::wstring& rest) {
+    std::vector<std::wstring> parts;
+    std::size_t start = 0;
+    while (start <= rest.size()) {
+        const auto end = std::min(rest.find(L'\\', start), rest.size());
+        const std::wstring part = rest.substr(start, end - start);
+        if (part == L"..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != L".") {
+            parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    return parts;
+}
+
+std::wstring Join(const std::wstring& root, const std::vector<std::wstring>& parts) {
+    std::wstring path = root;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        path += (i == 0 ? L"" : L"\\") + parts[i];
+    return path;
+}
+
+}  // namespace
+
+std::optional<std::wstring> AbsoluteDirectoryPath(FileSystem& files, const std::wstring& path) {
+    std::wstring given = path;
+    std::replace(given.begin(), given.end(), L'/', L'\\');
+    if (given.empty()) return std::nullopt;
+
+    std::wstring absolute;
+    if (given.size() >= 2 && given[0] == L'\\' && given[1] == L'\\') {
+        absolute = given;
+    } else if (given.size() >= 2 && given[1] == L':' && IsDriveLetter(given[0])) {
+        const auto letter = static_cast<wchar_t>(std::towupper(given[0]));
+        const std::wstring rest = given.substr(2);
+        if (!rest.empty() && rest[0] == L'\\') {
+            absolute = std::wstring{letter, L':'} + rest;
+        } else {
+            const auto current = files.DriveCurrentDirectory(letter);
+            if (!current) return std::nullopt;
+            absolute = WithSeparator(*current) + rest;
+        }
+    } else {
+        const std::wstring current = files.CurrentDirectory();
+        if (current.size() < 2) return std::nullopt;
+        absolute = given[0] == L'\\' ? current.substr(0, 2) + given : WithSeparator(current) + given;
+    }
+    if (absolute.size() == 2) absolute += L'\\';
+    const auto [root, rest] = SplitRoot(absolute);
+    std::wstring fixedRoot = root;
+    if (fixedRoot.size() == 3 && fixedRoot[1] == L':')
+        fixedRoot[0] = static_cast<wchar_t>(std::towupper(fixedRoot[0]));
+    return Join(fixedRoot, Components(rest));
+}
+
+std::vector<DirectoryRow> DirectoryRows(const std::wstring& directory,
+                                        std::vector<std::wstring> subdirectories) {
+    const auto [root, rest] = SplitRoot(directory);
+    std::vector<DirectoryRow> rows{{root, 0, true}};
+    int level = 0;
+    for (std::wstring& part : Components(rest))
+        rows.push_back({std::move(part), ++level, true});
+    std::sort(subdirectories.begin(), subdirectories.end(),
+              [](const std::wstring& a, const std::wstring& b) { return LessIgnoringCase(a, b); });
+    for (std::wstring& name : subdirectories)
+        rows.push_back({std::move(name), level + 1, false});
+    return rows;
+}
+
+std::size_t CurrentDirectoryRow(const std::vector<DirectoryRow>& rows) {
+    std::size_t current = 0;
+    for (std::size_t i = 0; i < rows.size() && rows[i].open; ++i)
+        current = i;
+    return current;
+}
+
+std::optional<std::wstring> DirectoryOfRow(const std::vector<DirectoryRow>& rows, std::size_t index) {
+    if (index >= rows.size()) return std::nullopt;
+    // An open row ends the path at itself; a closed one hangs below the last open row.
+    const std::size_t lastOpen = rows[index].open ? index : CurrentDirectoryRow(rows);
+    std::vector<std::wstring> parts;
+    for (std::size_t i = 1; i <= lastOpen; ++i)
+        parts.push_back(rows[i].name);
+    if (!rows[index].open) parts.push_back(rows[index].name);
+    return Join(rows[0].name, parts);
+}
+
+}  // namespace velmora

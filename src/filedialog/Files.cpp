@@ -1,0 +1,69 @@
+#include "filedialog/Files.h"
+
+#include "filedialog/DialogPaths.h"
+
+namespace velmora {
+
+std::unique_ptr<FileDialogModel> Files::BeginShowing(FileDialogMode mode) {
+    // The mode comes first, so that the lists already follow each other in the new mode
+    // while the set-up moves them.
+    state_.DialogResult.clear();
+    state_.DialogMode = mode;
+    auto model = std::make_unique<FileDialogModel>(platform_, state_, window_);
+    model->Load();
+    return model;
+}
+
+std::wstring Files::ShowAndClose() {
+    window_.ShowModal();
+    const std::wstring result = state_.DialogResult;
+    window_.Close();
+    return result;
+}
+
+std::wstring Files::FileOpenDialog(const std::wstring& DefaultPath, const std::wstring& WindowCaption,
+                                   const std::wstring& DefaultFilename) {
+    const auto model = BeginShowing(FileDialogMode::File);
+    std::wstring path = DefaultPath.empty() ? platform_.files.CurrentDirectory() : DefaultPath;
+    // Start in the directory that contains the last element given.
+    path = CutAtLastBackslash(path);
+    if (!path.empty()) {
+        model->SelectDrive(path[0]);
+        model->ShowDirectory(path);
+    }
+    model->SetCaption(OpenDialogCaption(WindowCaption, DefaultFilename));
+    if (!path.empty()) model->SetFilePattern(ExtensionPattern(DefaultFilename));
+    model->SetNameText(L"");
+    if (!DefaultFilename.empty()) model->SetNameText(DefaultFilename);
+    model->ApplyLayout(FileDialogMode::File);
+    return ShowAndClose();
+}
+
+std::wstring Files::filesaveDialog(const std::wstring& DefaultPath, const std::wstring& DefaultFilename,
+                                   const std::wstring& WindowCaption) {
+    const std::wstring path = DefaultPath.empty() ? platform_.files.CurrentDirectory() : DefaultPath;
+    const auto model = BeginShowing(FileDialogMode::SaveFile);
+    model->SetCaption(WindowCaption.empty() ? L"Save File as" : WindowCaption);
+    if (!path.empty()) {
+        model->SetFileListName(LastPathPart(path));
+        model->SelectDrive(path[0]);
+        model->ShowDirectory(path);
+    }
+    model->SetNameText(L"");
+    if (!DefaultFilename.empty()) model->SetNameText(DefaultFilename);
+    model->ApplyLayout(FileDialogMode::SaveFile);
+    return ShowAndClose();
+}
+
+std::wstring Files::FileDirSelectDialog(const std::wstring& DefaultPath, const std::wstring& WindowCaption) {
+    const auto model = BeginShowing(FileDialogMode::Dir);
+    model->ApplyLayout(FileDialogMode::Dir);
+    if (!DefaultPath.empty()) {
+        model->SelectDrive(DefaultPath[0]);
+        model->ShowDirectory(DefaultPath);
+    }
+    model->SetCaption(WindowCaption.empty() ? L"Open Directory" : WindowCaption);
+    return ShowAndClose();
+}
+
+}  // namespace velmora

@@ -1,0 +1,67 @@
+// The file selection window on Windows: plain Win32 controls that pass what the user
+// does to the FileDialogModel and show what it says. One object serves every showing;
+// each showing builds the window anew and closes it again.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+#include "filedialog/FileDialogWindow.h"
+
+namespace velmora::win32 {
+
+class Win32FileDialogWindow final : public FileDialogWindow {
+public:
+    explicit Win32FileDialogWindow(HINSTANCE instance) : instance_(instance) {}
+    Win32FileDialogWindow(const Win32FileDialogWindow&) = delete;
+    Win32FileDialogWindow& operator=(const Win32FileDialogWindow&) = delete;
+    ~Win32FileDialogWindow() override { Close(); }
+
+    void Build(FileDialogModel& model) override;
+    void ShowModal() override;
+    void Hide() override;
+    void Close() override;
+
+    void SetCaption(const std::wstring& caption) override;
+    void ApplyLayout(const FileDialogLayout& layout) override;
+    void ShowDrives(const std::vector<DriveInfo>& drives, std::optional<std::size_t> selected) override;
+    void ShowDirectories(const std::vector<DirectoryRow>& rows, std::size_t current) override;
+    void ShowFiles(const std::vector<std::wstring>& names, std::optional<std::size_t> selected) override;
+    void SetNameText(const std::wstring& text) override;
+    void SetOkEnabled(bool enabled) override;
+
+private:
+    struct GdiDeleter {
+        void operator()(HGDIOBJ object) const { DeleteObject(object); }
+    };
+    using GdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, GdiDeleter>;
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(int id, int code);
+    void OnEnter();
+    void CreateControls();
+    HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id,
+                    HFONT font, DWORD exStyle = 0);
+    void AddToolTip(HWND tip, HWND button, const wchar_t* text);
+    HWND Control(int id) const;
+    void ReleaseOwner();
+    void WakeModalLoop();
+
+    HINSTANCE instance_;
+    FileDialogModel* model_ = nullptr;
+    HWND window_ = nullptr;
+    HWND owner_ = nullptr;
+    bool ownerDisabled_ = false;
+    bool inModalLoop_ = false;
+    bool settingName_ = false;
+    int dpi_ = 96;
+    GdiObject font_, boldFont_, desktopPicture_, startMenuPicture_;
+    std::array<HWND, 10> controls_{};  // by id, from the first id on
+};
+
+}  // namespace velmora::win32

@@ -1,0 +1,105 @@
+#include "launcher/win32/SetupControls.h"
+
+// commctrl.h needs the definitions of windows.h
+#include <commctrl.h>
+
+#include <string>
+
+namespace velmora::win32 {
+namespace {
+
+using setup_design::ControlKind;
+
+// A bare CR breaks a message box line but not a static control's: give it CR LF.
+std::wstring WithLineFeeds(const std::wstring& text) {
+    std::wstring result;
+    for (size_t i = 0; i < text.size(); ++i) {
+        result += text[i];
+        if (text[i] == L'\r' && (i + 1 == text.size() || text[i + 1] != L'\n')) result += L'\n';
+    }
+    return result;
+}
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+};
+
+ControlClass ClassFor(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Button:
+            return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON};
+        case ControlKind::Label:
+            return {L"STATIC", SS_LEFT | SS_NOPREFIX};
+        case ControlKind::Link:
+            // SS_NOTIFY makes the label report clicks; one line, as a link reads.
+            return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY};
+        case ControlKind::Picture:
+            return {L"STATIC", SS_OWNERDRAW | SS_NOTIFY};
+    }
+    return {L"STATIC", SS_LEFT};
+}
+
+}  // namespace
+
+HFONT SetupFonts::For(const setup_design::FontDesign& design) {
+    for (const Entry& entry : fonts_) {
+        if (entry.design.hundredthsOfPoint == design.hundredthsOfPoint && entry.design.bold == design.bold &&
+            entry.design.underline == design.underline) {
+            return static_cast<HFONT>(entry.font.get());
+        }
+    }
+    const int height = -MulDiv(design.hundredthsOfPoint, dpi_, 7200);
+    GdiObject font(CreateFontW(height, 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, FALSE, design.underline,
+                               FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, setup_design::kFontFace));
+    const auto handle = static_cast<HFONT>(font.get());
+    fonts_.push_back({design, std::move(font)});
+    return handle;
+}
+
+HWND CreateControl(HWND parent, const setup_design::ControlDesign& design, const std::wstring& text,
+                   HFONT font, int dpi) {
+    const ControlClass controlClass = ClassFor(design.kind);
+    const setup_design::TwipsRect& at = design.twips;
+    HWND control = CreateWindowExW(
+        0, controlClass.name, WithLineFeeds(text).c_str(), WS_CHILD | WS_VISIBLE | controlClass.style,
+        TwipsToPixels(at.left, dpi), TwipsToPixels(at.top, dpi), TwipsToPixels(at.width, dpi),
+        TwipsToPixels(at.height, dpi), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
+        nullptr, nullptr);
+    if (!control) return nullptr;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // Tab follows the order of the siblings: each new control goes after the others.
+    SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return control;
+}
+
+void AddToolTip(HWND parent, HWND control, const wchar_t* text) {
+    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, nullptr, nullptr);
+    if (!tip) return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = parent;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<wchar_t*>(text);
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void DrawPicture(const DRAWITEMSTRUCT& item, HBITMAP picture, int dpi) {
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    BITMAP size{};
+    if (!picture || !GetObjectW(picture, sizeof(size), &size)) return;
+    HDC source = CreateCompatibleDC(item.hDC);
+    if (!source) return;
+    HGDIOBJ previous = SelectObject(source, picture);
+    SetStretchBltMode(item.hDC, HALFTONE);
+    StretchBlt(item.hDC, item.rcItem.left, item.rcItem.top, MulDiv(size.bmWidth, dpi, 96),
+               MulDiv(size.bmHeight, dpi, 96), source, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+}  // namespace velmora::win32

@@ -1,0 +1,71 @@
+#include "shortcut/DesktopShortcuts.h"
+
+#include "common/StringOps.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kDesktopFolder = 0;  // CSIDL_DESKTOP
+
+bool EndsInSeparator(const std::wstring& path) {
+    return !path.empty() && (path.back() == L'\\' || path.back() == L'/');
+}
+
+}  // namespace
+
+Message ShortcutQuestion() {
+    return {L"Desktop Shortcut?", L"Create a Destkop-Shortcut?", MessageButtons::YesNo,
+            MessageIcon::Question};
+}
+
+Message CommandLineQuestion(const std::wstring& programTitle, const std::wstring& tail) {
+    return {programTitle, L"Add your Command-Line:\r\r" + tail + L"\r\rto the Shortcut?",
+            MessageButtons::YesNo, MessageIcon::Question};
+}
+
+std::wstring ShortcutTarget(const std::wstring& programDirectory, const std::wstring& programName) {
+    std::wstring target = programDirectory;
+    if (!EndsInSeparator(target)) target += target.find(L'/') != std::wstring::npos ? L'/' : L'\\';
+    return target + programName + L".exe";
+}
+
+bool IsSetupTail(const std::wstring& tail) {
+    const std::wstring word = UpperAscii(TrimBlanks(tail));
+    return word.empty() || word == L"/SETUP" || word == L"SETUP" || word == L"/?" || word == L"-SETUP";
+}
+
+std::wstring GetDesktopFolder(Platform& platform) {
+    std::wstring folder = TrimBlanks(platform.process.SpecialFolderPath(kDesktopFolder));
+    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+    return folder;
+}
+
+void CreateDesktopLink(Platform& platform, const std::wstring& targetPath, const std::wstring& linkName,
+                       const std::wstring& arguments) {
+    const std::wstring folder = GetDesktopFolder(platform);
+    if (folder.empty()) return;
+    platform.shell.CreateShortcut(folder + TrimBlanks(linkName) + L".lnk", TrimBlanks(targetPath),
+                                  TrimBlanks(arguments));
+}
+
+void DesktopShortcutCreator::CreateDesktopShortCut() {
+    if (platform_.ui.ShowMessage(ShortcutQuestion()) != MessageAnswer::Yes) return;
+    ProcessEnvironment& process = platform_.process;
+    const std::wstring target = ShortcutTarget(process.ProgramDirectory(), process.ProgramName());
+
+    const std::wstring tail = process.CommandLineTail();
+    std::wstring arguments;
+    if (!IsSetupTail(tail) &&
+        platform_.ui.ShowMessage(CommandLineQuestion(process.ProgramName(), tail)) == MessageAnswer::Yes) {
+        arguments = tail;
+    }
+
+    // The questions' boxes have just closed: let the windows behind them repaint before
+    // the shell works on the links.
+    platform_.ui.ProcessPendingMessages();
+    CreateDesktopLink(platform_, target, kMobileLinkName, arguments);
+    platform_.ui.ProcessPendingMessages();
+    CreateDesktopLink(platform_, target, kSetupLinkName, L"/?");
+}
+
+}  // namespace velmora
