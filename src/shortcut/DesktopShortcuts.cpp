@@ -1,6 +1,7 @@
 #include "shortcut/DesktopShortcuts.h"
 
 #include "common/StringOps.h"
+#include "common/WorkingFile.h"
 
 namespace velmora {
 namespace {
@@ -44,8 +45,12 @@ void CreateDesktopLink(Platform& platform, const std::wstring& targetPath, const
                        const std::wstring& arguments) {
     const std::wstring folder = GetDesktopFolder(platform);
     if (folder.empty()) return;
-    platform.shell.CreateShortcut(folder + TrimBlanks(linkName) + L".lnk", TrimBlanks(targetPath),
-                                  TrimBlanks(arguments));
+    // Written complete under a working name first: a write cut short leaves no broken
+    // shortcut on the desktop, and a shortcut of the same name is replaced in one step.
+    ReplaceThroughWorkingFile(
+        platform, folder + TrimBlanks(linkName) + L".lnk", [&](const std::wstring& working) {
+            return platform.shell.CreateShortcut(working, TrimBlanks(targetPath), TrimBlanks(arguments));
+        });
 }
 
 void DesktopShortcutCreator::CreateDesktopShortCut() {

@@ -10,6 +10,7 @@
 #include "import/Importer.h"
 #include "ini/Ini.h"
 #include "launcher/StartupSequence.h"
+#include "shortcut/DesktopShortcuts.h"
 #include "support/LauncherFixture.h"
 
 namespace velmora {
@@ -178,6 +179,59 @@ TEST(FailureSweep, IniWrite) {
                                          },
                                          {},
                                          {{kPrivateMain, {before, after}}}});
+}
+
+TEST(FailureSweep, DesktopShortcuts) {
+    const std::wstring desktop = L"C:\\Users\\me\\Desktop\\";
+    const std::string mine = "the user's own shortcut";
+    ExpectSafeUnderEveryFailure(
+        Scenario{[&](Stick& stick) {
+                     stick.machine.AddDirectory(desktop);
+                     stick.machine.SetSpecialFolder(0, desktop);
+                     stick.machine.AddFile(desktop + L"Mine.lnk", mine);
+                     stick.machine.AnswerNext(MessageAnswer::Yes);
+                 },
+                 [](Stick& stick) { DesktopShortcutCreator(stick.platform).CreateDesktopShortCut(); },
+                 {desktop + L"Mine.lnk"},
+                 {{desktop + kMobileLinkName + L".lnk", {kMissing, "E:\\TC\\velmora.exe\n"}},
+                  {desktop + kSetupLinkName + L".lnk", {kMissing, "E:\\TC\\velmora.exe\n/?"}}}});
+}
+
+// Every combination of answers to the questions of a first start: whatever the user
+// says, the user's files stay as they were, the private files are empty, a plain copy or
+// rewritten, and Total Commander is started once.
+TEST(AnswerSweep, FirstStart) {
+    Stick counting;
+    counting.machine.AddFile(L"E:\\TC\\wincmd.ini", kUser);
+    counting.machine.AddFile(L"E:\\TC\\wcx_ftp.ini", kUserFtp);
+    counting.machine.AddFile(L"C:\\Windows\\wincmd.ini", kUser);
+    counting.machine.AddFile(L"C:\\Windows\\wcx_ftp.ini", kUserFtp);
+    counting.machine.SetSpecialFolder(0, L"C:\\Users\\me\\Desktop");
+    for (int i = 0; i < 16; ++i)
+        counting.machine.AnswerNext(MessageAnswer::Yes);
+    RunStartup(counting);
+    const size_t questions = counting.machine.Messages().size();
+    ASSERT_GE(questions, 2u);
+
+    for (unsigned answers = 0; answers < (1u << questions); ++answers) {
+        Stick stick;
+        stick.machine.AddFile(L"E:\\TC\\wincmd.ini", kUser);
+        stick.machine.AddFile(L"E:\\TC\\wcx_ftp.ini", kUserFtp);
+        stick.machine.AddFile(L"C:\\Windows\\wincmd.ini", kUser);
+        stick.machine.AddFile(L"C:\\Windows\\wcx_ftp.ini", kUserFtp);
+        stick.machine.SetSpecialFolder(0, L"C:\\Users\\me\\Desktop");
+        for (size_t i = 0; i < questions; ++i) {
+            stick.machine.AnswerNext((answers >> i) & 1u ? MessageAnswer::Yes : MessageAnswer::No);
+        }
+        RunStartup(stick);
+
+        const std::string where = "answers " + std::to_string(answers);
+        EXPECT_EQ(stick.Content(L"E:\\TC\\wincmd.ini"), kUser) << where;
+        EXPECT_EQ(stick.Content(L"C:\\Windows\\wincmd.ini"), kUser) << where;
+        EXPECT_TRUE((std::set<std::string>{"", kRewritten}.contains(stick.Content(kPrivateMain)))) << where;
+        EXPECT_TRUE((std::set<std::string>{"", kRewrittenFtp}.contains(stick.Content(kPrivateFtp)))) << where;
+        EXPECT_EQ(stick.machine.StartedPrograms().size(), 1u) << where;
+    }
 }
 
 }  // namespace

@@ -70,7 +70,9 @@ public:
     struct CreatedShortcut {
         std::wstring linkFile, target, arguments;
     };
-    const std::vector<CreatedShortcut>& CreatedShortcuts() const { return shortcuts_; }
+    // The shortcuts written that are still there, by the name they have now (one written
+    // under a working name and then moved is listed by its final name).
+    std::vector<CreatedShortcut> CreatedShortcuts() const;
 
     // Where a bare INI file name is looked for.
     void SetWindowsDirectory(std::wstring directory) { windowsDirectory_ = std::move(directory); }

@@ -112,6 +112,14 @@ bool SimMachine::CreateShortcut(const std::wstring& linkFile, const std::wstring
     return true;
 }
 
+std::vector<SimMachine::CreatedShortcut> SimMachine::CreatedShortcuts() const {
+    std::vector<CreatedShortcut> present;
+    for (const CreatedShortcut& shortcut : shortcuts_) {
+        if (Exists(shortcut.linkFile)) present.push_back(shortcut);
+    }
+    return present;
+}
+
 void SimMachine::SetAssociation(const std::wstring& extension, std::wstring program) {
     associations_[FoldCase(extension)] = std::move(program);
 }

@@ -108,6 +108,11 @@ bool SimMachine::MoveReplacing(const std::wstring& replacement, const std::wstri
     // The replaced file goes first so that the moved one is listed under the new spelling.
     disk_.Remove(*to);
     disk_.Put(*to, std::move(entry));
+    // A shortcut written under a working name is known by the name it ends up with.
+    for (CreatedShortcut& shortcut : shortcuts_) {
+        const auto written = ResolvePath(shortcut.linkFile, directories_);
+        if (written && written->Key() == from->Key()) shortcut.linkFile = destination;
+    }
     return faults_.End(true);
 }
 
