@@ -197,41 +197,51 @@ TEST(FailureSweep, DesktopShortcuts) {
                   {desktop + kSetupLinkName + L".lnk", {kMissing, "E:\\TC\\velmora.exe\n/?"}}}});
 }
 
-// Every combination of answers to the questions of a first start: whatever the user
-// says, the user's files stay as they were, the private files are empty, a plain copy or
-// rewritten, and Total Commander is started once.
+// Every sequence of answers to the questions of a first start (a No brings further
+// questions): whatever the user says, the user's files stay as they were, each private
+// file is empty or rewritten, and Total Commander is started once.
 TEST(AnswerSweep, FirstStart) {
-    Stick counting;
-    counting.machine.AddFile(L"E:\\TC\\wincmd.ini", kUser);
-    counting.machine.AddFile(L"E:\\TC\\wcx_ftp.ini", kUserFtp);
-    counting.machine.AddFile(L"C:\\Windows\\wincmd.ini", kUser);
-    counting.machine.AddFile(L"C:\\Windows\\wcx_ftp.ini", kUserFtp);
-    counting.machine.SetSpecialFolder(0, L"C:\\Users\\me\\Desktop");
-    for (int i = 0; i < 16; ++i)
-        counting.machine.AnswerNext(MessageAnswer::Yes);
-    RunStartup(counting);
-    const size_t questions = counting.machine.Messages().size();
-    ASSERT_GE(questions, 2u);
-
-    for (unsigned answers = 0; answers < (1u << questions); ++answers) {
-        Stick stick;
+    const auto arrange = [](Stick& stick) {
         stick.machine.AddFile(L"E:\\TC\\wincmd.ini", kUser);
         stick.machine.AddFile(L"E:\\TC\\wcx_ftp.ini", kUserFtp);
         stick.machine.AddFile(L"C:\\Windows\\wincmd.ini", kUser);
         stick.machine.AddFile(L"C:\\Windows\\wcx_ftp.ini", kUserFtp);
         stick.machine.SetSpecialFolder(0, L"C:\\Users\\me\\Desktop");
-        for (size_t i = 0; i < questions; ++i) {
-            stick.machine.AnswerNext((answers >> i) & 1u ? MessageAnswer::Yes : MessageAnswer::No);
-        }
+    };
+    // Each run answers its prefix and then No to whatever else is asked; every No given
+    // that way is the root of one more sequence, with Yes in its place.
+    std::vector<std::vector<MessageAnswer>> pending{{}};
+    int sequences = 0;
+    while (!pending.empty()) {
+        const std::vector<MessageAnswer> prefix = pending.back();
+        pending.pop_back();
+        Stick stick;
+        arrange(stick);
+        for (const MessageAnswer answer : prefix)
+            stick.machine.AnswerNext(answer);
         RunStartup(stick);
+        ++sequences;
 
-        const std::string where = "answers " + std::to_string(answers);
+        std::string where = "answers";
+        for (const auto& shown : stick.machine.Messages()) {
+            where += shown.answer == MessageAnswer::Yes ? " Yes" : " No";
+        }
         EXPECT_EQ(stick.Content(L"E:\\TC\\wincmd.ini"), kUser) << where;
         EXPECT_EQ(stick.Content(L"C:\\Windows\\wincmd.ini"), kUser) << where;
         EXPECT_TRUE((std::set<std::string>{"", kRewritten}.contains(stick.Content(kPrivateMain)))) << where;
         EXPECT_TRUE((std::set<std::string>{"", kRewrittenFtp}.contains(stick.Content(kPrivateFtp)))) << where;
         EXPECT_EQ(stick.machine.StartedPrograms().size(), 1u) << where;
+
+        const auto& shown = stick.machine.Messages();
+        for (size_t i = prefix.size(); i < shown.size(); ++i) {
+            if (shown[i].message.buttons != MessageButtons::YesNo) continue;
+            std::vector<MessageAnswer> branch = prefix;
+            branch.resize(i, MessageAnswer::No);
+            branch.push_back(MessageAnswer::Yes);
+            pending.push_back(branch);
+        }
     }
+    EXPECT_GE(sequences, 9);  // three offers for each of the two files, at the least
 }
 
 }  // namespace
