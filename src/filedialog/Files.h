@@ -2,6 +2,7 @@
 // pick a directory. Each entry point builds the window afresh, sets it up for its mode,
 // shows it modally and closes it again before it returns the chosen path ("" when the
 // user pressed Abbruch or closed the window). The returned path is not checked.
+// The object also carries the file utilities of sysutil/ as its own operations.
 #pragma once
 
 #include <memory>
@@ -11,6 +12,9 @@
 #include "filedialog/FileDialogWindow.h"
 #include "filedialog/FileDialogs.h"
 #include "platform/Platform.h"
+#include "sysutil/DirectoryListing.h"
+#include "sysutil/FileRun.h"
+#include "sysutil/FileUtilities.h"
 
 namespace velmora {
 
@@ -34,6 +38,31 @@ public:
                                      const std::wstring& WindowCaption = {});
 
     const FilesState& State() const { return state_; }
+    // Asks a running ReadDirctoryStructureToFile to stop at its next entry.
+    void RequestStopListing() { state_.StopListing = true; }
+
+    // The file utilities; each header says what they do and how they report errors.
+    bool ReadDirctoryStructureToFile(std::wstring& Path, const std::wstring& TargetTextFileName,
+                                     const std::wstring& SearchExtension = {}, bool AppendTarget = false) {
+        return velmora::ReadDirctoryStructureToFile(platform_, state_.StopListing, Path, TargetTextFileName,
+                                                    SearchExtension, AppendTarget);
+    }
+    std::optional<LocalDateTime> getFileDate(const std::wstring& FileName) {
+        return velmora::getFileDate(platform_, FileName);
+    }
+    FileMoveResult FileMove(const std::wstring& Source, const std::wstring& Destination,
+                            bool Overwrite = false) {
+        return velmora::FileMove(platform_, Source, Destination, Overwrite);
+    }
+    std::wstring FileGetShortFileName(std::wstring Path) {
+        return velmora::FileGetShortFileName(platform_, std::move(Path));
+    }
+    std::wstring FileGetLongFileName(std::wstring Path) {
+        return velmora::FileGetLongFileName(platform_, std::move(Path));
+    }
+    std::optional<std::uint32_t> FileRun(std::wstring& Datei, int Style = ProcessEnvironment::kShowHidden) {
+        return velmora::FileRun(platform_, Datei, Style);
+    }
 
 private:
     // Empties the result, takes the mode and builds the window on the current directory.

@@ -18,6 +18,19 @@ struct DriveInfo {
     std::wstring label;  // the volume label, empty when it cannot be read
 };
 
+// One entry of a directory search, as the file system hands it out.
+struct DirectoryEntry {
+    std::wstring name;
+    std::uint32_t attributes = 0;  // Windows' attribute bits: 1 read-only, 2 hidden, 16 directory, ...
+};
+
+// A moment in the local time of the machine, to the second.
+struct LocalDateTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+
+    bool operator==(const LocalDateTime&) const = default;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -66,6 +79,22 @@ public:
     virtual bool ChangeDirectory(const std::wstring& path) = 0;
     // Makes the drive current, at that drive's own current directory.
     virtual bool ChangeDrive(wchar_t letter) = 0;
+
+    // Every entry a search for the wildcard path finds ("E:\dir\*.txt"), in the order the
+    // file system returns them, "." and ".." included where it returns them. Empty when
+    // nothing matches or the directory cannot be searched.
+    virtual std::vector<DirectoryEntry> FindEntries(const std::wstring& pattern) = 0;
+    // Adds the bytes at the end of the file, which is created when missing. False when it
+    // could not be opened or written.
+    virtual bool AppendFileBytes(const std::wstring& path, std::string_view bytes) = 0;
+    // When the file (not a directory) was created; nothing when it cannot be read.
+    virtual std::optional<LocalDateTime> CreationTime(const std::wstring& path) = 0;
+    // Moves a file to a destination that must not exist yet, to another volume as well.
+    virtual bool MoveNewFile(const std::wstring& source, const std::wstring& destination) = 0;
+    // The short (8.3) and the long form of an existing path, as GetShortPathNameW and
+    // GetLongPathNameW give them, however long; nothing when the call fails.
+    virtual std::optional<std::wstring> ShortPathName(const std::wstring& path) = 0;
+    virtual std::optional<std::wstring> LongPathName(const std::wstring& path) = 0;
 };
 
 // Windows' private-profile functions (INI files).
@@ -131,9 +160,18 @@ public:
     virtual std::wstring ProgramDirectory() = 0;
     // The executable's file name without its extension.
     virtual std::wstring ProgramName() = 0;
-    // Starts the command line as a new process with a normal, focused window, in the
-    // current directory; does not wait for it. False when it could not be started.
-    virtual bool StartProgram(const std::wstring& commandLine) = 0;
+    // Show states of a started program's window, numbered as ShowWindow numbers them.
+    static constexpr int kShowHidden = 0;
+    static constexpr int kShowNormal = 1;
+
+    // Starts the command line as a new process whose window is shown as `showState`, in
+    // the current directory; does not wait for it. The new process's id, or nothing when
+    // it could not be started.
+    virtual std::optional<std::uint32_t> StartProgram(const std::wstring& commandLine, int showState) = 0;
+    // The same with a normal, focused window. False when it could not be started.
+    bool StartProgram(const std::wstring& commandLine) {
+        return StartProgram(commandLine, kShowNormal).has_value();
+    }
     // The file-system path of a shell folder (a CSIDL number), or empty.
     virtual std::wstring SpecialFolderPath(int csidl) = 0;
     // The value of an environment variable, "" when it is not set.

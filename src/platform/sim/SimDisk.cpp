@@ -26,7 +26,7 @@ std::string Printable(const std::string& bytes) {
 
 std::ostream& operator<<(std::ostream& out, const FileAttributes& attributes) {
     out << (attributes.readOnly ? "R" : "-") << (attributes.hidden ? "H" : "-")
-        << (attributes.system ? "S" : "-");
+        << (attributes.system ? "S" : "-") << (attributes.archive ? "A" : "");
     return out;
 }
 

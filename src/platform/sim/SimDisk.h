@@ -16,6 +16,7 @@ struct FileAttributes {
     bool readOnly = false;
     bool hidden = false;
     bool system = false;
+    bool archive = false;  // only directory searches show it
 
     bool operator==(const FileAttributes&) const = default;
 };

@@ -45,6 +45,18 @@ const wchar_t* KindName(SimOperationKind kind) {
             return L"ReadProfileString";
         case SimOperationKind::WriteProfile:
             return L"WriteProfileString";
+        case SimOperationKind::FindEntries:
+            return L"FindEntries";
+        case SimOperationKind::AppendFile:
+            return L"AppendFileBytes";
+        case SimOperationKind::CreationTime:
+            return L"CreationTime";
+        case SimOperationKind::MoveNewFile:
+            return L"MoveNewFile";
+        case SimOperationKind::ShortPathName:
+            return L"ShortPathName";
+        case SimOperationKind::LongPathName:
+            return L"LongPathName";
     }
     return L"?";
 }

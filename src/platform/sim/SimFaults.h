@@ -25,6 +25,12 @@ enum class SimOperationKind {
     ChangeDrive,
     ReadProfile,
     WriteProfile,
+    FindEntries,
+    AppendFile,
+    CreationTime,
+    MoveNewFile,
+    ShortPathName,
+    LongPathName,
 };
 
 const wchar_t* KindName(SimOperationKind kind);

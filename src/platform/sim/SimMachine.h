@@ -65,6 +65,10 @@ public:
     // A drive without a readable medium: it is listed, but nothing on it can be reached.
     void SetDriveUnreadable(wchar_t letter, bool unreadable);
 
+    // When a file was created; a file the test gave no time has kDefaultCreationTime.
+    static constexpr LocalDateTime kDefaultCreationTime{2001, 2, 3, 4, 5, 6};
+    void SetCreationTime(const std::wstring& path, LocalDateTime time);
+
     // The program Windows associates with files of an extension (".html").
     void SetAssociation(const std::wstring& extension, std::wstring program);
     struct CreatedShortcut {
@@ -103,6 +107,15 @@ public:
     std::wstring CurrentDirectory() override;
     bool ChangeDirectory(const std::wstring& path) override;
     bool ChangeDrive(wchar_t letter) override;
+    // SimMachineUtilities.cpp. A search lists "." and ".." first in any directory but a
+    // root; the attributes are read-only 1, hidden 2, system 4, directory 16, archive 32.
+    std::vector<DirectoryEntry> FindEntries(const std::wstring& pattern) override;
+    bool AppendFileBytes(const std::wstring& path, std::string_view bytes) override;
+    std::optional<LocalDateTime> CreationTime(const std::wstring& path) override;
+    bool MoveNewFile(const std::wstring& source, const std::wstring& destination) override;
+    // Short names as SimShortNames.h forms them; either form of each part is understood.
+    std::optional<std::wstring> ShortPathName(const std::wstring& path) override;
+    std::optional<std::wstring> LongPathName(const std::wstring& path) override;
 
     // Shell: a shortcut is written as a small text file ("target\narguments") so that a
     // test can read it back; CreatedShortcuts() lists them as well.
@@ -128,12 +141,17 @@ private:
     bool WriteWithFailure(const SimPath& path, std::string bytes, std::optional<InjectedFailure> failure);
 
     bool Unreadable(const SimPath& path) const;
+    // The entries along an existing path whose parts may be long or short names; nothing
+    // when a part names nothing. Empty for a volume root.
+    std::optional<std::vector<const SimNode*>> WalkEitherForm(const SimPath& path) const;
+    std::optional<std::wstring> PathForm(SimOperationKind kind, const std::wstring& path, bool shortForm);
 
     SimDisk disk_;
     std::map<wchar_t, std::wstring> labels_;
     std::set<wchar_t> unreadableDrives_;
     std::map<std::wstring, std::wstring> associations_;  // folded extension -> program
     std::vector<CreatedShortcut> shortcuts_;
+    std::map<std::wstring, LocalDateTime> creationTimes_;  // by path key
     SimWorkingDirectories directories_;
     SimFaults faults_;
     std::wstring windowsDirectory_ = L"C:\\Windows";

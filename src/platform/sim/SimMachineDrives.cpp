@@ -7,29 +7,6 @@
 namespace velmora::sim {
 namespace {
 
-// Wildcard match as the file system does it: '*' any run, '?' one character, case ignored.
-bool MatchesPattern(std::wstring_view name, std::wstring_view pattern) {
-    if (pattern == L"*.*" || pattern == L"*") return true;
-    size_t n = 0, p = 0, starP = std::wstring_view::npos, starN = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == L'?' || FoldCase(pattern[p]) == FoldCase(name[n]))) {
-            ++n;
-            ++p;
-        } else if (p < pattern.size() && pattern[p] == L'*') {
-            starP = p++;
-            starN = n;
-        } else if (starP != std::wstring_view::npos) {
-            p = starP + 1;
-            n = ++starN;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == L'*')
-        ++p;
-    return p == pattern.size();
-}
-
 std::wstring ExtensionOf(const std::wstring& file) {
     const auto dot = file.find_last_of(L".\\/");
     return dot == std::wstring::npos || file[dot] != L'.' ? std::wstring() : FoldCase(file.substr(dot));

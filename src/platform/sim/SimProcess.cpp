@@ -6,9 +6,12 @@ namespace velmora::sim {
 SimProcess::SimProcess(std::function<std::wstring()> currentDirectory)
     : currentDirectory_(std::move(currentDirectory)) {}
 
-bool SimProcess::StartProgram(const std::wstring& commandLine) {
-    started_.push_back({commandLine, true, currentDirectory_(), !failStarts_});
-    return !failStarts_;
+std::optional<std::uint32_t> SimProcess::StartProgram(const std::wstring& commandLine, int showState) {
+    // Windows hands out process ids in steps of four.
+    const std::uint32_t id = failStarts_ ? 0 : (nextProcessId_ += 4);
+    started_.push_back({commandLine, showState, currentDirectory_(), !failStarts_, id});
+    if (failStarts_) return std::nullopt;
+    return id;
 }
 
 std::wstring SimProcess::SpecialFolderPath(int csidl) {

@@ -2,8 +2,10 @@
 // the shell folders it can look up.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,11 +15,10 @@ namespace velmora::sim {
 
 struct StartedProgram {
     std::wstring commandLine;
-    // The interface only ever asks for a normal, focused window; kept so that a test can
-    // state it.
-    bool normalFocusedWindow = true;
+    int showState = ProcessEnvironment::kShowNormal;
     std::wstring currentDirectory;  // as CurrentDirectory() reported it at the start
     bool started = true;
+    std::uint32_t processId = 0;  // 0 for a start that failed
 };
 
 class SimProcess : public ProcessEnvironment {
@@ -27,7 +28,8 @@ public:
     std::wstring CommandLineTail() override { return commandLineTail_; }
     std::wstring ProgramDirectory() override { return programDirectory_; }
     std::wstring ProgramName() override { return programName_; }
-    bool StartProgram(const std::wstring& commandLine) override;
+    using ProcessEnvironment::StartProgram;
+    std::optional<std::uint32_t> StartProgram(const std::wstring& commandLine, int showState) override;
     std::wstring SpecialFolderPath(int csidl) override;
     std::wstring EnvironmentVariable(const std::wstring& name) override;
 
@@ -49,6 +51,7 @@ private:
     std::map<int, std::wstring> specialFolders_;
     std::map<std::wstring, std::wstring> environment_;  // names folded to upper case
     bool failStarts_ = false;
+    std::uint32_t nextProcessId_ = 0x1000;
     std::vector<StartedProgram> started_;
 };
 

@@ -38,4 +38,26 @@ std::wstring_view TrimBlanks(std::wstring_view text) {
     return text;
 }
 
+bool MatchesPattern(std::wstring_view name, std::wstring_view pattern) {
+    if (pattern == L"*.*" || pattern == L"*") return true;
+    size_t n = 0, p = 0, starP = std::wstring_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == L'?' || FoldCase(pattern[p]) == FoldCase(name[n]))) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == L'*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::wstring_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == L'*')
+        ++p;
+    return p == pattern.size();
+}
+
 }  // namespace velmora::sim

@@ -13,6 +13,9 @@ wchar_t FoldCase(wchar_t c);
 std::wstring FoldCase(std::wstring_view text);
 
 bool IsBlank(wchar_t c);
+
+// Wildcard match as the file system does it: '*' any run, '?' one character, case ignored.
+bool MatchesPattern(std::wstring_view name, std::wstring_view pattern);
 std::wstring_view TrimBlanks(std::wstring_view text);
 
 }  // namespace velmora::sim

@@ -17,6 +17,11 @@ MessageAnswer Closed(MessageButtons buttons) {
 
 }  // namespace
 
+void SimUserInterface::ProcessPendingMessages() {
+    ++messagePumps_;
+    if (pendingMessages_) pendingMessages_();
+}
+
 MessageAnswer SimUserInterface::ShowMessage(const Message& message) {
     MessageAnswer answer = Closed(message.buttons);
     if (!script_.empty()) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -19,7 +20,9 @@ public:
     // closed (No) and an OK box is confirmed.
     MessageAnswer ShowMessage(const Message& message) override;
     void SystemBeep() override { ++beeps_; }
-    void ProcessPendingMessages() override { ++messagePumps_; }
+    void ProcessPendingMessages() override;
+    // What the pending messages do when they are handled, e.g. a click on a Stop button.
+    void OnPendingMessages(std::function<void()> handler) { pendingMessages_ = std::move(handler); }
     int MessagePumps() const { return messagePumps_; }
 
     void AnswerNext(MessageAnswer answer) { script_.push_back(answer); }
@@ -35,6 +38,7 @@ private:
     std::vector<ShownMessage> shown_;
     int beeps_ = 0;
     int messagePumps_ = 0;
+    std::function<void()> pendingMessages_;
     int mismatches_ = 0;
 };
 

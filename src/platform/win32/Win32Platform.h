@@ -22,6 +22,13 @@ public:
     std::wstring CurrentDirectory() override;
     bool ChangeDirectory(const std::wstring& path) override;
     bool ChangeDrive(wchar_t letter) override;
+    // Win32FileUtilities.cpp
+    std::vector<DirectoryEntry> FindEntries(const std::wstring& pattern) override;
+    bool AppendFileBytes(const std::wstring& path, std::string_view bytes) override;
+    std::optional<LocalDateTime> CreationTime(const std::wstring& path) override;
+    bool MoveNewFile(const std::wstring& source, const std::wstring& destination) override;
+    std::optional<std::wstring> ShortPathName(const std::wstring& path) override;
+    std::optional<std::wstring> LongPathName(const std::wstring& path) override;
 };
 
 class Win32ProfileStore final : public ProfileStore {
@@ -44,7 +51,8 @@ public:
     std::wstring CommandLineTail() override;
     std::wstring ProgramDirectory() override;
     std::wstring ProgramName() override;
-    bool StartProgram(const std::wstring& commandLine) override;
+    using ProcessEnvironment::StartProgram;
+    std::optional<std::uint32_t> StartProgram(const std::wstring& commandLine, int showState) override;
     std::wstring SpecialFolderPath(int csidl) override;
     std::wstring EnvironmentVariable(const std::wstring& name) override;
 };

@@ -46,20 +46,21 @@ std::wstring Win32ProcessEnvironment::ProgramName() {
     return name;
 }
 
-bool Win32ProcessEnvironment::StartProgram(const std::wstring& commandLine) {
+std::optional<std::uint32_t> Win32ProcessEnvironment::StartProgram(const std::wstring& commandLine,
+                                                                   int showState) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
+    startup.wShowWindow = static_cast<WORD>(showState);
     PROCESS_INFORMATION started{};
     std::wstring mutableLine = commandLine;  // CreateProcessW may write into it
     if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &started)) {
-        return false;
+        return std::nullopt;
     }
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);
-    return true;
+    return started.dwProcessId;
 }
 
 std::wstring Win32ProcessEnvironment::SpecialFolderPath(int csidl) {

@@ -19,10 +19,10 @@ std::vector<Launch> ReadLaunches(const std::wstring& recordFile) {
     }
     for (const std::wstring& line : lines) {
         const std::vector<std::wstring> fields = Split(line, L'\t');
-        if (fields.size() != 3) {
+        if (fields.size() != 5) {
             throw std::runtime_error("malformed line in the stand-in's record: '" + ToUtf8(line) + "'");
         }
-        launches.push_back({fields[0], fields[1], fields[2]});
+        launches.push_back({fields[0], fields[1], fields[2], std::stoi(fields[3]), std::stoul(fields[4])});
     }
     return launches;
 }

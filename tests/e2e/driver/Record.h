@@ -10,6 +10,8 @@ struct Launch {
     std::wstring commandLine;       // as GetCommandLineW returned it
     std::wstring currentDirectory;  // as GetCurrentDirectoryW returned it
     std::wstring executable;        // the stand-in's own full path
+    int showState = -1;             // as the starter asked for it; -1 when it did not
+    unsigned long processId = 0;
 };
 
 // Every start recorded in the file, oldest first; none when the file does not exist.

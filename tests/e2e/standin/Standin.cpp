@@ -2,7 +2,8 @@
 // launcher looks for (Totalcmd.exe, WinCmd32.exe, ...). Each start appends one line to a
 // record file and ends at once:
 //
-//   <command line as GetCommandLineW returns it> TAB <current directory> TAB <own exe path> LF
+//   <command line as GetCommandLineW returns it> TAB <current directory> TAB <own exe path>
+//   TAB <show state asked for by the starter, -1 when none> TAB <own process id> LF
 //
 // encoded as UTF-8. The record goes to the file named by VELMORA_E2E_RECORD, or to
 // "standin-record.txt" beside the executable when that variable is not set.
@@ -44,6 +45,14 @@ std::wstring CurrentDirectory() {
     return dir;
 }
 
+// The show state the starting program asked for, -1 when it left that to the default.
+int RequestedShowState() {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    GetStartupInfoW(&startup);
+    return (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
+}
+
 std::wstring RecordPath(const std::wstring& exePath) {
     const DWORD size = GetEnvironmentVariableW(L"VELMORA_E2E_RECORD", nullptr, 0);
     if (size > 1) {
@@ -58,8 +67,9 @@ std::wstring RecordPath(const std::wstring& exePath) {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::wstring exePath = ModulePath();
-    const std::string line =
-        ToUtf8(GetCommandLineW()) + '\t' + ToUtf8(CurrentDirectory()) + '\t' + ToUtf8(exePath) + '\n';
+    const std::string line = ToUtf8(GetCommandLineW()) + '\t' + ToUtf8(CurrentDirectory()) + '\t' +
+                             ToUtf8(exePath) + '\t' + std::to_string(RequestedShowState()) + '\t' +
+                             std::to_string(GetCurrentProcessId()) + '\n';
 
     // FILE_APPEND_DATA alone makes every write go to the end of the file, so one
     // WriteFile call lands as one whole line even when two stand-ins run at once.

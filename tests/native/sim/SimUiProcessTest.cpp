@@ -52,7 +52,7 @@ TEST(SimProcessTest, RecordsStartsWithTheCurrentDirectory) {
     const StartedProgram& first = machine.StartedPrograms()[0];
     EXPECT_EQ(first.commandLine, L"E:\\TC\\Totalcmd.exe  /i=x");
     EXPECT_EQ(first.currentDirectory, L"E:\\TC");
-    EXPECT_TRUE(first.normalFocusedWindow);
+    EXPECT_EQ(first.showState, ProcessEnvironment::kShowNormal);
     EXPECT_TRUE(first.started);
     EXPECT_FALSE(machine.StartedPrograms()[1].started);
 }

@@ -1,0 +1,78 @@
+#include "sysutil/DirectoryListing.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace velmora {
+namespace {
+
+// Directory attribute values that are descended into: plain (16), read-only (17),
+// system (20), hidden system (22), archived (48) and archived read-only (49). A hidden
+// directory alone (18), for one, is listed like a file.
+bool CountsAsDirectory(std::uint32_t attributes) {
+    constexpr std::array<std::uint32_t, 6> kDirectoryValues{16, 17, 20, 22, 48, 49};
+    return std::find(kDirectoryValues.begin(), kDirectoryValues.end(), attributes) != kDirectoryValues.end();
+}
+
+// A name the ANSI code page cannot hold is written with "?" for each such character,
+// as the ANSI file functions would have reported it.
+std::string AnsiLine(AnsiCodePage& codePage, const std::wstring& text) {
+    std::optional<std::string> bytes = codePage.Encode(text);
+    if (!bytes) {
+        bytes.emplace();
+        for (wchar_t c : text) {
+            const auto one = codePage.Encode(std::wstring(1, c));
+            bytes->append(one ? *one : "?");
+        }
+    }
+    return *bytes + "\r\n";
+}
+
+// Empties the target unless the listing appends to it; creates it when missing.
+bool PrepareTarget(FileSystem& files, const std::wstring& target, bool append) {
+    const bool exists = files.FileExists(target);
+    if (exists && !append && !files.RemoveFile(target)) return false;
+    if ((!exists || !append) && !files.WriteFileBytes(target, "")) return false;
+    return true;
+}
+
+}  // namespace
+
+bool ReadDirctoryStructureToFile(Platform& platform, bool& StopListing, std::wstring& Path,
+                                 const std::wstring& TargetTextFileName, const std::wstring& SearchExtension,
+                                 bool AppendTarget) {
+    if (!PrepareTarget(platform.files, TargetTextFileName, AppendTarget)) return false;
+    // The target counts as open from here to each close; what was written while it was
+    // open reaches the file at the close. It is closed while a subdirectory is listed,
+    // so the nested listing appends after this level's lines.
+    std::string written;
+    const auto close = [&] {
+        const bool appended = platform.files.AppendFileBytes(TargetTextFileName, written);
+        written.clear();
+        return appended;
+    };
+    if (Path.empty() || Path.back() != L'\\') Path += L'\\';
+
+    for (const DirectoryEntry& entry : platform.files.FindEntries(Path + SearchExtension)) {
+        if (StopListing) {
+            StopListing = false;
+            return close();
+        }
+        if (!CountsAsDirectory(entry.attributes)) {
+            written += AnsiLine(platform.codePage, Path + entry.name);
+            continue;
+        }
+        platform.ui.ProcessPendingMessages();
+        if (entry.name == L"." || entry.name == L"..") continue;
+        if (!close()) return false;
+        std::wstring subdirectory = Path + entry.name;
+        if (!ReadDirctoryStructureToFile(platform, StopListing, subdirectory, TargetTextFileName,
+                                         SearchExtension, true)) {
+            return false;
+        }
+    }
+    return close();
+}
+
+}  // namespace velmora

@@ -1,0 +1,52 @@
+#include "sysutil/FileRun.h"
+
+#include "common/StringOps.h"
+#include "sysutil/RunFile.h"
+
+namespace velmora {
+namespace {
+
+std::wstring QuotedWhenBlank(const std::wstring& path) {
+    return path.find(L' ') == std::wstring::npos ? path : L"\"" + path + L"\"";
+}
+
+bool CountsAsProgram(const std::wstring& name) {
+    if (name.size() < 4) return true;
+    const std::wstring ending = UpperAscii(std::wstring_view(name).substr(name.size() - 4));
+    return ending == L".EXE" || ending == L".COM" || ending == L".BAT";
+}
+
+// Makes the directory current on its own drive; a step that fails is left out.
+void MakeCurrent(FileSystem& files, const std::wstring& directory) {
+    if (directory.empty()) return;
+    files.ChangeDrive(directory[0]);
+    files.ChangeDirectory(directory);
+}
+
+}  // namespace
+
+std::optional<std::uint32_t> FileRun(Platform& platform, std::wstring& Datei, int Style) {
+    std::wstring runDirectory = platform.files.CurrentDirectory();
+    if (runDirectory.empty() || runDirectory.back() != L'\\') runDirectory += L'\\';
+    const auto separator = Datei.rfind(L'\\');
+    if (separator != std::wstring::npos) {
+        runDirectory = Datei.substr(0, separator + 1);
+        Datei.erase(0, separator + 1);
+    }
+    const std::wstring file = runDirectory + Datei;
+    if (CountsAsProgram(Datei)) return platform.process.StartProgram(QuotedWhenBlank(file), Style);
+
+    std::optional<std::uint32_t> task;
+    const std::wstring program = FindExecutablePath(platform, file);
+    // Without a program the command line would name none; nothing is started then.
+    if (!program.empty()) {
+        const auto programSeparator = program.rfind(L'\\');
+        if (programSeparator != std::wstring::npos)
+            MakeCurrent(platform.files, program.substr(0, programSeparator));
+        task = platform.process.StartProgram(QuotedWhenBlank(program) + L" " + QuotedWhenBlank(file), Style);
+    }
+    MakeCurrent(platform.files, runDirectory);
+    return task;
+}
+
+}  // namespace velmora
