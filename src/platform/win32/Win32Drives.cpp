@@ -1,7 +1,7 @@
 // Drives and directory listings on the real system.
 #include <windows.h>
 
-#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/FileIo.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace velmora::win32 {
@@ -13,22 +13,13 @@ bool Win32FileSystem::DirectoryExists(const std::wstring& path) {
 
 std::optional<std::vector<std::wstring>> Win32FileSystem::ListFiles(const std::wstring& directory,
                                                                     const std::wstring& pattern) {
-    std::wstring search = directory;
-    if (!search.empty() && search.back() != L'\\' && search.back() != L'/') search += L'\\';
-    search += pattern;
-
-    WIN32_FIND_DATAW entry{};
-    const UniqueFind find(
-        FindFirstFileExW(search.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0));
-    if (find.get() == INVALID_HANDLE_VALUE) {
-        if (GetLastError() == ERROR_FILE_NOT_FOUND) return std::vector<std::wstring>();
-        return std::nullopt;
-    }
+    const auto entries = SearchEntries(DirectoryPrefix(directory) + pattern);
+    if (!entries) return std::nullopt;
     std::vector<std::wstring> names;
     constexpr DWORD kLeftOut = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    do {
-        if ((entry.dwFileAttributes & kLeftOut) == 0) names.push_back(entry.cFileName);
-    } while (FindNextFileW(find.get(), &entry));
+    for (const DirectoryEntry& entry : *entries) {
+        if ((entry.attributes & kLeftOut) == 0) names.push_back(entry.name);
+    }
     return names;
 }
 

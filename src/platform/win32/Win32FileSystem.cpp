@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/win32/FileIo.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -37,15 +38,7 @@ std::optional<std::string> Win32FileSystem::ReadFileBytes(const std::wstring& pa
 bool Win32FileSystem::WriteFileBytes(const std::wstring& path, std::string_view bytes) {
     const UniqueHandle file = OwnFileHandle(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD written = 0;
-        const auto chunk = static_cast<DWORD>(bytes.size() - done);
-        if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) || written == 0)
-            return false;
-        done += written;
-    }
+    if (!file || !WriteAll(file.get(), bytes)) return false;
     // The data must be on the medium before the file takes the place of a settings file.
     return FlushFileBuffers(file.get()) != 0;
 }
@@ -64,24 +57,14 @@ bool Win32FileSystem::MoveReplacing(const std::wstring& replacement, const std::
 }
 
 std::optional<std::vector<std::wstring>> Win32FileSystem::ListSubdirectories(const std::wstring& directory) {
-    std::wstring pattern = directory;
-    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
-    pattern += L'*';
-
-    WIN32_FIND_DATAW entry{};
-    const UniqueFind find(
-        FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0));
-    if (find.get() == INVALID_HANDLE_VALUE) {
-        if (GetLastError() == ERROR_FILE_NOT_FOUND) return std::vector<std::wstring>();
-        return std::nullopt;
-    }
+    const auto entries = SearchEntries(DirectoryPrefix(directory) + L"*");
+    if (!entries) return std::nullopt;
     std::vector<std::wstring> names;
-    do {
-        const std::wstring name = entry.cFileName;
-        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != L"." && name != L"..") {
-            names.push_back(name);
+    for (const DirectoryEntry& entry : *entries) {
+        if ((entry.attributes & FILE_ATTRIBUTE_DIRECTORY) && entry.name != L"." && entry.name != L"..") {
+            names.push_back(entry.name);
         }
-    } while (FindNextFileW(find.get(), &entry));
+    }
     return names;
 }
 

@@ -2,6 +2,7 @@
 // searches with attributes, appending, creation times, moves and short/long path forms.
 #include <windows.h>
 
+#include "platform/win32/FileIo.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -25,15 +26,7 @@ std::optional<std::wstring> PathForm(PathFormCall call, const std::wstring& path
 }  // namespace
 
 std::vector<DirectoryEntry> Win32FileSystem::FindEntries(const std::wstring& pattern) {
-    std::vector<DirectoryEntry> entries;
-    WIN32_FIND_DATAW entry{};
-    const UniqueFind find(
-        FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0));
-    if (find.get() == INVALID_HANDLE_VALUE) return entries;
-    do {
-        entries.push_back({entry.cFileName, entry.dwFileAttributes});
-    } while (FindNextFileW(find.get(), &entry));
-    return entries;
+    return SearchEntries(pattern).value_or(std::vector<DirectoryEntry>());
 }
 
 bool Win32FileSystem::AppendFileBytes(const std::wstring& path, std::string_view bytes) {
@@ -41,16 +34,7 @@ bool Win32FileSystem::AppendFileBytes(const std::wstring& path, std::string_view
     const UniqueHandle file =
         OwnFileHandle(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD written = 0;
-        const auto chunk = static_cast<DWORD>(bytes.size() - done);
-        if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) || written == 0)
-            return false;
-        done += written;
-    }
-    return true;
+    return file && WriteAll(file.get(), bytes);
 }
 
 std::optional<LocalDateTime> Win32FileSystem::CreationTime(const std::wstring& path) {
