@@ -353,6 +353,19 @@ TEST_F(Discovery, OnANetworkShareOnlyTheDirectoryChanges) {
     EXPECT_EQ(StartedDirectory(), L"\\\\server\\share\\TC");
 }
 
+// Platform calls that can be refused on the way to the launch: each is passed over.
+TEST_F(Discovery, RefusedDirectoryChangesAndAnUnknownDesktopStillLaunch) {
+    PlaceLauncherIn(L"E:\\TC");
+    AddTotalCommander(L"E:\\TC");
+    machine.AddFile(L"C:\\Windows\\wincmd.ini", "[w]\r\n");
+    machine.SetSpecialFolder(0, L"");  // no desktop: the Windows directory is not offered
+    machine.FailPath(L"E:\\TC\\");     // the change into the directory is refused
+    EXPECT_EQ(Run(), StartupOutcome::Ended);
+    EXPECT_EQ(MessageTitles(), (std::vector<std::wstring>{L"First Start: Browse for File?",
+                                                          L"First Start: Browse for File?"}));
+    EXPECT_EQ(StartedCommand(), kDefaultCommand);
+}
+
 TEST_F(Discovery, AFailedStartEndsQuietly) {
     PlaceLauncherIn(L"E:\\TC");
     AddTotalCommander(L"E:\\TC");
