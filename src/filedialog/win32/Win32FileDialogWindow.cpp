@@ -7,6 +7,7 @@
 #include "filedialog/win32/DirectoryListDrawing.h"
 #include "filedialog/win32/FileDialogControlIds.h"
 #include "filedialog/win32/ShortcutPictures.h"
+#include "platform/win32/WindowRouting.h"
 
 namespace velmora::win32 {
 namespace {
@@ -287,20 +288,8 @@ void Win32FileDialogWindow::SetOkEnabled(bool enabled) {
 }
 
 LRESULT CALLBACK Win32FileDialogWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<Win32FileDialogWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Win32FileDialogWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        if (self->window_ == window) self->window_ = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
+    return RouteToOwner(window, message, wParam, lParam, &Win32FileDialogWindow::window_,
+                        &Win32FileDialogWindow::HandleMessage);
 }
 
 LRESULT Win32FileDialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ResourceIds.h"
+#include "platform/win32/WindowRouting.h"
 
 namespace velmora::win32 {
 namespace {
@@ -113,19 +114,7 @@ void SetupWindow::ShowWebLink(bool visible) {
 }
 
 LRESULT CALLBACK SetupWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<SetupWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<SetupWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
+    return RouteToOwner(window, message, wParam, lParam, &SetupWindow::window_, &SetupWindow::HandleMessage);
 }
 
 LRESULT SetupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,0 +1,28 @@
+// The window procedure of a window that a C++ object owns: the object comes as the
+// creation parameter and is bound to the window at WM_NCCREATE, every message goes to its
+// handler, and the binding is cleared at WM_NCDESTROY.
+#pragma once
+
+#include <windows.h>
+
+namespace velmora::win32 {
+
+template <typename Owner>
+LRESULT RouteToOwner(HWND window, UINT message, WPARAM wParam, LPARAM lParam, HWND Owner::*handle,
+                     LRESULT (Owner::*handler)(UINT, WPARAM, LPARAM)) {
+    if (message == WM_NCCREATE) {
+        auto* owner = static_cast<Owner*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        owner->*handle = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    }
+    auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!owner) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        if (owner->*handle == window) owner->*handle = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return (owner->*handler)(message, wParam, lParam);
+}
+
+}  // namespace velmora::win32
