@@ -9,25 +9,15 @@
 #
 # Needs the `wine` group of scripts/lib/install-deps.sh (wine64, xvfb).
 
-# The 64-bit Wine loader: `wine64` on PATH, or where Debian's wine64 package puts it.
-wine_session_find_wine() {
-  if command -v wine64 >/dev/null 2>&1; then
-    command -v wine64
-  elif [ -x /usr/lib/wine/wine64 ]; then
-    echo /usr/lib/wine/wine64
+# wine_session_find NAME FALLBACK: a Wine program on PATH, or where Debian's wine64
+# package puts it (the loader wine64, the server wineserver).
+wine_session_find() {
+  if command -v "$1" >/dev/null 2>&1; then
+    command -v "$1"
+  elif [ -x "$2" ]; then
+    echo "$2"
   else
-    echo "wine-session: no wine64 found (install_deps wine)" >&2
-    return 1
-  fi
-}
-
-wine_session_find_wineserver() {
-  if command -v wineserver >/dev/null 2>&1; then
-    command -v wineserver
-  elif [ -x /usr/lib/wine/wineserver64 ]; then
-    echo /usr/lib/wine/wineserver64
-  else
-    echo "wine-session: no wineserver found (install_deps wine)" >&2
+    echo "wine-session: no $1 found (install_deps wine)" >&2
     return 1
   fi
 }
@@ -54,8 +44,8 @@ wine_session_start_display() {
 # Creates the session: temp root, private prefix (wineboot -i, settled with wineserver -w)
 # and display. Exports WINE_SESSION_ROOT, WINE_SESSION_WINE and WINE_SESSION_WINESERVER.
 wine_session_start() {
-  WINE_SESSION_WINE=$(wine_session_find_wine) || return 1
-  WINE_SESSION_WINESERVER=$(wine_session_find_wineserver) || return 1
+  WINE_SESSION_WINE=$(wine_session_find wine64 /usr/lib/wine/wine64) || return 1
+  WINE_SESSION_WINESERVER=$(wine_session_find wineserver /usr/lib/wine/wineserver64) || return 1
   WINE_SESSION_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/wine-session.XXXXXX")
   export WINE_SESSION_ROOT WINE_SESSION_WINE WINE_SESSION_WINESERVER
 

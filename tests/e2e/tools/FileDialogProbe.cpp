@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "driver/Files.h"
+#include "driver/Text.h"
 #include "filedialog/Files.h"
 #include "filedialog/win32/Win32FileDialogWindow.h"
 #include "platform/win32/Win32Platform.h"
@@ -39,17 +41,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return 2;
     }
 
-    const int size = WideCharToMultiByte(CP_UTF8, 0, chosen.c_str(), static_cast<int>(chosen.size()), nullptr,
-                                         0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, chosen.c_str(), static_cast<int>(chosen.size()), bytes.data(), size,
-                        nullptr, nullptr);
-    bytes += '\n';
-    HANDLE file = CreateFileW(args[1].c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 1;
-    DWORD written = 0;
-    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok ? 0 : 1;
+    try {
+        velmora::e2e::WriteBytes(args[1], velmora::e2e::ToUtf8(chosen) + '\n');
+    } catch (...) {
+        return 1;
+    }
+    return 0;
 }

@@ -17,20 +17,13 @@
 #include <string>
 #include <vector>
 
+#include "driver/Files.h"
+#include "driver/Text.h"
 #include "filedialog/Files.h"
 #include "filedialog/win32/Win32FileDialogWindow.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace {
-
-std::string Utf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
-                        nullptr);
-    return bytes;
-}
 
 std::wstring DateText(const velmora::LocalDateTime& t) {
     wchar_t text[32];
@@ -95,12 +88,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     std::string bytes;
     for (const std::wstring& line : *lines)
-        bytes += Utf8(line) + '\n';
-    HANDLE file = CreateFileW(args[1].c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 1;
-    DWORD written = 0;
-    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok ? 0 : 1;
+        bytes += velmora::e2e::ToUtf8(line) + '\n';
+    try {
+        velmora::e2e::WriteBytes(args[1], bytes);
+    } catch (...) {
+        return 1;
+    }
+    return 0;
 }
