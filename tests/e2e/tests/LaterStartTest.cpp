@@ -131,5 +131,25 @@ INSTANTIATE_TEST_SUITE_P(
                       L"%COMMANDER_PATH%\\my.bar"}),
     [](const auto& p) { return std::string(p.param.name); });
 
+// A directory name the ANSI code page cannot hold: paths go through the wide-character
+// calls, so Total Commander is still found and started with its private files; the
+// settings files (ANSI text) cannot contain that name, so nothing in them is rewritten.
+TEST_F(LaterStartTest, ADirectoryNameOutsideTheCodePageStillLaunches) {
+    const std::wstring directory = L"\x0422\x043E\x0442\x0430\x043B";  // Cyrillic "Total"
+    const std::wstring launcher = stick_.AddLauncher(directory);
+    stick_.AddTotalCommander(directory);
+    stick_.AddFile(directory + L"\\TC_portable_wincmd.ini", kPrivateWincmdIni);
+    stick_.AddFile(directory + L"\\TC_portable_wcx_ftp.ini", kPrivateFtpIni);
+
+    const std::wstring tcDir = L"E:\\" + directory;
+    Start(launcher, L"", tcDir);
+    ExpectEndWithoutWindow();
+    const Launch launch = ExpectOneLaunch();
+    EXPECT_EQ(launch.commandLine, tcDir + L"\\Totalcmd.exe  /i=" + tcDir + L"\\TC_portable_wincmd.ini /f=" +
+                                      tcDir + L"\\TC_portable_wcx_ftp.ini");
+    EXPECT_EQ(launch.currentDirectory, tcDir);
+    EXPECT_EQ(stick_.Read(directory + L"\\TC_portable_wincmd.ini"), kPrivateWincmdIni);
+}
+
 }  // namespace
 }  // namespace velmora::e2e
