@@ -235,8 +235,13 @@ void FileDialogModel::GoToFolder(const std::wstring& folder) {
         platform_.ui.SystemBeep();
         return;
     }
-    SelectDrive(folder[0]);
-    if (!ShowDirectory(folder)) platform_.ui.SystemBeep();
+    if (!GoTo(folder)) platform_.ui.SystemBeep();
+}
+
+bool FileDialogModel::GoTo(const std::wstring& path) {
+    if (path.empty()) return false;
+    SelectDrive(path[0]);
+    return ShowDirectory(path);
 }
 
 }  // namespace velmora

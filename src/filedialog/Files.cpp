@@ -27,10 +27,7 @@ std::wstring Files::FileOpenDialog(const std::wstring& DefaultPath, const std::w
     std::wstring path = DefaultPath.empty() ? platform_.files.CurrentDirectory() : DefaultPath;
     // Start in the directory that contains the last element given.
     path = CutAtLastBackslash(path);
-    if (!path.empty()) {
-        model->SelectDrive(path[0]);
-        model->ShowDirectory(path);
-    }
+    model->GoTo(path);
     model->SetCaption(OpenDialogCaption(WindowCaption, DefaultFilename));
     if (!path.empty()) model->SetFilePattern(ExtensionPattern(DefaultFilename));
     model->SetNameText(L"");
@@ -46,8 +43,7 @@ std::wstring Files::filesaveDialog(const std::wstring& DefaultPath, const std::w
     model->SetCaption(WindowCaption.empty() ? L"Save File as" : WindowCaption);
     if (!path.empty()) {
         model->SetFileListName(LastPathPart(path));
-        model->SelectDrive(path[0]);
-        model->ShowDirectory(path);
+        model->GoTo(path);
     }
     model->SetNameText(L"");
     if (!DefaultFilename.empty()) model->SetNameText(DefaultFilename);
@@ -58,10 +54,7 @@ std::wstring Files::filesaveDialog(const std::wstring& DefaultPath, const std::w
 std::wstring Files::FileDirSelectDialog(const std::wstring& DefaultPath, const std::wstring& WindowCaption) {
     const auto model = BeginShowing(FileDialogMode::Dir);
     model->ApplyLayout(FileDialogMode::Dir);
-    if (!DefaultPath.empty()) {
-        model->SelectDrive(DefaultPath[0]);
-        model->ShowDirectory(DefaultPath);
-    }
+    model->GoTo(DefaultPath);
     model->SetCaption(WindowCaption.empty() ? L"Open Directory" : WindowCaption);
     return ShowAndClose();
 }

@@ -1,14 +1,11 @@
 #include "sysutil/FileRun.h"
 
 #include "common/StringOps.h"
+#include "launcher/QuotePath.h"
 #include "sysutil/RunFile.h"
 
 namespace velmora {
 namespace {
-
-std::wstring QuotedWhenBlank(const std::wstring& path) {
-    return path.find(L' ') == std::wstring::npos ? path : L"\"" + path + L"\"";
-}
 
 bool CountsAsProgram(const std::wstring& name) {
     if (name.size() < 4) return true;
@@ -34,7 +31,7 @@ std::optional<std::uint32_t> FileRun(Platform& platform, std::wstring& Datei, in
         Datei.erase(0, separator + 1);
     }
     const std::wstring file = runDirectory + Datei;
-    if (CountsAsProgram(Datei)) return platform.process.StartProgram(QuotedWhenBlank(file), Style);
+    if (CountsAsProgram(Datei)) return platform.process.StartProgram(QuotePath(file), Style);
 
     std::optional<std::uint32_t> task;
     const std::wstring program = FindExecutablePath(platform, file);
@@ -43,7 +40,7 @@ std::optional<std::uint32_t> FileRun(Platform& platform, std::wstring& Datei, in
         const auto programSeparator = program.rfind(L'\\');
         if (programSeparator != std::wstring::npos)
             MakeCurrent(platform.files, program.substr(0, programSeparator));
-        task = platform.process.StartProgram(QuotedWhenBlank(program) + L" " + QuotedWhenBlank(file), Style);
+        task = platform.process.StartProgram(QuotePath(program) + L" " + QuotePath(file), Style);
     }
     MakeCurrent(platform.files, runDirectory);
     return task;
