@@ -1,11 +1,12 @@
 # Installs the Debian packages a script needs, only when something is missing.
-# Usage: install_deps <group>...   groups: native, build-windows, wine, fuzz, package
+# Usage: install_deps <group>...   groups: native, build-windows, wine, fuzz, qemu, package
 _velmora_packages() {
   case "$1" in
     native) echo "cmake ninja-build g++ g++-multilib libgtest-dev googletest clang-format" ;;
     build-windows) echo "cmake ninja-build g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64 mingw-w64-tools googletest" ;;
-    wine) echo "wine64 wine xvfb xauth xdotool imagemagick" ;;
+    wine) echo "wine64 wine fonts-wine xvfb xauth xdotool imagemagick" ;;
     fuzz) echo "clang libclang-rt-14-dev" ;;
+    qemu) echo "qemu-user" ;;
     package) echo "zip unzip" ;;
   esac
 }
@@ -18,12 +19,18 @@ install_deps() {
     done
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
+  echo "Installing ${#missing[@]} packages with their dependencies (about a minute on a fresh machine):"
+  echo "  ${missing[*]}"
   if [ "$(id -u)" -ne 0 ]; then
     echo "Missing packages and not root: ${missing[*]}" >&2
     return 1
   fi
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  # A line every 25 packages set up, so that a long install shows it is moving.
+  apt-get install -y -q --no-install-recommends "${missing[@]}" 2>&1 |
+    awk '/^Setting up/ && ++n % 25 == 0 { printf "  %d packages set up\n", n; fflush() }
+         /^E:/ { print; fflush() }'
+  local status=("${PIPESTATUS[@]}")
+  [ "${status[0]}" -eq 0 ]
 }

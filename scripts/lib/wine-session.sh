@@ -7,7 +7,7 @@
 #   wine_session_map_drive e "$stick"   # the folder $stick becomes E:\ inside Wine
 #   wine_session_run 'E:\velmora.exe'   # or "$WINE_SESSION_WINE" program.exe args...
 #
-# Needs the `wine` group of scripts/lib/install-deps.sh (wine64, xvfb).
+# Needs the `wine` group of scripts/lib/install-deps.sh (wine64, fonts-wine, xvfb).
 
 # wine_session_find NAME FALLBACK: a Wine program on PATH, or where Debian's wine64
 # package puts it (the loader wine64, the server wineserver).
@@ -71,6 +71,11 @@ wine_session_start() {
   # No window manager runs on the virtual display: unmanaged windows keep Wine from
   # waiting (2 s a window) for one to acknowledge each closed window.
   "$WINE_SESSION_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  # Wine draws the title bar's buttons with glyphs of its Marlett font, but does not find
+  # the one Debian's fonts-wine ships: without it the close box shows the letter "r".
+  if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
   "$WINE_SESSION_WINESERVER" -w
 }
 

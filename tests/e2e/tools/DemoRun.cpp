@@ -1,13 +1,17 @@
 // velmora_demo_run.exe <launcher> <current directory> [yes|no]
 // Starts the launcher as a user would, shows each question it asks on the console and
 // answers it (Yes by default), and returns when the launcher and all it started have ended.
+// Then lists the desktop shortcuts that appeared meanwhile, read back through the shell.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <set>
 #include <string>
 
 #include "driver/Process.h"
+#include "driver/Shell.h"
 #include "driver/Text.h"
 #include "driver/Ui.h"
 #include "driver/Wait.h"
@@ -23,6 +27,28 @@ std::string Printable(const std::wstring& text) {
     return ToUtf8(shown);
 }
 
+std::set<std::filesystem::path> DesktopShortcuts() {
+    std::set<std::filesystem::path> links;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(DesktopFolder(), error))
+        if (entry.path().extension() == L".lnk") links.insert(entry.path());
+    return links;
+}
+
+void ShowNewShortcuts(const std::set<std::filesystem::path>& before) {
+    for (const auto& link : DesktopShortcuts()) {
+        if (before.contains(link)) continue;
+        const auto contents = ReadShortcut(link.wstring());
+        std::printf("  Desktop shortcut \"%s\"\n", ToUtf8(link.stem().wstring()).c_str());
+        if (!contents) {
+            std::printf("      (the shell cannot read it)\n");
+            continue;
+        }
+        std::printf("      target:    %s\n      arguments: %s\n", ToUtf8(contents->target).c_str(),
+                    contents->arguments.empty() ? "(none)" : ToUtf8(contents->arguments).c_str());
+    }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -33,6 +59,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring launcher = argv[1];
     const bool answerYes = argc < 4 || std::wstring(argv[3]) != L"no";
     GetDesktopWindow();  // Wine's desktop process starts here, not inside the launcher's job
+    const auto shortcutsBefore = DesktopShortcuts();
 
     Program program(launcher, L"\"" + launcher + L"\"", argv[2]);
     int questions = 0;
@@ -66,5 +93,6 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     if (questions == 0) std::printf("  (no question asked, no window shown)\n\n");
+    ShowNewShortcuts(shortcutsBefore);
     return 0;
 }
