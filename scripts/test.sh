@@ -18,9 +18,11 @@ summary=()
 total_passed=0
 total_failed=0
 
-# record STAGE PASSED FAILED
+# record STAGE PASSED FAILED: one line of the summary, with the stage's time (its build
+# included).
 record() {
-  summary+=("$(printf '%-10s %4d passed, %d failed' "$1" "$2" "$3")")
+  local seconds=$((SECONDS - stage_started))
+  summary+=("$(printf '%-10s %4d passed, %d failed   (%d:%02d)' "$1" "$2" "$3" $((seconds / 60)) $((seconds % 60)))")
   total_passed=$((total_passed + $2))
   total_failed=$((total_failed + $3))
 }
@@ -30,6 +32,7 @@ record() {
 build_stage() {
   local name=$1 log="$log_dir/$1-build.log"
   shift
+  stage_started=$SECONDS
   echo "== $name: building"
   if "$@" >"$log" 2>&1; then
     return 0
@@ -46,7 +49,7 @@ ctest_stage() {
   local name=$1 preset=$2 log="$log_dir/$1-ctest.log" passed failed total
   shift 2
   echo "== $name: testing"
-  ctest --preset "$preset" -j "$jobs" "$@" 2>&1 | tee "$log" | grep -E '(\*\*\*|Failed|Not Run|tests passed)' || true
+  ctest --preset "$preset" -j "$jobs" "$@" 2>&1 | tee "$log" | grep -E '(tests passed|\*\*\*|FAILED|\(Failed\)|Not Run)' || true
   total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$log")
   failed=$(sed -n 's/.* \([0-9]*\) tests failed out of.*/\1/p' "$log")
   if [ -z "$total" ]; then
@@ -67,6 +70,7 @@ configure_and_build() {
 
 # The executables first: the native preset runs them under Wine.
 build_stage windows bash scripts/build-windows.sh
+windows_seconds=$((SECONDS - stage_started))
 
 if configure_and_build native native; then
   ctest_stage native native
@@ -97,6 +101,7 @@ if build_stage fuzz bash -c 'cmake --preset fuzz && cmake --build --preset fuzz 
 fi
 
 echo
+echo "(the Windows build took $((windows_seconds / 60)):$(printf '%02d' $((windows_seconds % 60))))"
 printf '%s\n' "${summary[@]}"
 echo "$total_passed passed, $total_failed failed"
 [ "$total_failed" -eq 0 ]
