@@ -29,7 +29,7 @@ if ! cmake --build --preset win64 --target velmora e2e_standin velmora_demo_run 
   exit 1
 fi
 
-step "Starting a private Wine session on a virtual display (about 10 seconds)"
+step "Starting a private Wine session on a virtual display (10 to 20 seconds)"
 wine_session_start
 trap 'wine_session_stop; rm -f "$log"' EXIT
 stick="$WINE_SESSION_ROOT/stick"
