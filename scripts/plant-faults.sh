@@ -126,11 +126,12 @@ ctest_selection() {  # the ctest arguments that pick stage $1's tests
 }
 
 build_stage() {  # build_stage STAGE LOG: builds what the stage's tests need
-    local spec preset targets
-    for spec in $(cut -d'|' -f2 <<<"$1"); do
+    local spec preset targets specs
+    read -ra specs <<<"$(cut -d'|' -f2 <<<"$1")"
+    for spec in "${specs[@]}"; do
         preset=${spec%%:*}
-        targets=${spec#*:}
-        limited 1800 "$2" cmake --build --preset "$preset" -j2 --target ${targets//,/ } || return 1
+        IFS=, read -ra targets <<<"${spec#*:}"
+        limited 1800 "$2" cmake --build --preset "$preset" -j2 --target "${targets[@]}" || return 1
     done
 }
 
