@@ -82,7 +82,10 @@ limited() {
         if [ "$ticks" -ge $((limit * 5)) ]; then
             echo "*** killed after $limit s" >>"$log"
             kill -TERM -- "-$running" 2>/dev/null || true
-            sleep 5
+            for _ in {1..25}; do
+                kill -0 -- "-$running" 2>/dev/null || break
+                sleep 0.2
+            done
             kill -KILL -- "-$running" 2>/dev/null || true
             wait "$running" 2>/dev/null || true
             running=
@@ -113,16 +116,20 @@ trap stop EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-ctest_selection() {  # the ctest arguments that pick stage $1's tests
-    local regex=${1##*|} others="$excluded_tests" stage
+tests_of() { cut -d'|' -f3- <<<"$1"; }  # a stage's regex (which may hold | itself)
+
+select_tests() {  # sets $selection to the ctest arguments that pick stage $1's tests
+    local regex others="$excluded_tests" stage
+    regex=$(tests_of "$1")
     if [ -n "$regex" ]; then
-        echo "-R $regex -E $excluded_tests"
+        selection=(-R "$regex" -E "$excluded_tests")
         return
     fi
     for stage in "${stages[@]}"; do
-        [ -n "${stage##*|}" ] && others+="|${stage##*|}"
+        regex=$(tests_of "$stage")
+        if [ -n "$regex" ]; then others+="|$regex"; fi
     done
-    echo "-E $others"
+    selection=(-E "$others")
 }
 
 build_stage() {  # build_stage STAGE LOG: builds what the stage's tests need
@@ -136,9 +143,8 @@ build_stage() {  # build_stage STAGE LOG: builds what the stage's tests need
 }
 
 test_stage() {  # test_stage STAGE LOG SECONDS
-    # shellcheck disable=SC2046  # the selection is words on purpose
-    limited "$3" "$2" ctest --preset "$test_preset" -j2 --stop-on-failure --timeout "$3" \
-        $(ctest_selection "$1")
+    select_tests "$1"
+    limited "$3" "$2" ctest --preset "$test_preset" -j2 --stop-on-failure --timeout "$3" "${selection[@]}"
 }
 
 cd "$tree"
@@ -155,8 +161,8 @@ declare -A limit
 for stage in "${stages[@]}"; do
     name=${stage%%|*}
     build_stage "$stage" "$clean_log" || { echo "the unchanged sources do not build: $clean_log" >&2; exit 1; }
-    # shellcheck disable=SC2046
-    tests=$(ctest --preset "$test_preset" -N $(ctest_selection "$stage") | sed -n 's/^Total Tests: //p')
+    select_tests "$stage"
+    tests=$(ctest --preset "$test_preset" -N "${selection[@]}" | sed -n 's/^Total Tests: //p')
     [ "${tests:-0}" -gt 0 ] || { echo "stage $name selects no tests: change its regex" >&2; exit 1; }
     start=$SECONDS
     test_stage "$stage" "$clean_log" 3600 || { echo "stage $name fails on the unchanged sources: $clean_log" >&2; exit 1; }
