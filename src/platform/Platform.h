@@ -1,5 +1,5 @@
 // The program's only way into Windows. The core sees these interfaces and nothing else;
-// win32/ implements them on the real system, sim/ on a simulated machine for tests.
+// win32/ implements them on the real system; the tests run the core on it under Wine.
 //
 // Paths are wide strings. A relative path is taken against the current directory of
 // the current drive ("E:name" against E:'s own current directory), as Windows does.
