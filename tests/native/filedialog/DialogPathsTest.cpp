@@ -3,7 +3,6 @@
 
 #include "filedialog/DialogPaths.h"
 #include "filedialog/DirectoryTree.h"
-#include "platform/sim/SimMachine.h"
 
 namespace velmora {
 namespace {
@@ -46,33 +45,6 @@ TEST(DialogPathsTest, OpenCaptionAppendsThePatternBehindFourBlanks) {
     EXPECT_EQ(OpenDialogCaption(L"", L"readme"), L"Open File    (\"\")");
     EXPECT_EQ(OpenDialogCaption(L"Please import - ButtonBar File  (eg.: Default.bar) ", L"*.bar"),
               L"Please import - ButtonBar File  (eg.: Default.bar)     (\"*.bar\")");
-}
-
-TEST(DirectoryTreeTest, AbsolutePathsFollowTheSystemsRules) {
-    sim::SimMachine machine;
-    machine.AddDrive(L'E');
-    machine.AddDirectory(L"E:\\TC\\Plugins");
-    machine.AddDirectory(L"C:\\Work");
-    machine.ChangeDirectory(L"E:\\TC");
-    machine.ChangeDirectory(L"C:\\Work");
-    const std::pair<std::wstring, std::wstring> cases[] = {
-        {L"E:", L"E:\\TC"},                  // the drive's own current directory
-        {L"e:Plugins", L"E:\\TC\\Plugins"},  // relative to it
-        {L"E:\\", L"E:\\"},                  // a root keeps its separator
-        {L"E:\\TC\\", L"E:\\TC"},            // other paths lose theirs
-        {L"E:/TC/Plugins/..", L"E:\\TC"},    // slashes and ".."
-        {L"E:\\TC\\.\\Plugins", L"E:\\TC\\Plugins"},
-        {L"E:\\..", L"E:\\"},
-        {L"Sub", L"C:\\Work\\Sub"},  // relative to the current directory
-        {L"\\Other", L"C:\\Other"},  // relative to the current drive's root
-    };
-    for (const auto& [given, absolute] : cases)
-        EXPECT_EQ(AbsoluteDirectoryPath(machine, given), absolute)
-            << "for " << ::testing::PrintToString(given);
-
-    machine.SetDriveUnreadable(L'E', true);
-    EXPECT_EQ(AbsoluteDirectoryPath(machine, L"E:"), std::nullopt);
-    EXPECT_EQ(AbsoluteDirectoryPath(machine, L""), std::nullopt);
 }
 
 TEST(DirectoryTreeTest, RowsShowAncestorsOpenAndSubdirectoriesSortedBelow) {
