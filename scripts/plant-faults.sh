@@ -29,7 +29,8 @@ repo=$PWD
 # takes; $excluded_tests are never run.
 stages=(
     "native|native:all|"
-    "wine|win64:velmora,velmora_e2e win32:velmora|^(exe_win(64|32)|e2e_win64)$"
+    "in-process|win64:velmora_wine_tests,e2e_standin|^wine_win64$"
+    "exe|win64:velmora,velmora_e2e win32:velmora|^(exe_win(64|32)|e2e_win64)$"
 )
 test_preset=native
 excluded_tests='^format$'
