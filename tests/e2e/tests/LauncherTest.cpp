@@ -1,192 +1,101 @@
 #include "tests/LauncherTest.h"
 
-#include <algorithm>
-#include <stdexcept>
-
-#include "driver/Files.h"
-#include "driver/Text.h"
-#include "driver/Ui.h"
-#include "driver/Wait.h"
+#include <filesystem>
 
 namespace velmora::e2e {
 namespace {
 
-constexpr wchar_t kWindowsDirectory[] = L"C:\\Windows\\";
+namespace fs = std::filesystem;
 
-[[noreturn]] void Fail(const std::wstring& message) {
-    throw std::runtime_error(ToUtf8(message));
+const wchar_t* const kLinkNames[] = {L"Total Commander (mobile)", L"Total Commander (mobile - Setup)"};
+
+std::wstring Environment(const wchar_t* name) {
+    wchar_t value[MAX_PATH] = {};
+    return std::wstring(value, GetEnvironmentVariableW(name, value, MAX_PATH));
 }
 
-std::wstring TestName() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::wstring name = FromUtf8(std::string(info->test_suite_name()) + "." + info->name());
-    std::replace(name.begin(), name.end(), L'/', L'_');
-    return name;
-}
-
-std::vector<int> Sorted(std::vector<int> ids) {
-    std::sort(ids.begin(), ids.end());
-    return ids;
+std::wstring LinkFile(const wchar_t* name) {
+    return DesktopFolder() + L"\\" + name + L".lnk";
 }
 
 }  // namespace
 
-ExpectedBox ImportQuestion(const std::wstring& source, const std::wstring& destination) {
+Box ImportQuestion(const std::wstring& source, const std::wstring& target, const std::wstring& answer) {
     return {L"First Start: Import file?",
-            L"Import from current directory: '" + source + L"'\r\rto: '" + destination +
+            L"Import from current directory: '" + source + L"'\r\rto: '" + target +
                 L"'\r\r\rImportant: original file will not be changed!!",
-            {IDYES, IDNO}};
+            answer};
 }
 
-ExpectedBox WindowsDirectoryQuestion(const std::wstring& fileName) {
-    return {L"First Start: Import from Windows directory?",
-            L"Import from Windows directory?\r\rC:\\Windows\\" + fileName +
-                L"\r\rImportant: original file will not be changed!!",
-            {IDYES, IDNO}};
-}
-
-ExpectedBox BrowseQuestion(const std::wstring& fileName, const std::wstring& target) {
+Box BrowseQuestion(const std::wstring& file, const std::wstring& answer) {
     return {L"First Start: Browse for File?",
-            L"Browse for " + fileName + L" File now?\r\rTarget: " + target,
-            {IDYES, IDNO}};
+            L"Browse for " + file + L" File now?\r\rTarget: E:\\TC\\TC_portable_" + file, answer};
 }
 
-ExpectedBox NotFoundReport(const std::wstring& launcherBaseName) {
-    return {L"File not found!",
-            L"Total Commander not found!\rRun the " + launcherBaseName + L".exe in the TC directory.",
-            {IDOK}};
+Box ShortcutQuestion(const std::wstring& answer) {
+    return {L"Desktop Shortcut?", L"Create a Destkop-Shortcut?", answer};
 }
 
-ExpectedBox ShortcutQuestion() {
-    return {L"Desktop Shortcut?", L"Create a Destkop-Shortcut?", {IDYES, IDNO}};
+LauncherTest::LauncherTest() : root_(Environment(L"VELMORA_E2E_STICK") + L"\\") {
+    if (!fs::exists(root_ + L"velmora-e2e-stick"))
+        throw std::runtime_error("no marked stick at " + Utf8(root_) + " (run scripts/e2e.sh)");
+    for (const auto& entry : fs::directory_iterator(root_))
+        if (entry.path().filename() != L"velmora-e2e-stick") fs::remove_all(entry.path());
+    for (const wchar_t* name : kLinkNames)
+        fs::remove(LinkFile(name));
+    CopyLauncherTo(kLauncher);
+    fs::copy_file(Environment(L"VELMORA_E2E_STANDIN"), root_ + L"TC\\Totalcmd.exe");
 }
 
-LauncherTest::LauncherTest() : record_(ScratchDirectory(TestName()) + L"\\standin-record.txt") {
-    // The stand-in inherits the variable through the launcher.
-    SetEnvironment(L"VELMORA_E2E_RECORD", record_);
-    for (const wchar_t* name : {L"wincmd.ini", L"wcx_ftp.ini"}) {
-        if (FileExists(kWindowsDirectory + std::wstring(name))) {
-            Fail(std::wstring(kWindowsDirectory) + name +
-                 L" exists before the test; run the tests in the private prefix of scripts/e2e.sh");
-        }
-    }
+void LauncherTest::CopyLauncherTo(const std::wstring& exe) {
+    fs::create_directories(fs::path(exe).parent_path());
+    fs::copy_file(Environment(L"VELMORA_EXE"), exe, fs::copy_options::skip_existing);
 }
 
-void LauncherTest::TearDown() {
-    launcher_.reset();  // ends whatever a failed test left running
-    for (const std::wstring& path : windowsFiles_) {
-        RemoveFile(path);
-    }
+void LauncherTest::Start(const std::wstring& tail, const std::wstring& exe) {
+    const std::wstring line = L"\"" + exe + L"\"" + (tail.empty() ? L"" : L" " + tail);
+    launcher_ = std::make_unique<Program>(exe, line, fs::path(exe).parent_path().wstring());
 }
 
-void LauncherTest::Start(const std::wstring& launcher, const std::wstring& tail,
-                         const std::wstring& currentDirectory) {
-    StartWithCommandLine(launcher, L"\"" + launcher + L"\"" + (tail.empty() ? L"" : L" " + tail),
-                         currentDirectory);
+void LauncherTest::Answer(const Box& box) {
+    HWND window = Window(box.title);
+    EXPECT_EQ(Text(Control(window, 0xFFFF)), box.text) << "in the box " << Utf8(box.title);
+    const auto buttons =
+        box.answer == L"OK" ? std::vector<std::wstring>{L"OK"} : std::vector<std::wstring>{L"&No", L"&Yes"};
+    EXPECT_EQ(Buttons(window), buttons) << "in the box " << Utf8(box.title);
+    PressUntilGone(window, box.answer);
 }
 
-void LauncherTest::StartWithCommandLine(const std::wstring& launcher, const std::wstring& commandLine,
-                                        const std::wstring& currentDirectory) {
-    launcher_ = std::make_unique<Program>(launcher, commandLine, currentDirectory);
+void LauncherTest::PressUntilGone(HWND window, const std::wstring& button) {
+    if (!Press(window, button))
+        throw std::runtime_error("no button " + Utf8(button) + " in " + Utf8(Text(window)));
+    if (!WaitUntil([window] { return !IsWindowVisible(window); }))
+        throw std::runtime_error(Utf8(Text(window)) + " stayed open after " + Utf8(button));
 }
 
-HWND LauncherTest::WaitForWindow(const std::wstring& caption) {
-    HWND found = nullptr;
-    WaitUntil([&] {
-        found = FindVisibleWindow(launcher_->Id(), caption);
-        return found || launcher_->HasEnded();
-    });
-    if (found) {
-        return found;
-    }
-    Fail(std::wstring(launcher_->HasEnded() ? L"the launcher ended" : L"timed out") +
-         L" while waiting for a window '" + caption + L"'; its windows: " +
-         Describe(VisibleTopLevelWindows(launcher_->Id())));
+std::vector<Launch> LauncherTest::Launches(std::size_t count) {
+    const std::wstring record = root_ + L"TC\\standin-record.txt";
+    // With shortcuts made, Wine's shell helpers may run on in the job: wait for the record.
+    if (!WaitUntil([&] { return launcher_->HasEnded(); }) ||
+        !(count == 0 ? launcher_->WaitForAll()
+                     : WaitUntil([&] { return ReadLaunches(record).size() >= count; })))
+        ADD_FAILURE() << "the launcher or what it started did not end in time";
+    return ReadLaunches(record);
 }
 
-void LauncherTest::AnswerBox(const ExpectedBox& expected, int answer) {
-    HWND box = WaitForWindow(expected.title);
-    EXPECT_EQ(MessageBoxText(box), expected.text) << "in the box '" << ToUtf8(expected.title) << "'";
-    EXPECT_EQ(Sorted(VisibleButtonIds(box)), Sorted(expected.buttons))
-        << "buttons of the box '" << ToUtf8(expected.title) << "'";
-    PressDialogButton(box, answer);
-    if (!WaitUntil([box] { return !IsWindow(box) || !IsWindowVisible(box); })) {
-        Fail(L"the box '" + expected.title + L"' stayed open after its button " + std::to_wstring(answer) +
-             L" was pressed");
-    }
-}
-
-void LauncherTest::ClickAndWaitUntilGone(HWND window, const std::wstring& buttonText) {
-    if (!ClickButton(window, buttonText)) {
-        Fail(L"no button '" + buttonText + L"' in: " + Describe({window}));
-    }
-    if (!WaitUntil([window] { return !IsWindow(window) || !IsWindowVisible(window); })) {
-        Fail(L"the window stayed open after '" + buttonText + L"' was clicked: " + Describe({window}));
-    }
-}
-
-void LauncherTest::ExpectEndWithoutWindow() {
-    std::vector<HWND> shown;
-    const bool settled = WaitUntil([&] {
-        shown = VisibleTopLevelWindows(launcher_->Id());
-        return !shown.empty() || launcher_->HasEnded();
-    });
-    if (!shown.empty()) {
-        Fail(L"the launcher showed a window where none was expected: " + Describe(shown));
-    }
-    if (!settled) {
-        Fail(L"the launcher did not end within the timeout");
-    }
-}
-
-Launch LauncherTest::ExpectOneLaunch() {
-    if (!launcher_->WaitForEnd()) {
-        Fail(L"the launcher did not end within the timeout; its windows: " +
-             Describe(VisibleTopLevelWindows(launcher_->Id())));
-    }
-    return SoleLaunch();
-}
-
-Launch LauncherTest::SoleLaunch() {
-    if (!launcher_->WaitForAllProcessesToEnd()) {
-        Fail(L"a process started by the launcher did not end within the timeout");
-    }
-    const std::vector<Launch> launches = ReadLaunches(record_);
-    if (launches.size() != 1) {
-        std::wstring lines;
-        for (const Launch& launch : launches) {
-            lines += L"\n  " + launch.executable + L": " + launch.commandLine;
-        }
-        Fail(L"expected exactly one start of Total Commander, recorded " + std::to_wstring(launches.size()) +
-             L":" + lines);
-    }
-    EXPECT_EQ(launcher_->ProcessesStarted(), 2u) << "the launcher and Total Commander, nothing else";
-    return launches.front();
-}
-
-void LauncherTest::ExpectNothingLaunched() {
-    if (!launcher_->WaitForEnd()) {
-        Fail(L"the launcher did not end within the timeout; its windows: " +
-             Describe(VisibleTopLevelWindows(launcher_->Id())));
-    }
-    if (!launcher_->WaitForAllProcessesToEnd()) {
-        Fail(L"a process started by the launcher did not end within the timeout");
-    }
-    EXPECT_EQ(launcher_->ProcessesStarted(), 1u) << "the launcher started another process";
-    EXPECT_TRUE(ReadLaunches(record_).empty()) << "Total Commander was started";
-}
-
-void LauncherTest::ExpectEnd() {
-    if (!launcher_->WaitForEnd()) {
-        Fail(L"the launcher did not end within the timeout; its windows: " +
-             Describe(VisibleTopLevelWindows(launcher_->Id())));
-    }
-}
-
-void LauncherTest::AddToWindowsDirectory(const std::wstring& fileName, std::string_view bytes) {
-    const std::wstring path = kWindowsDirectory + fileName;
-    WriteBytes(path, bytes);
-    windowsFiles_.push_back(path);
+std::vector<std::optional<Shortcut>> LauncherTest::Shortcuts() {
+    std::vector<std::optional<Shortcut>> shortcuts;
+    for (const wchar_t* name : kLinkNames)
+        shortcuts.push_back(ReadShortcut(LinkFile(name)));
+    return shortcuts;
 }
 
 }  // namespace velmora::e2e
+
+int wmain(int argc, wchar_t** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    // Wine starts its desktop process with the first program that needs it: this one,
+    // not the launcher, whose job would otherwise count it.
+    GetDesktopWindow();
+    return RUN_ALL_TESTS();
+}

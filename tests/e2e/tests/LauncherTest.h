@@ -1,79 +1,60 @@
-// Fixture of the end-to-end tests: a fresh stick per test, the launcher started on it
-// with an exact command line, and expectations on the windows it shows and on the
-// Total Commander start the stand-in recorded.
+// Fixture of the end-to-end tests: a fresh stick with velmora.exe and the stand-in in
+// E:\TC, the launcher started on it, its message boxes answered on screen, and the
+// starts the stand-in recorded in E:\TC\standin-record.txt.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
-#include "driver/Process.h"
-#include "driver/Record.h"
-#include "driver/Stick.h"
+#include "driver/Driver.h"
 
 namespace velmora::e2e {
 
-struct ExpectedBox {
-    std::wstring title;
-    std::wstring text;
-    std::vector<int> buttons;  // ids, any order
+// A message box as it must look, and the button to press in it: "&Yes" or "&No" in a
+// question (which has just those two), "OK" in a report (which has just that).
+struct Box {
+    std::wstring title, text, answer;
 };
 
-// The launcher's message boxes. A "\r" is a line break inside the box.
-ExpectedBox ImportQuestion(const std::wstring& source, const std::wstring& destination);
-ExpectedBox WindowsDirectoryQuestion(const std::wstring& fileName);
-ExpectedBox BrowseQuestion(const std::wstring& fileName, const std::wstring& target);
-ExpectedBox NotFoundReport(const std::wstring& launcherBaseName);
-ExpectedBox ShortcutQuestion();
+Box ImportQuestion(const std::wstring& source, const std::wstring& target, const std::wstring& answer);
+Box BrowseQuestion(const std::wstring& file, const std::wstring& answer);
+Box ShortcutQuestion(const std::wstring& answer);
 
-inline constexpr wchar_t kSetupWindowCaption[] = L"Velmora - Total Commander mobile launcher  V.1.3";
+inline constexpr wchar_t kSetupCaption[] = L"Velmora - Total Commander mobile launcher  V.1.3";
+inline constexpr wchar_t kLauncher[] = L"E:\\TC\\velmora.exe";
+inline constexpr wchar_t kPrivateOptions[] =
+    L"/i=E:\\TC\\TC_portable_wincmd.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini";
 
 class LauncherTest : public ::testing::Test {
 protected:
+    // Empties the stick (only a drive marked by scripts/e2e.sh) and the desktop's two
+    // shortcuts, and lays out E:\TC.
     LauncherTest();
-    void TearDown() override;
 
-    // Starts `launcher` (a path on the stick) with the command line "<launcher in
-    // quotes>" followed by a blank and `tail` when the tail is not empty.
-    void Start(const std::wstring& launcher, const std::wstring& tail, const std::wstring& currentDirectory);
-    // Starts `launcher` with exactly this command line.
-    void StartWithCommandLine(const std::wstring& launcher, const std::wstring& commandLine,
-                              const std::wstring& currentDirectory);
+    // Stick paths are relative to its root, e.g. L"TC\\wincmd.ini".
+    void Put(const std::wstring& relative, const std::string& bytes) { WriteFile(root_ + relative, bytes); }
+    std::optional<std::string> Read(const std::wstring& relative) { return ReadFile(root_ + relative); }
+    // Copies the launcher under test to this path unless it is there already.
+    void CopyLauncherTo(const std::wstring& exe);
+    // Starts the launcher with the command line "<exe>" or "<exe> <tail>", in exe's directory.
+    void Start(const std::wstring& tail, const std::wstring& exe = kLauncher);
+    HWND Window(const std::wstring& caption) { return WaitForWindow(*launcher_, caption); }
+    // Waits for the box, checks its text and buttons, presses the answer and waits until
+    // the box has gone.
+    void Answer(const Box& box);
+    // Presses the button and waits until the window has gone.
+    void PressUntilGone(HWND window, const std::wstring& button);
+    // Waits for the launcher's end, then for the `count` starts the stand-in should
+    // record (for none: until nothing the launcher started runs), and returns them.
+    std::vector<Launch> Launches(std::size_t count);
+    // The desktop shortcuts "Total Commander (mobile)" and "... (mobile - Setup)".
+    std::vector<std::optional<Shortcut>> Shortcuts();
 
-    // Waits for a visible window of the launcher with exactly this caption. Throws when
-    // the launcher ends first or no such window appears in time.
-    HWND WaitForWindow(const std::wstring& caption);
-    // Expects the launcher's next window to be this message box, presses `answer` in
-    // it and waits until the box has gone.
-    void AnswerBox(const ExpectedBox& expected, int answer);
-    // Presses the button with this text in the window and waits until the window has gone.
-    void ClickAndWaitUntilGone(HWND window, const std::wstring& buttonText);
-    // Waits for the launcher to end; a window it shows on the way fails the test.
-    void ExpectEndWithoutWindow();
-    // Waits until the launcher and what it started have ended; expects exactly one
-    // start of Total Commander and returns it.
-    Launch ExpectOneLaunch();
-    // Waits until the launcher has ended; expects that it started no other process.
-    void ExpectNothingLaunched();
-    // Waits until the launcher has ended, whatever it started.
-    void ExpectEnd();
-    // The file in which the stand-ins record their starts.
-    const std::wstring& RecordFile() const { return record_; }
-
-    // Writes a file into the Windows directory for this test only.
-    void AddToWindowsDirectory(const std::wstring& fileName, std::string_view bytes);
-
-    Stick stick_;
+    std::unique_ptr<Program> launcher_;
 
 private:
-    Launch SoleLaunch();
-
-    std::wstring record_;
-    std::unique_ptr<Program> launcher_;
-    std::vector<std::wstring> windowsFiles_;
+    std::wstring root_;
 };
 
 }  // namespace velmora::e2e

@@ -2,51 +2,22 @@
 // Starts the launcher as a user would, shows each question it asks on the console and
 // answers it (Yes by default), and returns when the launcher and all it started have ended.
 // Then lists the desktop shortcuts that appeared meanwhile, read back through the shell.
-#include <windows.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <set>
-#include <string>
 
-#include "driver/Process.h"
-#include "driver/Shell.h"
-#include "driver/Text.h"
-#include "driver/Ui.h"
-#include "driver/Wait.h"
+#include "driver/Driver.h"
 
 namespace {
 
 using namespace velmora::e2e;
 
-std::string Printable(const std::wstring& text) {
-    std::wstring shown;
-    for (wchar_t c : text)
-        shown += c == L'\r' ? std::wstring(L"\n      ") : std::wstring(1, c);
-    return ToUtf8(shown);
-}
-
 std::set<std::filesystem::path> DesktopShortcuts() {
     std::set<std::filesystem::path> links;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(DesktopFolder(), error))
+    for (const auto& entry : std::filesystem::directory_iterator(DesktopFolder()))
         if (entry.path().extension() == L".lnk") links.insert(entry.path());
     return links;
-}
-
-void ShowNewShortcuts(const std::set<std::filesystem::path>& before) {
-    for (const auto& link : DesktopShortcuts()) {
-        if (before.contains(link)) continue;
-        const auto contents = ReadShortcut(link.wstring());
-        std::printf("  Desktop shortcut \"%s\"\n", ToUtf8(link.stem().wstring()).c_str());
-        if (!contents) {
-            std::printf("      (the shell cannot read it)\n");
-            continue;
-        }
-        std::printf("      target:    %s\n      arguments: %s\n", ToUtf8(contents->target).c_str(),
-                    contents->arguments.empty() ? "(none)" : ToUtf8(contents->arguments).c_str());
-    }
 }
 
 }  // namespace
@@ -56,43 +27,48 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "usage: velmora_demo_run <launcher> <current directory> [yes|no]\n");
         return 2;
     }
-    const std::wstring launcher = argv[1];
-    const bool answerYes = argc < 4 || std::wstring(argv[3]) != L"no";
+    const std::wstring yesOrNo = argc < 4 || std::wstring(argv[3]) != L"no" ? L"&Yes" : L"&No";
     GetDesktopWindow();  // Wine's desktop process starts here, not inside the launcher's job
     const auto shortcutsBefore = DesktopShortcuts();
-
-    Program program(launcher, L"\"" + launcher + L"\"", argv[2]);
-    int questions = 0;
-    for (;;) {
+    Program program(argv[1], L"\"" + std::wstring(argv[1]) + L"\"", argv[2]);
+    for (int questions = 0;; ++questions) {
         HWND box = nullptr;
-        const bool somethingHappened = WaitUntil([&] {
-            const auto windows = VisibleTopLevelWindows(program.Id());
-            box = windows.empty() ? nullptr : windows.front();
-            return box != nullptr || program.HasEnded();
-        });
-        if (!somethingHappened) {
+        if (!WaitUntil([&] {
+                const auto windows = Windows(program.Id());
+                box = windows.empty() ? nullptr : windows.front();
+                return box || program.HasEnded();
+            })) {
             std::fprintf(stderr, "the launcher neither asked nor ended within the time limit\n");
             return 1;
         }
-        if (box == nullptr) break;
-        const auto buttons = VisibleButtonIds(box);
-        const bool isQuestion = std::find(buttons.begin(), buttons.end(), IDYES) != buttons.end();
-        const int answer = !isQuestion ? IDOK : answerYes ? IDYES : IDNO;
-        std::printf("  [%s]\n      %s\n  -> %s\n\n", ToUtf8(WindowText(box)).c_str(),
-                    Printable(MessageBoxText(box)).c_str(),
-                    answer == IDYES  ? "Yes"
-                    : answer == IDNO ? "No"
-                                     : "OK");
+        if (!box) {
+            if (questions == 0) std::printf("  (no question asked, no window shown)\n\n");
+            break;
+        }
+        const std::wstring title = Text(box);
+        std::wstring text = Text(Control(box, 0xFFFF));
+        for (std::size_t at = 0; (at = text.find(L'\r', at)) != std::wstring::npos;)
+            text.replace(at, 1, L"\n      ");
+        const auto buttons = Buttons(box);
+        const std::wstring answer =
+            std::find(buttons.begin(), buttons.end(), yesOrNo) != buttons.end() ? yesOrNo : L"OK";
+        Press(box, answer);
+        std::printf("  [%s]\n      %s\n  -> %s\n\n", Utf8(title).c_str(), Utf8(text).c_str(),
+                    Utf8(answer.substr(answer[0] == L'&')).c_str());
         std::fflush(stdout);
-        ++questions;
-        PressDialogButton(box, answer);
-        WaitUntil([&] { return !IsWindow(box); });
+        WaitUntil([&] { return !IsWindowVisible(box); });
     }
-    if (!program.WaitForAllProcessesToEnd()) {
+    if (!program.WaitForAll()) {
         std::fprintf(stderr, "a program started by the launcher did not end\n");
         return 1;
     }
-    if (questions == 0) std::printf("  (no question asked, no window shown)\n\n");
-    ShowNewShortcuts(shortcutsBefore);
+    for (const auto& link : DesktopShortcuts()) {
+        if (shortcutsBefore.contains(link)) continue;
+        const auto shortcut = ReadShortcut(link.wstring());
+        std::printf("  Desktop shortcut \"%s\"\n      target:    %s\n      arguments: %s\n",
+                    Utf8(link.stem().wstring()).c_str(),
+                    shortcut ? Utf8(shortcut->target).c_str() : "(unreadable)",
+                    !shortcut || shortcut->arguments.empty() ? "(none)" : Utf8(shortcut->arguments).c_str());
+    }
     return 0;
 }

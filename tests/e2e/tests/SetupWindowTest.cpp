@@ -1,0 +1,148 @@
+// The setup window: the ways into it and out of it, and what its buttons, its picture and
+// its web link do.
+#include <filesystem>
+
+#include "filedialog/win32/FileDialogControlIds.h"
+#include "launcher/SetupWindowDesign.h"
+#include "tests/LauncherTest.h"
+
+namespace velmora::e2e {
+namespace {
+
+namespace design = velmora::setup_design;
+
+const Box kNotFound{L"File not found!",
+                    L"Total Commander not found!\rRun the velmora.exe in the TC directory.", L"OK"};
+
+struct WayCase {
+    const char* name;
+    std::wstring exe, tail;
+    std::vector<Box> boxes;  // before the window
+    bool closeBox;           // closed by its close box rather than by "Close"
+};
+
+void PrintTo(const WayCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SetupWindowTest : public LauncherTest {
+protected:
+    HWND OpenWithHelpSwitch() {
+        Start(L"/?");
+        return Window(kSetupCaption);
+    }
+    // Clicks a static control (the picture, the link) as the control reports it.
+    static void ClickStatic(HWND window, int id) {
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, STN_CLICKED),
+                     reinterpret_cast<LPARAM>(Control(window, id)));
+    }
+    void CloseAndExpectNoLaunch(HWND window) {
+        PressUntilGone(window, L"Close");
+        EXPECT_TRUE(Launches(0).empty()) << "Total Commander was started";
+    }
+};
+
+class WayTest : public SetupWindowTest, public ::testing::WithParamInterface<WayCase> {};
+
+TEST_P(WayTest, ShowsTheHelpAndEndsWithoutStartingAnything) {
+    CopyLauncherTo(GetParam().exe);
+    Start(GetParam().tail, GetParam().exe);
+    for (const Box& box : GetParam().boxes)
+        Answer(box);
+    HWND window = Window(kSetupCaption);
+    EXPECT_EQ(Text(Control(window, design::kTitelLable)), L"Velmora - TC-Mobile Launcher (V.1.3)");
+    EXPECT_EQ(Text(Control(window, design::kLabel1)),
+              L"Run this file from your TC dirctory.\r\n\r\nParameter for this screen: '/?'\r\n\r\n"
+              L"..for more infos: check the Web-page");
+    EXPECT_EQ(Text(Control(window, design::kLabel2)), L"velmora.example.org/");
+    if (GetParam().closeBox)
+        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    else
+        PressUntilGone(window, L"Close");
+    EXPECT_TRUE(Launches(0).empty()) << "Total Commander was started";
+    EXPECT_FALSE(Read(L"TC\\TC_portable_wincmd.ini")) << "the help branch imports nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, WayTest,
+    ::testing::Values(WayCase{"HelpSwitch", kLauncher, L"/?", {}, false},
+                      WayCase{"SetupSwitch", kLauncher, L"-Setup", {}, true},
+                      WayCase{"NotFound", L"E:\\Tools\\velmora.exe", L"", {kNotFound}, false}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST_F(SetupWindowTest, ImportTcIniFilesImportsBothFilesAgain) {
+    Put(L"TC\\wincmd.ini", "[Configuration]\r\nEditor=E:\\TC\\notepad.exe\r\n");
+    Put(L"TC\\wcx_ftp.ini", "[Home]\r\nlocaldir=E:\\TC\\Download\r\n");
+    Put(L"TC\\TC_portable_wincmd.ini", "[old]\r\n");
+    Put(L"TC\\TC_portable_wcx_ftp.ini", "[old]\r\n");
+    HWND window = OpenWithHelpSwitch();
+    ASSERT_TRUE(Press(window, L" Import TC-Ini-Files >>"));
+    Answer(ImportQuestion(L"wincmd.ini", L"TC_portable_wincmd.ini", L"&Yes"));
+    Answer(ImportQuestion(L"wcx_ftp.ini", L"TC_portable_wcx_ftp.ini", L"&Yes"));
+    // Reading while the launcher rewrites a copy could make its step fail: wait for its end.
+    ASSERT_TRUE(Settle(window));
+    EXPECT_EQ(Read(L"TC\\TC_portable_wcx_ftp.ini"), "[Home]\r\nlocaldir=%COMMANDER_PATH%\\Download\r\n");
+    EXPECT_EQ(Read(L"TC\\TC_portable_wincmd.ini"),
+              "[Configuration]\r\nEditor=%COMMANDER_PATH%\\notepad.exe\r\n");
+    CloseAndExpectNoLaunch(window);
+}
+
+// The file dialog as a user works it: double click on folders, then on the file.
+TEST_F(SetupWindowTest, ImportButtonBarTakesTheBarPickedInTheFileDialog) {
+    namespace ids = velmora::file_dialog_ids;
+    Put(L"Bars\\My.bar", "cmd=E:\\TC\\tool.exe\r\n");
+    Put(L"Bars\\My.br1", "icons\r\n");
+    HWND window = OpenWithHelpSwitch();
+    ASSERT_TRUE(Press(window, L"Import Button Bar (*.bar)"));
+    HWND dialog = Window(L"Please import - ButtonBar File  (eg.: Default.bar)     (\"*.bar\")");
+    DoubleClickRow(dialog, ids::kDir1, L"E:\\");
+    DoubleClickRow(dialog, ids::kDir1, L"Bars");
+    DoubleClickRow(dialog, ids::kFile1, L"My.bar");
+    Answer(ImportQuestion(L"My.bar", L"TC_portable_Default.bar", L"&Yes"));
+    ASSERT_TRUE(Settle(window));
+    EXPECT_EQ(Read(L"TC\\TC_portable_Default.br1"), "icons\r\n");
+    EXPECT_EQ(Read(L"TC\\TC_portable_Default.bar"), "cmd=%COMMANDER_PATH%\\tool.exe\r\n");
+    CloseAndExpectNoLaunch(window);
+}
+
+class ShortcutTest : public SetupWindowTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ShortcutTest, ButtonAndPictureCreateBothShortcuts) {
+    HWND window = OpenWithHelpSwitch();
+    if (GetParam())
+        ClickStatic(window, design::kPicture1);
+    else
+        ASSERT_TRUE(Press(window, L"Create Destktop Shortcut >>"));
+    // "/?" is a setup switch: no question about the command line follows.
+    Answer(ShortcutQuestion(L"&Yes"));
+    const std::vector<std::optional<Shortcut>> expected{Shortcut{kLauncher, L""}, Shortcut{kLauncher, L"/?"}};
+    EXPECT_TRUE(WaitUntil([&] { return Shortcuts() == expected; }));
+    PressUntilGone(window, L"Close");
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, ShortcutTest, ::testing::Bool(),
+                         [](const auto& p) { return p.param ? "Picture" : "Button"; });
+
+// The stand-in on the stick serves as the browser registered for ".html" too.
+TEST_F(SetupWindowTest, TheWebLinkStartsTheBrowserWithThePage) {
+    const std::wstring command = L"\"E:\\TC\\Totalcmd.exe\" \"%1\"";
+    // Machine-wide and for the user; Wine's prefix is private to the run, so nothing is undone.
+    for (HKEY root : {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER}) {
+        const std::wstring classes = root == HKEY_CLASSES_ROOT ? L"" : L"Software\\Classes\\";
+        RegSetValueW(root, (classes + L".html").c_str(), REG_SZ, L"VelmoraE2E.html", 0);
+        RegSetValueW(root, (classes + L"VelmoraE2E.html\\shell\\open\\command").c_str(), REG_SZ,
+                     command.c_str(), 0);
+    }
+    HWND window = OpenWithHelpSwitch();
+    ClickStatic(window, design::kLabel2);
+    std::vector<Launch> launches;
+    ASSERT_TRUE(WaitUntil([&] { return !(launches = ReadLaunches(L"E:\\TC\\standin-record.txt")).empty(); }));
+    EXPECT_EQ(launches[0].commandLine, L"E:\\TC\\Totalcmd.exe https://velmora.example.org/");
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(window, design::kLabel2)); }))
+        << "the link is back";
+    EXPECT_FALSE(std::filesystem::exists(L"E:\\Kavo00001.html")) << "the throw-away file is left";
+    PressUntilGone(window, L"Close");
+}
+
+}  // namespace
+}  // namespace velmora::e2e
