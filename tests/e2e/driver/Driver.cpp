@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <memory>
 #include <sstream>
 #include <stdexcept>
 
@@ -16,7 +14,7 @@ namespace velmora::e2e {
 namespace {
 
 struct Search {
-    DWORD processId;  // 0: every window
+    DWORD processId;  // 0 for every child window
     std::vector<HWND> found;
 };
 
@@ -24,7 +22,7 @@ BOOL CALLBACK Collect(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (search->processId == 0 || (owner == search->processId && IsWindowVisible(window)))
+    if (!search->processId || (owner == search->processId && IsWindowVisible(window)))
         search->found.push_back(window);
     return TRUE;
 }
@@ -35,15 +33,14 @@ std::vector<HWND> Descendants(HWND window) {
     return search.found;
 }
 
-bool IsVisibleButton(HWND window) {
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    return lstrcmpiW(name, L"Button") == 0 && IsWindowVisible(window);
+std::vector<HWND> VisibleButtons(HWND window) {
+    std::vector<HWND> buttons;
+    wchar_t name[16];
+    for (HWND child : Descendants(window))
+        if (GetClassNameW(child, name, 16) && !lstrcmpiW(name, L"Button") && IsWindowVisible(child))
+            buttons.push_back(child);
+    return buttons;
 }
-
-struct Releaser {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
 
 }  // namespace
 
@@ -54,25 +51,16 @@ std::string Utf8(std::wstring_view text) {
     return out;
 }
 
-std::wstring Wide(std::string_view text) {
-    std::wstring out(text.size(), L'\0');
-    out.resize(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
-                                   static_cast<int>(out.size())));
-    return out;
-}
-
 Program::Program(const std::wstring& exe, std::wstring commandLine, const std::wstring& directory)
     : job_(CreateJobObjectW(nullptr, nullptr)) {
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
     SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    // Suspended until it is in the job, so that everything it starts is in the job too.
+    STARTUPINFOW startup{sizeof startup};
+    // Suspended until it is in the job, so that all it starts is in the job too.
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                         directory.c_str(), &startup, &info_))
-        throw std::runtime_error("cannot start " + Utf8(commandLine) + ": error " +
-                                 std::to_string(GetLastError()));
+        throw std::runtime_error("cannot start " + Utf8(commandLine));
     AssignProcessToJobObject(job_, info_.hProcess);
     ResumeThread(info_.hThread);
     CloseHandle(info_.hThread);
@@ -93,12 +81,12 @@ bool Program::WaitForAll() const {
 }
 
 std::wstring Text(HWND window) {
-    // Through a timeout, so that a hung window cannot hang the test.
-    wchar_t text[1024] = {};
-    DWORD_PTR copied = 0;
+    wchar_t text[1024];
+    DWORD_PTR length = 0;
+    // With a timeout, so that a hung window cannot hang the test.
     SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
-                        &copied);
-    return std::wstring(text, copied);
+                        &length);
+    return std::wstring(text, length);
 }
 
 std::vector<HWND> Windows(DWORD processId) {
@@ -114,12 +102,9 @@ HWND WaitForWindow(const Program& program, const std::wstring& caption) {
             if (Text(window) == caption) found = window;
         return found || program.HasEnded();
     });
-    if (found) return found;
-    std::wstring shown;
-    for (HWND window : Windows(program.Id()))
-        shown += L" '" + Text(window) + L"'";
-    throw std::runtime_error("no window '" + Utf8(caption) + "'; the launcher " +
-                             (program.HasEnded() ? "ended" : "shows:" + Utf8(shown)));
+    if (!found)
+        throw std::runtime_error("no window '" + Utf8(caption) + (program.HasEnded() ? "': it ended" : "'"));
+    return found;
 }
 
 HWND Control(HWND window, int id) {
@@ -130,18 +115,16 @@ HWND Control(HWND window, int id) {
 
 std::vector<std::wstring> Buttons(HWND window) {
     std::vector<std::wstring> texts;
-    for (HWND child : Descendants(window))
-        if (IsVisibleButton(child)) texts.push_back(Text(child));
+    for (HWND button : VisibleButtons(window))
+        texts.push_back(Text(button));
     std::sort(texts.begin(), texts.end());
     return texts;
 }
 
 bool Press(HWND window, const std::wstring& buttonText) {
-    for (HWND child : Descendants(window)) {
-        if (!IsVisibleButton(child) || Text(child) != buttonText) continue;
+    for (HWND button : VisibleButtons(window)) {
         // Posted: the click may end the program before a sent message could return.
-        PostMessageW(child, BM_CLICK, 0, 0);
-        return true;
+        if (Text(button) == buttonText) return PostMessageW(button, BM_CLICK, 0, 0);
     }
     return false;
 }
@@ -154,62 +137,50 @@ bool Settle(HWND window) {
 void DoubleClickRow(HWND dialog, int listId, const std::wstring& row) {
     HWND list = Control(dialog, listId);
     LRESULT index = LB_ERR;
-    if (!list || !WaitUntil([&] {
+    if (!WaitUntil([&] {
             index = SendMessageW(list, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(row.c_str()));
             return index != LB_ERR;
         }))
-        throw std::runtime_error("no row '" + Utf8(row) + "' in the list " + std::to_string(listId));
+        throw std::runtime_error("no row " + Utf8(row) + " in the list " + std::to_string(listId));
     SendMessageW(list, LB_SETCURSEL, index, 0);
-    // What the list reports to its window on a double click; posted, as it may end the dialog.
+    // What the list reports on a double click; posted, as it may end the dialog.
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
 }
 
-std::optional<std::string> ReadFile(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    if (!file) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(file), {});
+std::wstring ShortcutFile(const std::wstring& name) {
+    wchar_t desktop[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
+    return desktop + (L"\\" + name + L".lnk");
 }
 
-void WriteFile(const std::wstring& path, const std::string& bytes) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
-}
-
-std::wstring DesktopFolder() {
-    wchar_t path[MAX_PATH] = {};
-    SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, path);
-    return path;
-}
-
-std::optional<Shortcut> ReadShortcut(const std::wstring& link) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // once per thread; later calls do nothing
-    IShellLinkW* rawLink = nullptr;
-    IPersistFile* rawFile = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&rawLink))))
-        return std::nullopt;
-    const std::unique_ptr<IShellLinkW, Releaser> shellLink(rawLink);
-    if (FAILED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&rawFile))))
-        return std::nullopt;
-    const std::unique_ptr<IPersistFile, Releaser> file(rawFile);
+std::optional<Shortcut> ReadShortcut(const std::wstring& name) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // once a thread; later calls change nothing
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
     wchar_t target[MAX_PATH] = {}, arguments[1024] = {};
-    if (FAILED(file->Load(link.c_str(), STGM_READ)) ||
-        FAILED(shellLink->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) ||
-        FAILED(shellLink->GetArguments(arguments, 1024)))
-        return std::nullopt;
-    return Shortcut{target, arguments};
+    const bool read = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                                 IID_IShellLinkW, reinterpret_cast<void**>(&link))) &&
+                      SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+                      SUCCEEDED(file->Load(ShortcutFile(name).c_str(), STGM_READ)) &&
+                      SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
+                      SUCCEEDED(link->GetArguments(arguments, 1024));
+    if (file) file->Release();
+    if (link) link->Release();
+    return read ? std::optional(Shortcut{target, arguments}) : std::nullopt;
 }
 
 std::vector<Launch> ReadLaunches(const std::wstring& recordFile) {
+    std::ifstream file(std::filesystem::path(recordFile), std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(file), {});
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
+                                    static_cast<int>(text.size())));
     std::vector<Launch> launches;
-    std::wistringstream lines(Wide(ReadFile(recordFile).value_or("")));
+    std::wistringstream lines(text);
     for (std::wstring line; std::getline(lines, line);) {
         std::wistringstream fields(line);
-        Launch launch;
-        std::getline(fields, launch.commandLine, L'\t');
-        std::getline(fields, launch.directory, L'\t');
-        std::getline(fields, launch.executable, L'\t');
-        launches.push_back(launch);
+        Launch& launch = launches.emplace_back();
+        std::getline(std::getline(fields, launch.commandLine, L'\t'), launch.directory, L'\t');
     }
     return launches;
 }

@@ -1,6 +1,5 @@
-// Driving the real launcher from outside: starting it, finding and reading its windows,
-// pressing their buttons, and reading back what it left (files, shortcuts, the record
-// of the Total Commander stand-in).
+// Driving the real launcher from outside: starting it, finding, reading and pressing its
+// windows, and reading back the shortcuts it made and the starts the stand-in recorded.
 #pragma once
 
 #include <windows.h>
@@ -13,11 +12,9 @@
 namespace velmora::e2e {
 
 std::string Utf8(std::wstring_view text);
-std::wstring Wide(std::string_view text);
 
 // Calls `condition` until it holds or 12 s have passed; true when it held.
-template <typename Condition>
-bool WaitUntil(Condition&& condition) {
+bool WaitUntil(auto&& condition) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(12);
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline) return false;
@@ -26,8 +23,8 @@ bool WaitUntil(Condition&& condition) {
     return true;
 }
 
-// A program started with exactly this command line in a job object, which ends whatever
-// still runs of it and of what it started when the Program goes.
+// A program started with exactly this command line, in a job object that ends whatever of
+// it and of what it started still runs when the Program goes.
 class Program {
 public:
     Program(const std::wstring& exe, std::wstring commandLine, const std::wstring& directory);
@@ -48,8 +45,7 @@ private:
 std::wstring Text(HWND window);
 // The visible top-level windows of the process.
 std::vector<HWND> Windows(DWORD processId);
-// Waits for the program's visible window with this caption. Throws, naming the windows
-// it has instead, when the program ends first or the wait runs out.
+// Waits for the program's visible window with this caption; throws when there is none.
 HWND WaitForWindow(const Program& program, const std::wstring& caption);
 // The control with this id anywhere inside the window, or nullptr.
 HWND Control(HWND window, int id);
@@ -57,27 +53,25 @@ HWND Control(HWND window, int id);
 std::vector<std::wstring> Buttons(HWND window);
 // Clicks the visible button with this text; false when there is none.
 bool Press(HWND window, const std::wstring& buttonText);
-// Waits until the window's thread takes messages again, e.g. once the handler of a click
-// has run to its end; false after 12 s.
+// Waits until the window's thread takes messages again (the handler of a click has run
+// to its end, unless it handles messages on the way); false after 12 s.
 bool Settle(HWND window);
 // Double-clicks the row of a list box as soon as it is there; throws when it never is.
 void DoubleClickRow(HWND dialog, int listId, const std::wstring& row);
 
-std::optional<std::string> ReadFile(const std::wstring& path);
-// Creates the missing directories on the way.
-void WriteFile(const std::wstring& path, const std::string& bytes);
-
-// What a .lnk file starts, as the shell's link object reads it back.
+// What the desktop shortcut of this name starts, as the shell's link object reads it.
 struct Shortcut {
     std::wstring target, arguments;
     bool operator==(const Shortcut&) const = default;
 };
-std::wstring DesktopFolder();
-std::optional<Shortcut> ReadShortcut(const std::wstring& link);
+inline const std::wstring kShortcutNames[] = {L"Total Commander (mobile)",
+                                              L"Total Commander (mobile - Setup)"};
+std::wstring ShortcutFile(const std::wstring& name);
+std::optional<Shortcut> ReadShortcut(const std::wstring& name);
 
-// One start recorded by the stand-in (standin/Standin.cpp).
+// The command line and directory of each start the stand-in recorded (standin/Standin.cpp).
 struct Launch {
-    std::wstring commandLine, directory, executable;
+    std::wstring commandLine, directory;
 };
 std::vector<Launch> ReadLaunches(const std::wstring& recordFile);
 

@@ -1,6 +1,7 @@
 // A first start answered on screen: each box the launcher shows, read from the real
 // window and answered with its buttons, and the start of Total Commander it leads to.
 #include <filesystem>
+#include <fstream>
 
 #include "tests/LauncherTest.h"
 
@@ -11,16 +12,10 @@ struct FirstStartCase {
     const char* name;
     std::wstring tail;
     std::vector<Box> boxes;  // in the order in which they must come
-    std::wstring command;    // as Total Commander gets it
+    std::wstring options;    // what Total Commander gets after its path
     std::string privateIni;  // TC_portable_wincmd.ini afterwards
     std::vector<std::optional<Shortcut>> shortcuts;
 };
-
-void PrintTo(const FirstStartCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-const std::wstring kWindowsIni = L"C:\\Windows\\wincmd.ini";
 
 const FirstStartCase kCases[] = {
     {"YesToAll",
@@ -28,9 +23,8 @@ const FirstStartCase kCases[] = {
      {ImportQuestion(L"wincmd.ini", L"TC_portable_wincmd.ini", L"&Yes"),
       ImportQuestion(L"wcx_ftp.ini", L"TC_portable_wcx_ftp.ini", L"&Yes"),
       ShortcutQuestion(L"&Yes"),
-      // No title of its own: the program's shows.
-      {L"velmora", L"Add your Command-Line:\r\r/O  \r\rto the Shortcut?", L"&Yes"}},
-     L"E:\\TC\\Totalcmd.exe /O " + std::wstring(kPrivateOptions),
+      {L"velmora", L"Add your Command-Line:\r\r/O  \r\rto the Shortcut?", L"&Yes"}},  // the program's title
+     L" /O /i=E:\\TC\\TC_portable_wincmd.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini",
      "[Configuration]\r\nEditor=%COMMANDER_PATH%\\notepad.exe\r\n",
      {Shortcut{kLauncher, L"/O"}, Shortcut{kLauncher, L"/?"}}},
     {"NoToAll",
@@ -43,10 +37,12 @@ const FirstStartCase kCases[] = {
       BrowseQuestion(L"wincmd.ini", L"&No"),
       ImportQuestion(L"wcx_ftp.ini", L"TC_portable_wcx_ftp.ini", L"&No"),
       BrowseQuestion(L"wcx_ftp.ini", L"&No")},
-     L"E:\\TC\\Totalcmd.exe  " + std::wstring(kPrivateOptions),
+     L"  /i=E:\\TC\\TC_portable_wincmd.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini",
      "",
      {std::nullopt, std::nullopt}},
 };
+
+const std::filesystem::path kWindowsIni = L"C:\\Windows\\wincmd.ini";
 
 class FirstStartTest : public LauncherTest, public ::testing::WithParamInterface<FirstStartCase> {
 protected:
@@ -55,15 +51,14 @@ protected:
 
 TEST_P(FirstStartTest, AsksOnScreenThenStartsTotalCommander) {
     Put(L"TC\\wincmd.ini", "[Configuration]\r\nEditor=E:\\TC\\notepad.exe\r\n");
-    Put(L"TC\\wcx_ftp.ini", "[Home]\r\nlocaldir=E:\\TC\\Download\r\n");
-    WriteFile(kWindowsIni, "[Configuration]\r\n");
+    Put(L"TC\\wcx_ftp.ini", "[Home]\r\n");
+    std::ofstream(kWindowsIni) << "[Configuration]\r\n";
     Start(GetParam().tail);
     for (const Box& box : GetParam().boxes)
         Answer(box);
-
     const auto launches = Launches(1);
     ASSERT_EQ(launches.size(), 1u);
-    EXPECT_EQ(launches[0].commandLine, GetParam().command);
+    EXPECT_EQ(launches[0].commandLine, L"E:\\TC\\Totalcmd.exe" + GetParam().options);
     EXPECT_EQ(launches[0].directory, L"E:\\TC");
     EXPECT_EQ(Read(L"TC\\TC_portable_wincmd.ini"), GetParam().privateIni);
     EXPECT_EQ(Shortcuts(), GetParam().shortcuts);

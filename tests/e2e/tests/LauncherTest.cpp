@@ -1,22 +1,19 @@
 #include "tests/LauncherTest.h"
 
 #include <filesystem>
+#include <fstream>
 
 namespace velmora::e2e {
 namespace {
 
 namespace fs = std::filesystem;
 
-const wchar_t* const kLinkNames[] = {L"Total Commander (mobile)", L"Total Commander (mobile - Setup)"};
-
 std::wstring Environment(const wchar_t* name) {
-    wchar_t value[MAX_PATH] = {};
+    wchar_t value[MAX_PATH];
     return std::wstring(value, GetEnvironmentVariableW(name, value, MAX_PATH));
 }
 
-std::wstring LinkFile(const wchar_t* name) {
-    return DesktopFolder() + L"\\" + name + L".lnk";
-}
+const fs::path kStick = Environment(L"VELMORA_E2E_STICK") + L"\\";
 
 }  // namespace
 
@@ -36,66 +33,67 @@ Box ShortcutQuestion(const std::wstring& answer) {
     return {L"Desktop Shortcut?", L"Create a Destkop-Shortcut?", answer};
 }
 
-LauncherTest::LauncherTest() : root_(Environment(L"VELMORA_E2E_STICK") + L"\\") {
-    if (!fs::exists(root_ + L"velmora-e2e-stick"))
-        throw std::runtime_error("no marked stick at " + Utf8(root_) + " (run scripts/e2e.sh)");
-    for (const auto& entry : fs::directory_iterator(root_))
+LauncherTest::LauncherTest() {
+    if (!fs::exists(kStick / L"velmora-e2e-stick"))
+        throw std::runtime_error("no marked stick: run scripts/e2e.sh");
+    for (const auto& entry : fs::directory_iterator(kStick))
         if (entry.path().filename() != L"velmora-e2e-stick") fs::remove_all(entry.path());
-    for (const wchar_t* name : kLinkNames)
-        fs::remove(LinkFile(name));
-    CopyLauncherTo(kLauncher);
-    fs::copy_file(Environment(L"VELMORA_E2E_STANDIN"), root_ + L"TC\\Totalcmd.exe");
+    for (const std::wstring& name : kShortcutNames)
+        fs::remove(ShortcutFile(name));
+    fs::create_directory(kStick / L"TC");
+    fs::copy_file(Environment(L"VELMORA_E2E_STANDIN"), kStick / L"TC\\Totalcmd.exe");
 }
 
-void LauncherTest::CopyLauncherTo(const std::wstring& exe) {
-    fs::create_directories(fs::path(exe).parent_path());
-    fs::copy_file(Environment(L"VELMORA_EXE"), exe, fs::copy_options::skip_existing);
+void LauncherTest::Put(const std::wstring& path, const std::string& bytes) {
+    fs::create_directories((kStick / path).parent_path());
+    std::ofstream(kStick / path, std::ios::binary) << bytes;
+}
+
+std::optional<std::string> LauncherTest::Read(const std::wstring& path) {
+    std::ifstream file(kStick / path, std::ios::binary);
+    return file ? std::optional(std::string(std::istreambuf_iterator<char>(file), {})) : std::nullopt;
 }
 
 void LauncherTest::Start(const std::wstring& tail, const std::wstring& exe) {
+    fs::create_directories(fs::path(exe).parent_path());
+    fs::copy_file(Environment(L"VELMORA_EXE"), exe);
     const std::wstring line = L"\"" + exe + L"\"" + (tail.empty() ? L"" : L" " + tail);
     launcher_ = std::make_unique<Program>(exe, line, fs::path(exe).parent_path().wstring());
 }
 
 void LauncherTest::Answer(const Box& box) {
     HWND window = Window(box.title);
-    EXPECT_EQ(Text(Control(window, 0xFFFF)), box.text) << "in the box " << Utf8(box.title);
-    const auto buttons =
-        box.answer == L"OK" ? std::vector<std::wstring>{L"OK"} : std::vector<std::wstring>{L"&No", L"&Yes"};
-    EXPECT_EQ(Buttons(window), buttons) << "in the box " << Utf8(box.title);
+    EXPECT_EQ(Text(Control(window, 0xFFFF)), box.text) << Utf8(box.title);
+    const std::vector<std::wstring> question{L"&No", L"&Yes"}, report{L"OK"};
+    EXPECT_EQ(Buttons(window), box.answer == L"OK" ? report : question) << Utf8(box.title);
     PressUntilGone(window, box.answer);
 }
 
 void LauncherTest::PressUntilGone(HWND window, const std::wstring& button) {
-    if (!Press(window, button))
-        throw std::runtime_error("no button " + Utf8(button) + " in " + Utf8(Text(window)));
-    if (!WaitUntil([window] { return !IsWindowVisible(window); }))
-        throw std::runtime_error(Utf8(Text(window)) + " stayed open after " + Utf8(button));
+    if (!Press(window, button) || !WaitUntil([window] { return !IsWindowVisible(window); }))
+        throw std::runtime_error("pressing " + Utf8(button) + " did not close " + Utf8(Text(window)));
 }
 
 std::vector<Launch> LauncherTest::Launches(std::size_t count) {
-    const std::wstring record = root_ + L"TC\\standin-record.txt";
-    // With shortcuts made, Wine's shell helpers may run on in the job: wait for the record.
-    if (!WaitUntil([&] { return launcher_->HasEnded(); }) ||
-        !(count == 0 ? launcher_->WaitForAll()
-                     : WaitUntil([&] { return ReadLaunches(record).size() >= count; })))
-        ADD_FAILURE() << "the launcher or what it started did not end in time";
+    const std::wstring record = (kStick / L"TC\\standin-record.txt").wstring();
+    // Wine's shell helpers, started with the shortcuts, may run on in the job.
+    const bool ended =
+        WaitUntil([&] { return launcher_->HasEnded(); }) &&
+        (count ? WaitUntil([&] { return ReadLaunches(record).size() >= count; }) : launcher_->WaitForAll());
+    EXPECT_TRUE(ended) << "the launcher or what it started did not end";
     return ReadLaunches(record);
 }
 
 std::vector<std::optional<Shortcut>> LauncherTest::Shortcuts() {
-    std::vector<std::optional<Shortcut>> shortcuts;
-    for (const wchar_t* name : kLinkNames)
-        shortcuts.push_back(ReadShortcut(LinkFile(name)));
-    return shortcuts;
+    return {ReadShortcut(kShortcutNames[0]), ReadShortcut(kShortcutNames[1])};
 }
 
 }  // namespace velmora::e2e
 
 int wmain(int argc, wchar_t** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    // Wine starts its desktop process with the first program that needs it: this one,
-    // not the launcher, whose job would otherwise count it.
+    // Wine starts its desktop process with the first program that needs it: let that be
+    // this one, not the launcher in its job.
     GetDesktopWindow();
     return RUN_ALL_TESTS();
 }

@@ -1,26 +1,14 @@
 // velmora_demo_run.exe <launcher> <current directory> [yes|no]
 // Starts the launcher as a user would, shows each question it asks on the console and
 // answers it (Yes by default), and returns when the launcher and all it started have ended.
-// Then lists the desktop shortcuts that appeared meanwhile, read back through the shell.
+// Then shows the desktop shortcuts it made, read back through the shell.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <set>
 
 #include "driver/Driver.h"
 
-namespace {
-
 using namespace velmora::e2e;
-
-std::set<std::filesystem::path> DesktopShortcuts() {
-    std::set<std::filesystem::path> links;
-    for (const auto& entry : std::filesystem::directory_iterator(DesktopFolder()))
-        if (entry.path().extension() == L".lnk") links.insert(entry.path());
-    return links;
-}
-
-}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
@@ -29,7 +17,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     const std::wstring yesOrNo = argc < 4 || std::wstring(argv[3]) != L"no" ? L"&Yes" : L"&No";
     GetDesktopWindow();  // Wine's desktop process starts here, not inside the launcher's job
-    const auto shortcutsBefore = DesktopShortcuts();
+    for (const std::wstring& name : kShortcutNames)
+        std::filesystem::remove(ShortcutFile(name));
     Program program(argv[1], L"\"" + std::wstring(argv[1]) + L"\"", argv[2]);
     for (int questions = 0;; ++questions) {
         HWND box = nullptr;
@@ -50,11 +39,10 @@ int wmain(int argc, wchar_t** argv) {
         for (std::size_t at = 0; (at = text.find(L'\r', at)) != std::wstring::npos;)
             text.replace(at, 1, L"\n      ");
         const auto buttons = Buttons(box);
-        const std::wstring answer =
-            std::find(buttons.begin(), buttons.end(), yesOrNo) != buttons.end() ? yesOrNo : L"OK";
-        Press(box, answer);
+        const bool question = std::find(buttons.begin(), buttons.end(), yesOrNo) != buttons.end();
+        Press(box, question ? yesOrNo : L"OK");
         std::printf("  [%s]\n      %s\n  -> %s\n\n", Utf8(title).c_str(), Utf8(text).c_str(),
-                    Utf8(answer.substr(answer[0] == L'&')).c_str());
+                    question ? Utf8(yesOrNo.substr(1)).c_str() : "OK");
         std::fflush(stdout);
         WaitUntil([&] { return !IsWindowVisible(box); });
     }
@@ -62,13 +50,11 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "a program started by the launcher did not end\n");
         return 1;
     }
-    for (const auto& link : DesktopShortcuts()) {
-        if (shortcutsBefore.contains(link)) continue;
-        const auto shortcut = ReadShortcut(link.wstring());
-        std::printf("  Desktop shortcut \"%s\"\n      target:    %s\n      arguments: %s\n",
-                    Utf8(link.stem().wstring()).c_str(),
-                    shortcut ? Utf8(shortcut->target).c_str() : "(unreadable)",
-                    !shortcut || shortcut->arguments.empty() ? "(none)" : Utf8(shortcut->arguments).c_str());
+    for (const std::wstring& name : kShortcutNames) {
+        if (const auto shortcut = ReadShortcut(name))
+            std::printf("  Desktop shortcut \"%s\"\n      target:    %s\n      arguments: %s\n",
+                        Utf8(name).c_str(), Utf8(shortcut->target).c_str(),
+                        shortcut->arguments.empty() ? "(none)" : Utf8(shortcut->arguments).c_str());
     }
     return 0;
 }
