@@ -7,14 +7,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 namespace velmora::e2e {
 namespace {
 
 struct Search {
-    DWORD processId;  // 0 for every child window
+    DWORD processId;  // 0 for all child windows
     std::vector<HWND> found;
 };
 
@@ -27,18 +26,18 @@ BOOL CALLBACK Collect(HWND window, LPARAM param) {
     return TRUE;
 }
 
-std::vector<HWND> Descendants(HWND window) {
+std::vector<HWND> Children(HWND window) {
     Search search{0, {}};
     EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
 std::vector<HWND> VisibleButtons(HWND window) {
-    std::vector<HWND> buttons;
-    wchar_t name[16];
-    for (HWND child : Descendants(window))
-        if (GetClassNameW(child, name, 16) && !lstrcmpiW(name, L"Button") && IsWindowVisible(child))
-            buttons.push_back(child);
+    std::vector<HWND> buttons = Children(window);
+    wchar_t name[8];
+    std::erase_if(buttons, [&](HWND child) {
+        return !GetClassNameW(child, name, 8) || lstrcmpiW(name, L"Button") || !IsWindowVisible(child);
+    });
     return buttons;
 }
 
@@ -103,12 +102,12 @@ HWND WaitForWindow(const Program& program, const std::wstring& caption) {
         return found || program.HasEnded();
     });
     if (!found)
-        throw std::runtime_error("no window '" + Utf8(caption) + (program.HasEnded() ? "': it ended" : "'"));
+        throw std::runtime_error("no window '" + Utf8(caption) + (program.HasEnded() ? "', it ended" : "'"));
     return found;
 }
 
 HWND Control(HWND window, int id) {
-    for (HWND child : Descendants(window))
+    for (HWND child : Children(window))
         if (GetDlgCtrlID(child) == id) return child;
     return nullptr;
 }
@@ -121,11 +120,10 @@ std::vector<std::wstring> Buttons(HWND window) {
     return texts;
 }
 
-bool Press(HWND window, const std::wstring& buttonText) {
-    for (HWND button : VisibleButtons(window)) {
+bool Press(HWND window, const std::wstring& text) {
+    for (HWND button : VisibleButtons(window))
         // Posted: the click may end the program before a sent message could return.
-        if (Text(button) == buttonText) return PostMessageW(button, BM_CLICK, 0, 0);
-    }
+        if (Text(button) == text) return PostMessageW(button, BM_CLICK, 0, 0);
     return false;
 }
 
@@ -169,19 +167,11 @@ std::optional<Shortcut> ReadShortcut(const std::wstring& name) {
     return read ? std::optional(Shortcut{target, arguments}) : std::nullopt;
 }
 
-std::vector<Launch> ReadLaunches(const std::wstring& recordFile) {
+std::vector<std::string> ReadLaunches(const std::wstring& recordFile) {
+    std::vector<std::string> launches;
     std::ifstream file(std::filesystem::path(recordFile), std::ios::binary);
-    const std::string bytes(std::istreambuf_iterator<char>(file), {});
-    std::wstring text(bytes.size(), L'\0');
-    text.resize(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                                    static_cast<int>(text.size())));
-    std::vector<Launch> launches;
-    std::wistringstream lines(text);
-    for (std::wstring line; std::getline(lines, line);) {
-        std::wistringstream fields(line);
-        Launch& launch = launches.emplace_back();
-        std::getline(std::getline(fields, launch.commandLine, L'\t'), launch.directory, L'\t');
-    }
+    for (std::string line; std::getline(file, line);)
+        launches.push_back(line.substr(0, line.find('\t', line.find('\t') + 1)));
     return launches;
 }
 

@@ -1,5 +1,5 @@
 // Driving the real launcher from outside: starting it, finding, reading and pressing its
-// windows, and reading back the shortcuts it made and the starts the stand-in recorded.
+// windows, reading back its desktop shortcuts and the starts the stand-in recorded.
 #pragma once
 
 #include <windows.h>
@@ -23,8 +23,8 @@ bool WaitUntil(auto&& condition) {
     return true;
 }
 
-// A program started with exactly this command line, in a job object that ends whatever of
-// it and of what it started still runs when the Program goes.
+// A program started with exactly this command line, in a job that ends all that still
+// runs of it and of what it started when the Program goes.
 class Program {
 public:
     Program(const std::wstring& exe, std::wstring commandLine, const std::wstring& directory);
@@ -34,7 +34,7 @@ public:
 
     DWORD Id() const { return info_.dwProcessId; }
     bool HasEnded() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
-    // Waits until the program and everything it started have ended.
+    // Waits until the program and all it started have ended.
     bool WaitForAll() const;
 
 private:
@@ -43,23 +43,22 @@ private:
 };
 
 std::wstring Text(HWND window);
-// The visible top-level windows of the process.
+// The process's visible top-level windows.
 std::vector<HWND> Windows(DWORD processId);
-// Waits for the program's visible window with this caption; throws when there is none.
+// Waits for the program's visible window with this caption; throws when none comes.
 HWND WaitForWindow(const Program& program, const std::wstring& caption);
-// The control with this id anywhere inside the window, or nullptr.
+// The control with this id anywhere in the window, or nullptr.
 HWND Control(HWND window, int id);
 // The texts of the window's visible buttons, sorted.
 std::vector<std::wstring> Buttons(HWND window);
 // Clicks the visible button with this text; false when there is none.
-bool Press(HWND window, const std::wstring& buttonText);
-// Waits until the window's thread takes messages again (the handler of a click has run
-// to its end, unless it handles messages on the way); false after 12 s.
+bool Press(HWND window, const std::wstring& text);
+// Waits until the window's thread takes messages again: a click's handler has run to its
+// end, unless the handler lets messages through on the way.
 bool Settle(HWND window);
 // Double-clicks the row of a list box as soon as it is there; throws when it never is.
 void DoubleClickRow(HWND dialog, int listId, const std::wstring& row);
 
-// What the desktop shortcut of this name starts, as the shell's link object reads it.
 struct Shortcut {
     std::wstring target, arguments;
     bool operator==(const Shortcut&) const = default;
@@ -67,12 +66,10 @@ struct Shortcut {
 inline const std::wstring kShortcutNames[] = {L"Total Commander (mobile)",
                                               L"Total Commander (mobile - Setup)"};
 std::wstring ShortcutFile(const std::wstring& name);
+// What the desktop shortcut of this name starts, as the shell's link object reads it.
 std::optional<Shortcut> ReadShortcut(const std::wstring& name);
 
-// The command line and directory of each start the stand-in recorded (standin/Standin.cpp).
-struct Launch {
-    std::wstring commandLine, directory;
-};
-std::vector<Launch> ReadLaunches(const std::wstring& recordFile);
+// "<command line> TAB <directory>" of each start the stand-in recorded, in UTF-8.
+std::vector<std::string> ReadLaunches(const std::wstring& recordFile);
 
 }  // namespace velmora::e2e

@@ -132,9 +132,10 @@ TEST_F(SetupWindowTest, TheWebLinkStartsTheBrowserWithThePage) {
     }
     HWND window = OpenWithHelpSwitch();
     ClickStatic(window, design::kLabel2);
-    std::vector<Launch> launches;
+    std::vector<std::string> launches;
     ASSERT_TRUE(WaitUntil([&] { return !(launches = ReadLaunches(L"E:\\TC\\standin-record.txt")).empty(); }));
-    EXPECT_EQ(launches[0].commandLine, L"E:\\TC\\Totalcmd.exe https://velmora.example.org/");
+    EXPECT_EQ(launches,
+              std::vector<std::string>{"E:\\TC\\Totalcmd.exe https://velmora.example.org/\tE:\\TC"});
     ASSERT_TRUE(Settle(window));
     EXPECT_TRUE(IsWindowVisible(Control(window, design::kLabel2))) << "the link is shown again";
     EXPECT_FALSE(std::filesystem::exists(L"E:\\Kavo00001.html")) << "the throw-away file is left behind";
