@@ -3,18 +3,30 @@
 #pragma once
 
 #include <windows.h>
+// The shell headers need the definitions of windows.h
+#include <shlobj.h>
+#include <shobjidl.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace velmora::e2e {
 
-std::string Utf8(std::wstring_view text);
+inline std::string Utf8(std::wstring_view text) {
+    std::string out(text.size() * 3, '\0');
+    out.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
+                                   static_cast<int>(out.size()), nullptr, nullptr));
+    return out;
+}
 
 // Calls `condition` until it holds or 12 s have passed; true when it held.
-bool WaitUntil(auto&& condition) {
+inline bool WaitUntil(auto&& condition) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(12);
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline) return false;
@@ -27,37 +39,126 @@ bool WaitUntil(auto&& condition) {
 // runs of it and of what it started when the Program goes.
 class Program {
 public:
-    Program(const std::wstring& exe, std::wstring commandLine, const std::wstring& directory);
-    ~Program();
+    Program(const std::wstring& exe, std::wstring commandLine, const std::wstring& directory) {
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+        STARTUPINFOW startup{sizeof startup};
+        // Suspended until it is in the job, so that all it starts is in the job too.
+        if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                            nullptr, directory.c_str(), &startup, &info_))
+            throw std::runtime_error("cannot start " + Utf8(commandLine));
+        AssignProcessToJobObject(job_, info_.hProcess);
+        ResumeThread(info_.hThread);
+    }
+    ~Program() {
+        CloseHandle(job_);
+        WaitForSingleObject(info_.hProcess, 5000);
+        CloseHandle(info_.hProcess);
+        CloseHandle(info_.hThread);
+    }
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
     DWORD Id() const { return info_.dwProcessId; }
     bool HasEnded() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
     // Waits until the program and all it started have ended.
-    bool WaitForAll() const;
+    bool WaitForAll() const {
+        return WaitUntil([this] {
+            JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info{};
+            QueryInformationJobObject(job_, JobObjectBasicAccountingInformation, &info, sizeof info, nullptr);
+            return info.ActiveProcesses == 0;
+        });
+    }
 
 private:
-    HANDLE job_;
+    HANDLE job_ = CreateJobObjectW(nullptr, nullptr);
     PROCESS_INFORMATION info_{};
 };
 
-std::wstring Text(HWND window);
-// The process's visible top-level windows.
-std::vector<HWND> Windows(DWORD processId);
+inline std::wstring Text(HWND window) {
+    wchar_t text[1024];
+    DWORD_PTR length = 0;
+    // With a timeout, so that a hung window cannot hang the test.
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                        &length);
+    return std::wstring(text, length);
+}
+
+inline BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
+    auto& [processId, found] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (!processId || (owner == processId && IsWindowVisible(window))) found.push_back(window);
+    return TRUE;
+}
+
+// The visible top-level windows of the process, or with 0 all windows inside `parent`.
+inline std::vector<HWND> Windows(DWORD processId, HWND parent = nullptr) {
+    std::pair<DWORD, std::vector<HWND>> search{processId, {}};
+    const auto param = reinterpret_cast<LPARAM>(&search);
+    parent ? EnumChildWindows(parent, CollectWindow, param) : EnumWindows(CollectWindow, param);
+    return search.second;
+}
+
 // Waits for the program's visible window with this caption; throws when none comes.
-HWND WaitForWindow(const Program& program, const std::wstring& caption);
+inline HWND WaitForWindow(const Program& program, const std::wstring& caption) {
+    HWND found = nullptr;
+    WaitUntil([&] {
+        for (HWND window : Windows(program.Id()))
+            if (Text(window) == caption) found = window;
+        return found || program.HasEnded();
+    });
+    if (!found)
+        throw std::runtime_error("no window " + Utf8(caption) + (program.HasEnded() ? ", it ended" : ""));
+    return found;
+}
+
 // The control with this id anywhere in the window, or nullptr.
-HWND Control(HWND window, int id);
-// The texts of the window's visible buttons, sorted.
-std::vector<std::wstring> Buttons(HWND window);
-// Clicks the visible button with this text; false when there is none.
-bool Press(HWND window, const std::wstring& text);
+inline HWND Control(HWND window, int id) {
+    for (HWND child : Windows(0, window))
+        if (GetDlgCtrlID(child) == id) return child;
+    return nullptr;
+}
+
+// The window's visible buttons, or the one with this text.
+inline std::vector<HWND> Buttons(HWND window, const std::wstring& text = {}) {
+    std::vector<HWND> buttons = Windows(0, window);
+    std::erase_if(buttons, [&](HWND child) {
+        wchar_t name[8];
+        return !GetClassNameW(child, name, 8) || lstrcmpiW(name, L"Button") || !IsWindowVisible(child) ||
+               (!text.empty() && Text(child) != text);
+    });
+    return buttons;
+}
+
+// Clicks the visible button with this text; false when there is none. Posted: the click
+// may end the program before a sent message could return.
+inline bool Press(HWND window, const std::wstring& text) {
+    const auto buttons = Buttons(window, text);
+    return !buttons.empty() && PostMessageW(buttons[0], BM_CLICK, 0, 0);
+}
+
 // Waits until the window's thread takes messages again: a click's handler has run to its
 // end, unless the handler lets messages through on the way.
-bool Settle(HWND window);
+inline bool Settle(HWND window) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 12000, &ignored) != 0;
+}
+
 // Double-clicks the row of a list box as soon as it is there; throws when it never is.
-void DoubleClickRow(HWND dialog, int listId, const std::wstring& row);
+inline void DoubleClickRow(HWND dialog, int listId, const std::wstring& row) {
+    HWND list = Control(dialog, listId);
+    LRESULT index = LB_ERR;
+    if (!WaitUntil([&] {
+            index = SendMessageW(list, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(row.c_str()));
+            return index != LB_ERR;
+        }))
+        throw std::runtime_error("no row " + Utf8(row) + " in the list " + std::to_string(listId));
+    SendMessageW(list, LB_SETCURSEL, index, 0);
+    // What the list reports on a double click; posted, as it may end the dialog.
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+}
 
 struct Shortcut {
     std::wstring target, arguments;
@@ -65,11 +166,37 @@ struct Shortcut {
 };
 inline const std::wstring kShortcutNames[] = {L"Total Commander (mobile)",
                                               L"Total Commander (mobile - Setup)"};
-std::wstring ShortcutFile(const std::wstring& name);
-// What the desktop shortcut of this name starts, as the shell's link object reads it.
-std::optional<Shortcut> ReadShortcut(const std::wstring& name);
 
-// "<command line> TAB <directory>" of each start the stand-in recorded, in UTF-8.
-std::vector<std::string> ReadLaunches(const std::wstring& recordFile);
+inline std::wstring ShortcutFile(const std::wstring& name) {
+    wchar_t desktop[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
+    return desktop + (L"\\" + name + L".lnk");
+}
+
+// What the desktop shortcut of this name starts, as the shell's link object reads it.
+inline std::optional<Shortcut> ReadShortcut(const std::wstring& name) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // once a thread; later calls change nothing
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    wchar_t target[MAX_PATH] = {}, arguments[1024] = {};
+    const bool read = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                                 IID_IShellLinkW, reinterpret_cast<void**>(&link))) &&
+                      SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+                      SUCCEEDED(file->Load(ShortcutFile(name).c_str(), STGM_READ)) &&
+                      SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
+                      SUCCEEDED(link->GetArguments(arguments, 1024));
+    if (file) file->Release();
+    if (link) link->Release();
+    return read ? std::optional(Shortcut{target, arguments}) : std::nullopt;
+}
+
+// "<command line> TAB <directory>" of each start the stand-in recorded (standin/Standin.cpp).
+inline std::vector<std::string> ReadLaunches(const std::filesystem::path& recordFile) {
+    std::vector<std::string> launches;
+    std::ifstream file(recordFile, std::ios::binary);
+    for (std::string line; std::getline(file, line);)
+        launches.push_back(line.substr(0, line.find('\t', line.find('\t') + 1)));
+    return launches;
+}
 
 }  // namespace velmora::e2e

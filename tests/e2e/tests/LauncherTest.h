@@ -83,8 +83,11 @@ protected:
     void Answer(const Box& box) {
         HWND window = Window(box.title);
         EXPECT_EQ(Text(Control(window, 0xFFFF)), box.text) << Utf8(box.title);
-        const std::vector<std::wstring> question{L"&No", L"&Yes"}, report{L"OK"};
-        EXPECT_EQ(Buttons(window), box.answer == L"OK" ? report : question) << Utf8(box.title);
+        std::vector<std::wstring> buttons, question{L"&No", L"&Yes"}, report{L"OK"};
+        for (HWND button : Buttons(window))
+            buttons.push_back(Text(button));
+        std::sort(buttons.begin(), buttons.end());
+        EXPECT_EQ(buttons, box.answer == L"OK" ? report : question) << Utf8(box.title);
         PressUntilGone(window, box.answer);
     }
     void PressUntilGone(HWND window, const std::wstring& button) {

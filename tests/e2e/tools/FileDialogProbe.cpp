@@ -1,10 +1,8 @@
 // FileDialogProbe.exe open|save|dir [first] [second] [third]: opens the program's file
-// selection window in one mode for scripts/screenshots.sh, which reaches the save and
-// directory modes no launcher path shows. The arguments after the mode are those of the
-// entry point, in its order.
+// selection window in one mode for scripts/screenshots.sh, which so reaches the save and
+// directory modes that no launcher path shows. The arguments after the mode are those of
+// the entry point, in its order; missing ones are empty, as the entry points default them.
 #include <windows.h>
-// shellapi.h needs the definitions of windows.h
-#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -14,13 +12,8 @@
 #include "platform/win32/Win32Platform.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    int count = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!argv || count < 2) return 2;
-    std::vector<std::wstring> args(argv, argv + count);
-    LocalFree(argv);
-    args.resize(5);  // missing arguments are empty, as the entry points default them
-
+    std::vector<std::wstring> args(__wargv, __wargv + __argc);
+    args.resize(std::max<std::size_t>(args.size(), 5));
     velmora::win32::Win32Machine machine;
     velmora::Platform platform = machine.AsPlatform();
     velmora::win32::Win32FileDialogWindow window(instance);
