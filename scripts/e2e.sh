@@ -39,7 +39,7 @@ mkdir -p "$stick"
 touch "$stick/velmora-e2e-stick"
 wine_session_map_drive e "$stick"
 
-export VELMORA_EXE VELMORA_E2E_STANDIN VELMORA_E2E_STICK=E:
+export VELMORA_EXE VELMORA_E2E_STANDIN
 VELMORA_EXE=$(wine_session_windows_path "$launcher")
 VELMORA_E2E_STANDIN=$(wine_session_windows_path "$build_dir/tests/e2e/Totalcmd.exe")
 

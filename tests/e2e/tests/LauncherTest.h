@@ -98,7 +98,7 @@ protected:
     // Waits for the launcher's end and `count` starts of the stand-in (for none: for the
     // end of all the launcher started; with shortcuts made, Wine's helpers may run on).
     std::vector<std::string> Launches(std::size_t count) {
-        const std::wstring record = (stick_ / L"TC\\standin-record.txt").wstring();
+        const auto record = stick_ / L"TC\\standin-record.txt";
         EXPECT_TRUE(WaitUntil([&] { return launcher_->HasEnded(); }) &&
                     (count ? WaitUntil([&] { return ReadLaunches(record).size() >= count; })
                            : launcher_->WaitForAll()))
@@ -109,7 +109,7 @@ protected:
         return {ReadShortcut(kShortcutNames[0]), ReadShortcut(kShortcutNames[1])};
     }
 
-    const fs::path stick_ = Environment(L"VELMORA_E2E_STICK") + L"\\";
+    const fs::path stick_ = L"E:\\";
     std::unique_ptr<Program> launcher_;
 };
 
