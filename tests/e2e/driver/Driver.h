@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -188,15 +187,6 @@ inline std::optional<Shortcut> ReadShortcut(const std::wstring& name) {
     if (file) file->Release();
     if (link) link->Release();
     return read ? std::optional(Shortcut{target, arguments}) : std::nullopt;
-}
-
-// "<command line> TAB <directory>" of each start the stand-in recorded (standin/Standin.cpp).
-inline std::vector<std::string> ReadLaunches(const std::filesystem::path& recordFile) {
-    std::vector<std::string> launches;
-    std::ifstream file(recordFile, std::ios::binary);
-    for (std::string line; std::getline(file, line);)
-        launches.push_back(line.substr(0, line.find('\t', line.find('\t') + 1)));
-    return launches;
 }
 
 }  // namespace velmora::e2e

@@ -88,22 +88,25 @@ protected:
             buttons.push_back(Text(button));
         std::sort(buttons.begin(), buttons.end());
         EXPECT_EQ(buttons, box.answer == L"OK" ? report : question) << Utf8(box.title);
-        PressUntilGone(window, box.answer);
-    }
-    void PressUntilGone(HWND window, const std::wstring& button) {
-        if (!Press(window, button) || !WaitUntil([window] { return !IsWindowVisible(window); }))
-            throw std::runtime_error("pressing " + Utf8(button) + " left " + Utf8(Text(window)) + " open");
+        if (!Press(window, box.answer) || !WaitUntil([window] { return !IsWindowVisible(window); }))
+            throw std::runtime_error("pressing " + Utf8(box.answer) + " left " + Utf8(box.title) + " open");
     }
 
+    // "<command line> TAB <directory>" of each start the stand-in recorded (standin/Standin.cpp).
+    std::vector<std::string> Record() {
+        std::vector<std::string> launches;
+        std::ifstream file(stick_ / L"TC\\standin-record.txt", std::ios::binary);
+        for (std::string line; std::getline(file, line);)
+            launches.push_back(line.substr(0, line.find('\t', line.find('\t') + 1)));
+        return launches;
+    }
     // Waits for the launcher's end and `count` starts of the stand-in (for none: for the
     // end of all the launcher started; with shortcuts made, Wine's helpers may run on).
     std::vector<std::string> Launches(std::size_t count) {
-        const auto record = stick_ / L"TC\\standin-record.txt";
         EXPECT_TRUE(WaitUntil([&] { return launcher_->HasEnded(); }) &&
-                    (count ? WaitUntil([&] { return ReadLaunches(record).size() >= count; })
-                           : launcher_->WaitForAll()))
+                    (count ? WaitUntil([&] { return Record().size() >= count; }) : launcher_->WaitForAll()))
             << "the launcher or what it started did not end";
-        return ReadLaunches(record);
+        return Record();
     }
     std::vector<std::optional<Shortcut>> Shortcuts() {
         return {ReadShortcut(kShortcutNames[0]), ReadShortcut(kShortcutNames[1])};
