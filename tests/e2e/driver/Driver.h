@@ -88,15 +88,14 @@ inline BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
     auto& [processId, found] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (!processId || (owner == processId && IsWindowVisible(window))) found.push_back(window);
+    if (owner == processId && IsWindowVisible(window)) found.push_back(window);
     return TRUE;
 }
 
-// The visible top-level windows of the process, or with 0 all windows inside `parent`.
-inline std::vector<HWND> Windows(DWORD processId, HWND parent = nullptr) {
+// The visible top-level windows of the process.
+inline std::vector<HWND> Windows(DWORD processId) {
     std::pair<DWORD, std::vector<HWND>> search{processId, {}};
-    const auto param = reinterpret_cast<LPARAM>(&search);
-    parent ? EnumChildWindows(parent, CollectWindow, param) : EnumWindows(CollectWindow, param);
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.second;
 }
 
@@ -113,21 +112,14 @@ inline HWND WaitForWindow(const Program& program, const std::wstring& caption) {
     return found;
 }
 
-// The control with this id anywhere in the window, or nullptr.
-inline HWND Control(HWND window, int id) {
-    for (HWND child : Windows(0, window))
-        if (GetDlgCtrlID(child) == id) return child;
-    return nullptr;
-}
-
 // The window's visible buttons, or the one with this text.
 inline std::vector<HWND> Buttons(HWND window, const std::wstring& text = {}) {
-    std::vector<HWND> buttons = Windows(0, window);
-    std::erase_if(buttons, [&](HWND child) {
-        wchar_t name[8];
-        return !GetClassNameW(child, name, 8) || lstrcmpiW(name, L"Button") || !IsWindowVisible(child) ||
-               (!text.empty() && Text(child) != text);
-    });
+    std::vector<HWND> buttons;
+    wchar_t name[8];
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetClassNameW(child, name, 8) && !lstrcmpiW(name, L"Button") && IsWindowVisible(child) &&
+            (text.empty() || Text(child) == text))
+            buttons.push_back(child);
     return buttons;
 }
 
@@ -147,7 +139,7 @@ inline bool Settle(HWND window) {
 
 // Double-clicks the row of a list box as soon as it is there; throws when it never is.
 inline void DoubleClickRow(HWND dialog, int listId, const std::wstring& row) {
-    HWND list = Control(dialog, listId);
+    HWND list = GetDlgItem(dialog, listId);
     LRESULT index = LB_ERR;
     if (!WaitUntil([&] {
             index = SendMessageW(list, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(row.c_str()));

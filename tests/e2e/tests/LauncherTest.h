@@ -82,7 +82,7 @@ protected:
     // Checks the box's text and buttons and presses the answer.
     void Answer(const Box& box) {
         HWND window = Window(box.title);
-        EXPECT_EQ(Text(Control(window, 0xFFFF)), box.text) << Utf8(box.title);
+        EXPECT_EQ(Text(GetDlgItem(window, 0xFFFF)), box.text) << Utf8(box.title);
         std::vector<std::wstring> buttons, question{L"&No", L"&Yes"}, report{L"OK"};
         for (HWND button : Buttons(window))
             buttons.push_back(Text(button));
@@ -92,21 +92,15 @@ protected:
             throw std::runtime_error("pressing " + Utf8(box.answer) + " left " + Utf8(box.title) + " open");
     }
 
-    // "<command line> TAB <directory>" of each start the stand-in recorded (standin/Standin.cpp).
-    std::vector<std::string> Record() {
+    // Waits until the launcher and all it started have ended; then "<command line> TAB
+    // <directory>" of each start the stand-in recorded (standin/Standin.cpp).
+    std::vector<std::string> Launches() {
+        EXPECT_TRUE(launcher_->WaitForAll()) << "the launcher or what it started did not end";
         std::vector<std::string> launches;
         std::ifstream file(stick_ / L"TC\\standin-record.txt", std::ios::binary);
         for (std::string line; std::getline(file, line);)
             launches.push_back(line.substr(0, line.find('\t', line.find('\t') + 1)));
         return launches;
-    }
-    // Waits for the launcher's end and `count` starts of the stand-in (for none: for the
-    // end of all the launcher started; with shortcuts made, Wine's helpers may run on).
-    std::vector<std::string> Launches(std::size_t count) {
-        EXPECT_TRUE(WaitUntil([&] { return launcher_->HasEnded(); }) &&
-                    (count ? WaitUntil([&] { return Record().size() >= count; }) : launcher_->WaitForAll()))
-            << "the launcher or what it started did not end";
-        return Record();
     }
     std::vector<std::optional<Shortcut>> Shortcuts() {
         return {ReadShortcut(kShortcutNames[0]), ReadShortcut(kShortcutNames[1])};

@@ -25,7 +25,7 @@ int wmain(int argc, wchar_t** argv) {
             if (questions == 0) std::printf("  (no question asked, no window shown)\n\n");
             break;
         }
-        std::wstring text = Text(Control(boxes[0], 0xFFFF));
+        std::wstring text = Text(GetDlgItem(boxes[0], 0xFFFF));
         for (std::size_t at = 0; (at = text.find(L'\r', at)) != std::wstring::npos;)
             text.replace(at, 1, L"\n      ");
         const bool question = !Buttons(boxes[0], yesOrNo).empty();
