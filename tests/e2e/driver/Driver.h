@@ -39,6 +39,9 @@ inline bool WaitUntil(auto&& condition) {
 class Program {
 public:
     Program(const std::wstring& exe, std::wstring commandLine, const std::wstring& directory) {
+        // Wine starts its desktop process with the first program that needs it: let that be
+        // this one, or the job would wait for the desktop.
+        GetDesktopWindow();
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
         limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
         SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);

@@ -30,6 +30,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && written == bytes.size() ? 0 : 3;
+    return CloseHandle(file) && ok ? 0 : 3;
 }

@@ -1,0 +1,272 @@
+// End-to-end tests of the real velmora.exe on the stick E: (scripts/e2e.sh): its message
+// boxes read from the real windows and answered with their buttons, its setup window and
+// file dialog, the desktop shortcuts read back through the shell, and what it started.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+#include "driver/Driver.h"
+#include "filedialog/win32/FileDialogControlIds.h"
+#include "launcher/SetupWindowDesign.h"
+
+namespace velmora::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+namespace design = velmora::setup_design;
+
+// A message box as it must look, and the button to press: "&Yes" or "&No" in a question,
+// which has just these two, "OK" in a report, which has just that one.
+struct Box {
+    std::wstring title, text, answer;
+};
+
+Box ImportQuestion(const std::wstring& source, const std::wstring& answer, const std::wstring& target = {}) {
+    return {L"First Start: Import file?",
+            L"Import from current directory: '" + source + L"'\r\rto: '" +
+                (target.empty() ? L"TC_portable_" + source : target) +
+                L"'\r\r\rImportant: original file will not be changed!!",
+            answer};
+}
+Box BrowseQuestion(const std::wstring& file, const std::wstring& answer) {
+    return {L"First Start: Browse for File?",
+            L"Browse for " + file + L" File now?\r\rTarget: E:\\TC\\TC_portable_" + file, answer};
+}
+Box ShortcutQuestion(const std::wstring& answer) {
+    return {L"Desktop Shortcut?", L"Create a Destkop-Shortcut?", answer};
+}
+
+constexpr wchar_t kLauncher[] = L"E:\\TC\\velmora.exe";
+constexpr wchar_t kSetupCaption[] = L"Velmora - Total Commander mobile launcher  V.1.3";
+
+// A fresh stick with the stand-in in E:\TC, the launcher copied there and started.
+class LauncherTest : public ::testing::Test {
+protected:
+    LauncherTest() {
+        // Only a drive that scripts/e2e.sh marked is emptied.
+        if (!fs::exists(stick_ / L"velmora-e2e-stick") || !_wgetenv(L"VELMORA_EXE") ||
+            !_wgetenv(L"VELMORA_E2E_STANDIN"))
+            throw std::runtime_error("run the tests through scripts/e2e.sh");
+        for (const auto& entry : fs::directory_iterator(stick_))
+            if (entry.path().filename() != L"velmora-e2e-stick") fs::remove_all(entry.path());
+        for (const std::wstring& name : kShortcutNames)
+            fs::remove(ShortcutFile(name));
+        fs::create_directory(stick_ / L"TC");
+        fs::copy_file(_wgetenv(L"VELMORA_E2E_STANDIN"), stick_ / L"TC\\Totalcmd.exe");
+    }
+
+    // Paths on the stick, e.g. L"TC\\wincmd.ini".
+    void Put(const std::wstring& path, const std::string& bytes) {
+        fs::create_directories((stick_ / path).parent_path());
+        std::ofstream(stick_ / path, std::ios::binary) << bytes;
+    }
+    std::optional<std::string> Read(const std::wstring& path) {
+        std::ifstream file(stick_ / path, std::ios::binary);
+        return file ? std::optional(std::string(std::istreambuf_iterator<char>(file), {})) : std::nullopt;
+    }
+
+    // Copies the launcher to `exe` and starts it with the command line "<exe> <tail>".
+    void Start(const std::wstring& tail, const std::wstring& exe = kLauncher) {
+        fs::create_directories(fs::path(exe).parent_path());
+        fs::copy_file(_wgetenv(L"VELMORA_EXE"), exe);
+        const std::wstring line = L"\"" + exe + L"\"" + (tail.empty() ? L"" : L" " + tail);
+        launcher_ = std::make_unique<Program>(exe, line, fs::path(exe).parent_path().wstring());
+    }
+    HWND Window(const std::wstring& caption) { return WaitForWindow(*launcher_, caption); }
+
+    // Checks the box's text and buttons and presses the answer.
+    void Answer(const Box& box) {
+        HWND window = Window(box.title);
+        EXPECT_EQ(Text(GetDlgItem(window, 0xFFFF)), box.text) << Utf8(box.title);
+        std::vector<std::wstring> buttons, question{L"&Yes", L"&No"}, report{L"OK"};
+        for (HWND button : Buttons(window))
+            buttons.push_back(Text(button));
+        EXPECT_EQ(buttons, box.answer == L"OK" ? report : question) << Utf8(box.title);
+        if (!Press(window, box.answer) || !WaitUntil([window] { return !IsWindowVisible(window); }))
+            throw std::runtime_error("pressing " + Utf8(box.answer) + " left " + Utf8(box.title) + " open");
+    }
+
+    // Waits until the launcher and all it started have ended; then "<command line> TAB
+    // <directory>" of each start the stand-in recorded (standin/Standin.cpp).
+    std::vector<std::string> Launches() {
+        EXPECT_TRUE(launcher_->WaitForAll()) << "the launcher or what it started did not end";
+        std::vector<std::string> launches;
+        std::ifstream file(stick_ / L"TC\\standin-record.txt", std::ios::binary);
+        for (std::string line; std::getline(file, line);)
+            launches.push_back(line.substr(0, line.find('\t', line.find('\t') + 1)));
+        return launches;
+    }
+    HWND OpenWithHelpSwitch() {
+        Start(L"/?");
+        return Window(kSetupCaption);
+    }
+    // Clicks a label or the picture: what the control reports to the window.
+    static void ClickStatic(HWND window, int id) {
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, STN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+    }
+    std::vector<std::optional<Shortcut>> Shortcuts() {
+        return {ReadShortcut(kShortcutNames[0]), ReadShortcut(kShortcutNames[1])};
+    }
+
+    const fs::path stick_ = L"E:\\";
+    std::unique_ptr<Program> launcher_;
+};
+
+enum class Setup { None, CloseButton, CloseBox };
+
+struct StartCase {
+    const char* name;
+    std::wstring tail;
+    std::vector<Box> boxes;                 // in the order in which they must come
+    Setup setup = Setup::None;              // the setup window after the boxes, and how it is closed
+    std::vector<std::string> launches;      // "<command line> TAB <directory>" of Total Commander
+    std::optional<std::string> privateIni;  // TC_portable_wincmd.ini afterwards
+    std::vector<std::optional<Shortcut>> shortcuts{std::nullopt, std::nullopt};
+    std::wstring exe = kLauncher;
+};
+
+// The private settings options, and the directory Total Commander starts in after the tab.
+const std::string kOptions = " /i=E:\\TC\\TC_portable_wincmd.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini\tE:\\TC";
+
+const StartCase kCases[] = {
+    {.name = "YesToAll",
+     .tail = L"/O  ",
+     .boxes = {ImportQuestion(L"wincmd.ini", L"&Yes"),
+               ImportQuestion(L"wcx_ftp.ini", L"&Yes"),
+               ShortcutQuestion(L"&Yes"),
+               // Without a title of its own: the program's shows.
+               {L"velmora", L"Add your Command-Line:\r\r/O  \r\rto the Shortcut?", L"&Yes"}},
+     .launches = {"E:\\TC\\Totalcmd.exe /O" + kOptions},
+     .privateIni = "[Configuration]\r\nEditor=%COMMANDER_PATH%\\notepad.exe\r\n",
+     .shortcuts = {Shortcut{kLauncher, L"/O"}, Shortcut{kLauncher, L"/?"}}},
+    {.name = "NoToAll",
+     .boxes = {ImportQuestion(L"wincmd.ini", L"&No"),
+               {L"First Start: Import from Windows directory?",
+                L"Import from Windows directory?\r\rC:\\Windows\\wincmd.ini\r\rImportant: original file will "
+                L"not be changed!!",
+                L"&No"},
+               BrowseQuestion(L"wincmd.ini", L"&No"),
+               ImportQuestion(L"wcx_ftp.ini", L"&No"),
+               BrowseQuestion(L"wcx_ftp.ini", L"&No")},
+     .launches = {"E:\\TC\\Totalcmd.exe " + kOptions},
+     .privateIni = ""},
+    {.name = "HelpSwitch", .tail = L"/?", .setup = Setup::CloseButton},
+    {.name = "SetupSwitch", .tail = L"-Setup", .setup = Setup::CloseBox},
+    {.name = "NotFound",
+     .boxes = {{L"File not found!", L"Total Commander not found!\rRun the velmora.exe in the TC directory.",
+                L"OK"}},
+     .setup = Setup::CloseButton,
+     .exe = L"E:\\Tools\\velmora.exe"},
+};
+
+const std::filesystem::path kWindowsIni = L"C:\\Windows\\wincmd.ini";
+
+// From the command line to what the user sees: the boxes of a first start and the start
+// of Total Commander they lead to, or the setup window instead.
+class StartTest : public LauncherTest, public ::testing::WithParamInterface<StartCase> {
+protected:
+    void TearDown() override { fs::remove(kWindowsIni); }
+};
+
+TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
+    const StartCase& c = GetParam();
+    Put(L"TC\\wincmd.ini", "[Configuration]\r\nEditor=E:\\TC\\notepad.exe\r\n");
+    Put(L"TC\\wcx_ftp.ini", "[Home]\r\n");
+    std::ofstream(kWindowsIni) << "[Configuration]\r\n";
+    Start(c.tail, c.exe);
+    for (const Box& box : c.boxes)
+        Answer(box);
+    if (c.setup != Setup::None) {
+        HWND window = Window(kSetupCaption);
+        EXPECT_EQ(Text(GetDlgItem(window, design::kLabel1)),
+                  L"Run this file from your TC dirctory.\r\n\r\nParameter for this screen: '/?'\r\n\r\n"
+                  L"..for more infos: check the Web-page");
+        c.setup == Setup::CloseBox ? PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0)
+                                   : Press(window, L"Close");
+    }
+    EXPECT_EQ(Launches(), c.launches) << "command line TAB directory of Total Commander";
+    EXPECT_EQ(Read(L"TC\\TC_portable_wincmd.ini"), c.privateIni);
+    EXPECT_EQ(Shortcuts(), c.shortcuts);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, StartTest, ::testing::ValuesIn(kCases),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+class SetupWindowTest : public LauncherTest {};
+
+// Both import buttons, in one window; the bar is picked in the file dialog by double clicks.
+TEST_F(SetupWindowTest, TheImportButtonsImportAgain) {
+    Put(L"TC\\wincmd.ini", "[Configuration]\r\nEditor=E:\\TC\\notepad.exe\r\n");
+    Put(L"TC\\wcx_ftp.ini", "[Home]\r\nlocaldir=E:\\TC\\Download\r\n");
+    Put(L"TC\\TC_portable_wincmd.ini", "[old]\r\n");
+    Put(L"TC\\TC_portable_wcx_ftp.ini", "[old]\r\n");
+    Put(L"Bars\\My.bar", "cmd=E:\\TC\\tool.exe\r\n");
+    Put(L"Bars\\My.br1", "icons\r\n");
+    HWND window = OpenWithHelpSwitch();
+    ASSERT_TRUE(Press(window, L" Import TC-Ini-Files >>"));
+    Answer(ImportQuestion(L"wincmd.ini", L"&Yes"));
+    Answer(ImportQuestion(L"wcx_ftp.ini", L"&Yes"));
+    ASSERT_TRUE(Settle(window));
+    ASSERT_TRUE(Press(window, L"Import Button Bar (*.bar)"));
+    HWND dialog = Window(L"Please import - ButtonBar File  (eg.: Default.bar)     (\"*.bar\")");
+    DoubleClickRow(dialog, velmora::file_dialog_ids::kDir1, L"E:\\");
+    DoubleClickRow(dialog, velmora::file_dialog_ids::kDir1, L"Bars");
+    DoubleClickRow(dialog, velmora::file_dialog_ids::kFile1, L"My.bar");
+    Answer(ImportQuestion(L"My.bar", L"&Yes", L"TC_portable_Default.bar"));
+    // Reading a copy the launcher still rewrites could make its rewrite fail: wait for the end.
+    ASSERT_TRUE(Settle(window));
+    // The bar's import points the main settings at the private bar.
+    EXPECT_EQ(Read(L"TC\\TC_portable_wincmd.ini"),
+              "[Configuration]\r\nEditor=%COMMANDER_PATH%\\notepad.exe\r\n[Buttonbar]\r\n"
+              "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
+    EXPECT_EQ(Read(L"TC\\TC_portable_wcx_ftp.ini"), "[Home]\r\nlocaldir=%COMMANDER_PATH%\\Download\r\n");
+    EXPECT_EQ(Read(L"TC\\TC_portable_Default.bar"), "cmd=%COMMANDER_PATH%\\tool.exe\r\n");
+    EXPECT_EQ(Read(L"TC\\TC_portable_Default.br1"), "icons\r\n");
+    Press(window, L"Close");
+    EXPECT_TRUE(Launches().empty()) << "Total Commander was started";
+}
+
+class ShortcutTest : public SetupWindowTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ShortcutTest, ButtonAndPictureCreateBothShortcuts) {
+    HWND window = OpenWithHelpSwitch();
+    if (GetParam())
+        ClickStatic(window, design::kPicture1);
+    else
+        ASSERT_TRUE(Press(window, L"Create Destktop Shortcut >>"));
+    // "/?" is a setup switch: no question about the command line follows.
+    Answer(ShortcutQuestion(L"&Yes"));
+    // The second shortcut is the last step; the window handles messages between the two.
+    EXPECT_TRUE(WaitUntil([] { return fs::exists(ShortcutFile(kShortcutNames[1])); }));
+    ASSERT_TRUE(Settle(window));
+    EXPECT_EQ(Shortcuts(),
+              (std::vector<std::optional<Shortcut>>{Shortcut{kLauncher, L""}, Shortcut{kLauncher, L"/?"}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, ShortcutTest, ::testing::Bool(),
+                         [](const auto& p) { return p.param ? "Picture" : "Button"; });
+
+// The stand-in on the stick serves as the browser registered for ".html" as well.
+TEST_F(SetupWindowTest, TheWebLinkStartsTheBrowserWithThePage) {
+    // Machine-wide and for the user. The prefix lives for one run only: nothing is undone.
+    for (const auto& [root, classes] :
+         {std::pair{HKEY_CLASSES_ROOT, L""}, {HKEY_CURRENT_USER, L"Software\\Classes\\"}}) {
+        RegSetValueW(root, (classes + std::wstring(L".html")).c_str(), REG_SZ, L"VelmoraE2E.html", 0);
+        RegSetValueW(root, (classes + std::wstring(L"VelmoraE2E.html\\shell\\open\\command")).c_str(), REG_SZ,
+                     L"\"E:\\TC\\Totalcmd.exe\" \"%1\"", 0);
+    }
+    HWND window = OpenWithHelpSwitch();
+    ClickStatic(window, design::kLabel2);
+    // The link hides while the browser starts; its handler lets messages through meanwhile.
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, design::kLabel2)); }))
+        << "the link is back";
+    EXPECT_FALSE(fs::exists(L"E:\\Kavo00001.html")) << "the throw-away file is left behind";
+    Press(window, L"Close");
+    EXPECT_EQ(Launches(),
+              std::vector<std::string>{"E:\\TC\\Totalcmd.exe https://velmora.example.org/\tE:\\TC"});
+}
+
+}  // namespace
+}  // namespace velmora::e2e
