@@ -39,9 +39,7 @@ inline bool WaitUntil(auto&& condition) {
 class Program {
 public:
     Program(const std::wstring& exe, std::wstring commandLine, const std::wstring& directory) {
-        // Wine starts its desktop process with the first program that needs it: let that be
-        // this one, or the job would wait for the desktop.
-        GetDesktopWindow();
+        GetDesktopWindow();  // Wine's desktop process starts here, not in the job
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
         limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
         SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
@@ -78,10 +76,10 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
+// With a timeout, so that a hung window cannot hang the test.
 inline std::wstring Text(HWND window) {
     wchar_t text[1024];
     DWORD_PTR length = 0;
-    // With a timeout, so that a hung window cannot hang the test.
     SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
                         &length);
     return std::wstring(text, length);
@@ -110,8 +108,7 @@ inline HWND WaitForWindow(const Program& program, const std::wstring& caption) {
             if (Text(window) == caption) found = window;
         return found || program.HasEnded();
     });
-    if (!found)
-        throw std::runtime_error("no window " + Utf8(caption) + (program.HasEnded() ? ", it ended" : ""));
+    if (!found) throw std::runtime_error("no window " + Utf8(caption));
     return found;
 }
 

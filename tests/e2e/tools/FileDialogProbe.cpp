@@ -13,7 +13,7 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     std::vector<std::wstring> args(__wargv, __wargv + __argc);
-    args.resize(std::max<std::size_t>(args.size(), 5));
+    args.resize(5);
     velmora::win32::Win32Machine machine;
     velmora::Platform platform = machine.AsPlatform();
     velmora::win32::Win32FileDialogWindow window(instance);
