@@ -44,8 +44,7 @@ class LauncherTest : public ::testing::Test {
 protected:
     LauncherTest() {
         // Only a drive that scripts/e2e.sh marked is emptied.
-        if (!fs::exists(stick_ / L"velmora-e2e-stick") || !_wgetenv(L"VELMORA_EXE") ||
-            !_wgetenv(L"VELMORA_E2E_STANDIN"))
+        if (!fs::exists(stick_ / L"velmora-e2e-stick") || !_wgetenv(L"VELMORA_E2E_STANDIN"))
             throw std::runtime_error("run the tests through scripts/e2e.sh");
         for (const auto& entry : fs::directory_iterator(stick_))
             if (entry.path().filename() != L"velmora-e2e-stick") fs::remove_all(entry.path());
@@ -86,8 +85,7 @@ protected:
             throw std::runtime_error("pressing " + Utf8(box.answer) + " left " + Utf8(box.title) + " open");
     }
 
-    // Waits until the launcher and all it started have ended; then "<command line> TAB
-    // <directory>" of each start the stand-in recorded (standin/Standin.cpp).
+    // Once all the launcher started has ended: "<command line> TAB <directory>" of each start.
     std::vector<std::string> Launches() {
         EXPECT_TRUE(launcher_->WaitForAll()) << "the launcher or what it started did not end";
         std::vector<std::string> launches;
@@ -104,14 +102,12 @@ protected:
     std::unique_ptr<Program> launcher_;
 };
 
-enum class Setup { None, CloseButton, CloseBox };
-
 struct StartCase {
     const char* name;
     std::wstring tail;
     std::vector<Box> boxes;                 // in the order in which they must come
-    Setup setup = Setup::None;              // the setup window after the boxes, and how it is closed
-    std::vector<std::string> launches;      // "<command line> TAB <directory>" of Total Commander
+    std::vector<std::string> launches;      // "<command line> TAB <directory>"; none: the setup window
+    bool closeBox = false;                  // the setup window closed by its close box, not "Close"
     std::optional<std::string> privateIni;  // TC_portable_wincmd.ini afterwards
     std::vector<std::optional<Shortcut>> shortcuts{std::nullopt, std::nullopt};
     std::wstring exe = kLauncher;
@@ -120,13 +116,13 @@ struct StartCase {
 // The private settings options, and the directory Total Commander starts in after the tab.
 const std::string kOptions = " /i=E:\\TC\\TC_portable_wincmd.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini\tE:\\TC";
 
+// The question about the command line has no title of its own: the program's shows.
 const StartCase kCases[] = {
     {.name = "YesToAll",
      .tail = L"/O  ",
      .boxes = {ImportQuestion(L"wincmd.ini", L"&Yes"),
                ImportQuestion(L"wcx_ftp.ini", L"&Yes"),
                ShortcutQuestion(L"&Yes"),
-               // Without a title of its own: the program's shows.
                {L"velmora", L"Add your Command-Line:\r\r/O  \r\rto the Shortcut?", L"&Yes"}},
      .launches = {"E:\\TC\\Totalcmd.exe /O" + kOptions},
      .privateIni = "[Configuration]\r\nEditor=%COMMANDER_PATH%\\notepad.exe\r\n",
@@ -142,12 +138,11 @@ const StartCase kCases[] = {
                BrowseQuestion(L"wcx_ftp.ini", L"&No")},
      .launches = {"E:\\TC\\Totalcmd.exe " + kOptions},
      .privateIni = ""},
-    {.name = "HelpSwitch", .tail = L"/?", .setup = Setup::CloseButton},
-    {.name = "SetupSwitch", .tail = L"-Setup", .setup = Setup::CloseBox},
+    {.name = "HelpSwitch", .tail = L"/?"},
+    {.name = "SetupSwitch", .tail = L"-Setup", .closeBox = true},
     {.name = "NotFound",
      .boxes = {{L"File not found!", L"Total Commander not found!\rRun the velmora.exe in the TC directory.",
                 L"OK"}},
-     .setup = Setup::CloseButton,
      .exe = L"E:\\Tools\\velmora.exe"},
 };
 
@@ -168,13 +163,12 @@ TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
     Start(c.tail, c.exe);
     for (const Box& box : c.boxes)
         Answer(box);
-    if (c.setup != Setup::None) {
+    if (c.launches.empty()) {
         HWND window = Window(kSetupCaption);
         EXPECT_EQ(Text(GetDlgItem(window, design::kLabel1)),
                   L"Run this file from your TC dirctory.\r\n\r\nParameter for this screen: '/?'\r\n\r\n"
                   L"..for more infos: check the Web-page");
-        c.setup == Setup::CloseBox ? PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0)
-                                   : Press(window, L"Close");
+        c.closeBox ? PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) : Press(window, L"Close");
     }
     EXPECT_EQ(Launches(), c.launches) << "command line TAB directory of Total Commander";
     EXPECT_EQ(Read(L"TC\\TC_portable_wincmd.ini"), c.privateIni);

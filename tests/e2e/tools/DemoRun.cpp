@@ -1,8 +1,7 @@
 // velmora_demo_run.exe <launcher> <current directory> [yes|no]
 // Starts the launcher as a user would, shows each question it asks on the console and
-// answers it (Yes by default), and returns when the launcher and all it started have ended
-// (1 when that takes longer than the driver waits).
-// Then shows the desktop shortcuts it made, read back through the shell.
+// answers it (Yes by default); once the launcher and all it started have ended, shows the
+// desktop shortcuts it made, read back through the shell. Returns 1 when it waited in vain.
 #include <cstdio>
 
 #include "driver/Driver.h"
