@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -151,10 +150,6 @@ inline void DoubleClickRow(HWND dialog, int listId, const std::wstring& row) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
 }
 
-struct Shortcut {
-    std::wstring target, arguments;
-    bool operator==(const Shortcut&) const = default;
-};
 inline const std::wstring kShortcutNames[] = {L"Total Commander (mobile)",
                                               L"Total Commander (mobile - Setup)"};
 
@@ -164,8 +159,9 @@ inline std::wstring ShortcutFile(const std::wstring& name) {
     return desktop + (L"\\" + name + L".lnk");
 }
 
-// What the desktop shortcut of this name starts, as the shell's link object reads it.
-inline std::optional<Shortcut> ReadShortcut(const std::wstring& name) {
+// "<target> TAB <arguments>" of the desktop shortcut of this name as the shell's link object
+// reads it, "" when there is none.
+inline std::wstring ReadShortcut(const std::wstring& name) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // once a thread; later calls change nothing
     IShellLinkW* link = nullptr;
     IPersistFile* file = nullptr;
@@ -178,7 +174,7 @@ inline std::optional<Shortcut> ReadShortcut(const std::wstring& name) {
                       SUCCEEDED(link->GetArguments(arguments, 1024));
     if (file) file->Release();
     if (link) link->Release();
-    return read ? std::optional(Shortcut{target, arguments}) : std::nullopt;
+    return read ? target + (L"\t" + std::wstring(arguments)) : L"";
 }
 
 }  // namespace velmora::e2e

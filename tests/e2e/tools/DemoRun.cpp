@@ -33,11 +33,9 @@ int wmain(int argc, wchar_t** argv) {
         WaitUntil([&] { return !IsWindowVisible(boxes[0]); });
     }
     if (!program.WaitForAll()) return 1;
-    for (const std::wstring& name : kShortcutNames) {
-        if (const auto shortcut = ReadShortcut(name))
-            std::printf("  Desktop shortcut \"%s\"\n      target:    %s\n      arguments: %s\n",
-                        Utf8(name).c_str(), Utf8(shortcut->target).c_str(),
-                        shortcut->arguments.empty() ? "(none)" : Utf8(shortcut->arguments).c_str());
-    }
+    for (const std::wstring& name : kShortcutNames)
+        if (std::wstring shortcut = ReadShortcut(name); !shortcut.empty())
+            std::printf("  Desktop shortcut \"%s\" starts: %s\n", Utf8(name).c_str(),
+                        Utf8(shortcut.replace(shortcut.find(L'\t'), 1, L" ")).c_str());
     return 0;
 }
