@@ -1,5 +1,5 @@
 // Driving the real launcher from outside: starting it, finding, reading and pressing its
-// windows, reading back its desktop shortcuts and the starts the stand-in recorded.
+// windows, and reading back the desktop shortcuts it made.
 #pragma once
 
 #include <windows.h>
@@ -7,7 +7,6 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
-#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <stdexcept>

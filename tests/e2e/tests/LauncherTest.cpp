@@ -236,7 +236,7 @@ TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
     ASSERT_TRUE(WaitUntil([&] { return !Record().empty(); })) << "no browser started";
     // The link hides while the browser starts, and shows again after.
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, design::kLabel2)); }))
-        << "the link is back";
+        << "the link stays hidden";
     EXPECT_FALSE(fs::exists(L"E:\\Kavo00001.html")) << "the throw-away file is left behind";
     Press(window, L"Close");
     // The browser, and no Total Commander.
