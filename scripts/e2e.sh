@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end tests of velmora.exe under Wine on a virtual display.
 # Usage: scripts/e2e.sh <windows-build-dir> [gtest arguments...]
-#   e.g. scripts/e2e.sh build/win64 --gtest_filter='FirstStart*'
+#   e.g. scripts/e2e.sh build/win64 --gtest_filter='*StartTest*'
 # Needs <dir>/velmora.exe and <dir>/tests/e2e/velmora_e2e.exe (scripts/build-windows.sh).
 # Everything runs in a private Wine session that is removed again on every exit path; the
 # drive E: is the fake stick the tests lay out.
