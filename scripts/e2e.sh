@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end tests of velmora.exe under Wine on a virtual display.
 # Usage: scripts/e2e.sh <windows-build-dir> [gtest arguments...]
-#   e.g. scripts/e2e.sh build/win64 --gtest_filter='FirstStart*'
+#   e.g. scripts/e2e.sh build/win64 --gtest_filter='*StartTest*'
 # Needs <dir>/velmora.exe and <dir>/tests/e2e/velmora_e2e.exe (scripts/build-windows.sh).
 # Everything runs in a private Wine session that is removed again on every exit path; the
 # drive E: is the fake stick the tests lay out.
@@ -39,7 +39,7 @@ mkdir -p "$stick"
 touch "$stick/velmora-e2e-stick"
 wine_session_map_drive e "$stick"
 
-export VELMORA_EXE VELMORA_E2E_STANDIN VELMORA_E2E_STICK=E:
+export VELMORA_EXE VELMORA_E2E_STANDIN
 VELMORA_EXE=$(wine_session_windows_path "$launcher")
 VELMORA_E2E_STANDIN=$(wine_session_windows_path "$build_dir/tests/e2e/Totalcmd.exe")
 

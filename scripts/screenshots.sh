@@ -56,9 +56,8 @@ take() {
   wait "$program" || true
 }
 
-result='Z:\dev\null'
 take setup-window.png 'Velmora - Total Commander mobile launcher  V.1.3' 'E:\TC\velmora.exe' '/?'
 take file-dialog-open.png 'Please import - ButtonBar File  (eg.: Default.bar)     ("*.bar")' \
-  "$probe" "$result" open 'E:\TC\' 'Please import - ButtonBar File  (eg.: Default.bar) ' '*.bar'
-take file-dialog-save.png 'Save File as' "$probe" "$result" save 'E:\Data' 'report-2.ini'
-take file-dialog-directory.png 'Open Directory' "$probe" "$result" dir 'E:\TC\Plugins'
+  "$probe" open 'E:\TC\' 'Please import - ButtonBar File  (eg.: Default.bar) ' '*.bar'
+take file-dialog-save.png 'Save File as' "$probe" save 'E:\Data' 'report-2.ini'
+take file-dialog-directory.png 'Open Directory' "$probe" dir 'E:\TC\Plugins'

@@ -1,192 +1,248 @@
-#include "tests/LauncherTest.h"
+// The real velmora.exe on the stick E: (scripts/e2e.sh): its message boxes read and answered
+// on screen, its setup window and file dialog, the shortcuts it made, the programs it started.
+#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <stdexcept>
+#include <fstream>
+#include <memory>
+#include <optional>
 
-#include "driver/Files.h"
-#include "driver/Text.h"
-#include "driver/Ui.h"
-#include "driver/Wait.h"
+#include "driver/Driver.h"
+#include "filedialog/win32/FileDialogControlIds.h"
+#include "launcher/SetupWindowDesign.h"
 
 namespace velmora::e2e {
 namespace {
 
-constexpr wchar_t kWindowsDirectory[] = L"C:\\Windows\\";
+namespace fs = std::filesystem;
+namespace design = velmora::setup_design;
 
-[[noreturn]] void Fail(const std::wstring& message) {
-    throw std::runtime_error(ToUtf8(message));
+// A message box as it must look, and the button to press: "&Yes" or "&No" in a question,
+// which has just these two, "OK" in a report, which has just that one.
+struct Box {
+    std::wstring title, text, answer;
+};
+
+Box ImportQuestion(const std::wstring& source, const std::wstring& answer, const std::wstring& target = {}) {
+    return {L"First Start: Import file?",
+            L"Import from current directory: '" + source + L"'\r\rto: '" +
+                (target.empty() ? L"TC_portable_" + source : target) +
+                L"'\r\r\rImportant: original file will not be changed!!",
+            answer};
+}
+Box BrowseQuestion(const std::wstring& file, const std::wstring& answer) {
+    return {L"First Start: Browse for File?",
+            L"Browse for " + file + L" File now?\r\rTarget: E:\\TC\\TC_portable_" + file, answer};
+}
+Box ShortcutQuestion(const std::wstring& answer) {
+    return {L"Desktop Shortcut?", L"Create a Destkop-Shortcut?", answer};
 }
 
-std::wstring TestName() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::wstring name = FromUtf8(std::string(info->test_suite_name()) + "." + info->name());
-    std::replace(name.begin(), name.end(), L'/', L'_');
-    return name;
+constexpr wchar_t kLauncher[] = L"E:\\TC\\velmora.exe";
+constexpr wchar_t kSetupCaption[] = L"Velmora - Total Commander mobile launcher  V.1.3";
+
+// A fresh stick with the stand-in in E:\TC, the launcher copied there and started.
+class LauncherTest : public ::testing::Test {
+protected:
+    LauncherTest() {
+        // Only a drive that scripts/e2e.sh marked is emptied.
+        if (!fs::exists(stick_ / L"velmora-e2e-stick") || !_wgetenv(L"VELMORA_E2E_STANDIN"))
+            throw std::runtime_error("run the tests through scripts/e2e.sh");
+        for (const auto& entry : fs::directory_iterator(stick_))
+            if (entry.path().filename() != L"velmora-e2e-stick") fs::remove_all(entry.path());
+        for (const std::wstring& name : kShortcutNames)
+            fs::remove(ShortcutFile(name));
+        fs::create_directory(stick_ / L"TC");
+        fs::copy_file(_wgetenv(L"VELMORA_E2E_STANDIN"), stick_ / L"TC\\Totalcmd.exe");
+    }
+
+    // Paths on the stick, e.g. L"TC\\wincmd.ini".
+    void Put(const std::wstring& path, const std::string& bytes) {
+        fs::create_directories((stick_ / path).parent_path());
+        std::ofstream(stick_ / path, std::ios::binary) << bytes;
+    }
+    std::optional<std::string> Read(const std::wstring& path) {
+        std::ifstream file(stick_ / path, std::ios::binary);
+        return file ? std::optional(std::string(std::istreambuf_iterator<char>(file), {})) : std::nullopt;
+    }
+
+    // Copies the launcher to `exe` and starts it with the command line "<exe> <tail>".
+    void Start(const std::wstring& tail, const std::wstring& exe = kLauncher) {
+        fs::create_directories(fs::path(exe).parent_path());
+        fs::copy_file(_wgetenv(L"VELMORA_EXE"), exe);
+        const std::wstring line = L"\"" + exe + L"\"" + (tail.empty() ? L"" : L" " + tail);
+        launcher_ = std::make_unique<Program>(exe, line, fs::path(exe).parent_path().wstring());
+    }
+    HWND Window(const std::wstring& caption) { return WaitForWindow(*launcher_, caption); }
+
+    // Checks the box's text and buttons and presses the answer.
+    void Answer(const Box& box) {
+        HWND window = Window(box.title);
+        EXPECT_EQ(Text(GetDlgItem(window, 0xFFFF)), box.text) << Utf8(box.title);
+        std::vector<std::wstring> buttons, question{L"&Yes", L"&No"}, report{L"OK"};
+        for (HWND button : Buttons(window))
+            buttons.push_back(Text(button));
+        EXPECT_EQ(buttons, box.answer == L"OK" ? report : question) << Utf8(box.title);
+        if (!Press(window, box.answer) || !WaitUntil([window] { return !IsWindow(window); }))
+            throw std::runtime_error("pressing " + Utf8(box.answer) + " left " + Utf8(box.title) + " open");
+    }
+
+    // Once all the launcher started has ended, the starts recorded.
+    std::vector<std::string> Launches() {
+        EXPECT_TRUE(launcher_->WaitForAll()) << "the launcher or what it started did not end";
+        return Record();
+    }
+    // "<command line> TAB <directory>" of each start the stand-in recorded so far.
+    std::vector<std::string> Record() {
+        std::vector<std::string> launches;
+        std::ifstream file(stick_ / L"TC\\standin-record.txt", std::ios::binary);
+        for (std::string line; std::getline(file, line);)
+            launches.push_back(line.substr(0, line.find('\t', line.find('\t') + 1)));
+        return launches;
+    }
+    // "<target> TAB <arguments>" of the two desktop shortcuts, "" for one that is missing.
+    std::vector<std::wstring> Shortcuts() {
+        return {ReadShortcut(kShortcutNames[0]), ReadShortcut(kShortcutNames[1])};
+    }
+
+    const fs::path stick_ = L"E:\\";
+    std::unique_ptr<Program> launcher_;
+};
+
+struct StartCase {
+    const char* name;
+    std::wstring tail;
+    std::vector<Box> boxes;                 // in the order in which they must come
+    std::vector<std::string> launches;      // "<command line> TAB <directory>"; none: the setup window
+    bool closeBox = false;                  // the setup window closed by its close box, not "Close"
+    std::optional<std::string> privateIni;  // TC_portable_wincmd.ini afterwards
+    std::vector<std::wstring> shortcuts{L"", L""};
+    std::wstring exe = kLauncher;
+};
+
+// The private settings options, and the directory Total Commander starts in after the tab.
+const std::string kOptions = " /i=E:\\TC\\TC_portable_wincmd.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini\tE:\\TC";
+
+// The question about the command line has no title of its own: the program's shows.
+const StartCase kCases[] = {
+    {.name = "YesToAll",
+     .tail = L"/O  ",
+     .boxes = {ImportQuestion(L"wincmd.ini", L"&Yes"),
+               ImportQuestion(L"wcx_ftp.ini", L"&Yes"),
+               ShortcutQuestion(L"&Yes"),
+               {L"velmora", L"Add your Command-Line:\r\r/O  \r\rto the Shortcut?", L"&Yes"}},
+     .launches = {"E:\\TC\\Totalcmd.exe /O" + kOptions},
+     .privateIni = "[Configuration]\r\nEditor=%COMMANDER_PATH%\\notepad.exe\r\n",
+     .shortcuts = {L"E:\\TC\\velmora.exe\t/O", L"E:\\TC\\velmora.exe\t/?"}},
+    {.name = "NoToAll",
+     .boxes = {ImportQuestion(L"wincmd.ini", L"&No"),
+               {L"First Start: Import from Windows directory?",
+                L"Import from Windows directory?\r\rC:\\Windows\\wincmd.ini\r\rImportant: original file will "
+                L"not be changed!!",
+                L"&No"},
+               BrowseQuestion(L"wincmd.ini", L"&No"),
+               ImportQuestion(L"wcx_ftp.ini", L"&No"),
+               BrowseQuestion(L"wcx_ftp.ini", L"&No")},
+     .launches = {"E:\\TC\\Totalcmd.exe " + kOptions},
+     .privateIni = ""},
+    {.name = "HelpSwitch", .tail = L"/?"},
+    {.name = "SetupSwitch", .tail = L"-Setup", .closeBox = true},
+    {.name = "NotFound",
+     .boxes = {{L"File not found!", L"Total Commander not found!\rRun the velmora.exe in the TC directory.",
+                L"OK"}},
+     .exe = L"E:\\Tools\\velmora.exe"},
+};
+
+const std::filesystem::path kWindowsIni = L"C:\\Windows\\wincmd.ini";
+
+// From the command line to what the user sees: the boxes of a first start and the start
+// of Total Commander they lead to, or the setup window instead.
+class StartTest : public LauncherTest, public ::testing::WithParamInterface<int> {
+protected:
+    void TearDown() override { fs::remove(kWindowsIni); }
+};
+
+TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
+    const StartCase& c = kCases[GetParam()];
+    Put(L"TC\\wincmd.ini", "[Configuration]\r\nEditor=E:\\TC\\notepad.exe\r\n");
+    Put(L"TC\\wcx_ftp.ini", "[Home]\r\n");
+    std::ofstream(kWindowsIni) << "[Configuration]\r\n";
+    Start(c.tail, c.exe);
+    for (const Box& box : c.boxes)
+        Answer(box);
+    if (c.launches.empty()) {
+        HWND window = Window(kSetupCaption);
+        EXPECT_EQ(Text(GetDlgItem(window, design::kLabel1)),
+                  L"Run this file from your TC dirctory.\r\n\r\nParameter for this screen: '/?'\r\n\r\n"
+                  L"..for more infos: check the Web-page");
+        c.closeBox ? PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) : Press(window, L"Close");
+    }
+    EXPECT_EQ(Launches(), c.launches) << "command line TAB directory of Total Commander";
+    EXPECT_EQ(Read(L"TC\\TC_portable_wincmd.ini"), c.privateIni);
+    EXPECT_EQ(Shortcuts(), c.shortcuts);
 }
 
-std::vector<int> Sorted(std::vector<int> ids) {
-    std::sort(ids.begin(), ids.end());
-    return ids;
+INSTANTIATE_TEST_SUITE_P(Answers, StartTest, ::testing::Range(0, static_cast<int>(std::size(kCases))),
+                         [](const auto& p) { return std::string(kCases[p.param].name); });
+
+// The setup window's buttons, its picture and its web link, one after the other in one
+// window, as a user might try them; the button bar is picked in the file dialog by double
+// clicks. The stand-in on the stick serves as the browser registered for ".html" as well.
+TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
+    Put(L"TC\\wincmd.ini", "[Configuration]\r\nEditor=E:\\TC\\notepad.exe\r\n");
+    Put(L"TC\\wcx_ftp.ini", "[Home]\r\nlocaldir=E:\\TC\\Download\r\n");
+    Put(L"TC\\TC_portable_wincmd.ini", "[old]\r\n");
+    Put(L"TC\\TC_portable_wcx_ftp.ini", "[old]\r\n");
+    Put(L"Bars\\My.bar", "cmd=E:\\TC\\tool.exe\r\n");
+    Put(L"Bars\\My.br1", "icons\r\n");
+    // The prefix lives for this run only: nothing is undone.
+    RegSetValueW(HKEY_CLASSES_ROOT, L".html", REG_SZ, L"VelmoraE2E.html", 0);
+    RegSetValueW(HKEY_CLASSES_ROOT, L"VelmoraE2E.html\\shell\\open\\command", REG_SZ,
+                 L"E:\\TC\\Totalcmd.exe \"%1\"", 0);
+    Start(L"/?");
+    HWND window = Window(kSetupCaption);
+
+    ASSERT_TRUE(Press(window, L" Import TC-Ini-Files >>"));
+    Answer(ImportQuestion(L"wincmd.ini", L"&Yes"));
+    Answer(ImportQuestion(L"wcx_ftp.ini", L"&Yes"));
+    // Reading a copy the launcher still rewrites could make its rewrite fail: wait for the end.
+    ASSERT_TRUE(Settle(window));
+    ASSERT_TRUE(Press(window, L"Import Button Bar (*.bar)"));
+    HWND dialog = Window(L"Please import - ButtonBar File  (eg.: Default.bar)     (\"*.bar\")");
+    DoubleClickRow(dialog, velmora::file_dialog_ids::kDir1, L"E:\\");
+    DoubleClickRow(dialog, velmora::file_dialog_ids::kDir1, L"Bars");
+    DoubleClickRow(dialog, velmora::file_dialog_ids::kFile1, L"My.bar");
+    Answer(ImportQuestion(L"My.bar", L"&Yes", L"TC_portable_Default.bar"));
+    ASSERT_TRUE(Settle(window));
+    // The bar's import points the main settings at the private bar.
+    EXPECT_EQ(Read(L"TC\\TC_portable_wincmd.ini"),
+              "[Configuration]\r\nEditor=%COMMANDER_PATH%\\notepad.exe\r\n[Buttonbar]\r\n"
+              "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
+    EXPECT_EQ(Read(L"TC\\TC_portable_wcx_ftp.ini"), "[Home]\r\nlocaldir=%COMMANDER_PATH%\\Download\r\n");
+    EXPECT_EQ(Read(L"TC\\TC_portable_Default.bar"), "cmd=%COMMANDER_PATH%\\tool.exe\r\n");
+    EXPECT_EQ(Read(L"TC\\TC_portable_Default.br1"), "icons\r\n");
+
+    // The picture asks as the shortcut button does; "/?" is a setup switch, so no question
+    // about the command line follows.
+    PostMessageW(GetDlgItem(window, design::kPicture1), WM_LBUTTONDOWN, MK_LBUTTON, 0);  // a click
+    Answer(ShortcutQuestion(L"&No"));
+    ASSERT_TRUE(Press(window, L"Create Destktop Shortcut >>"));
+    Answer(ShortcutQuestion(L"&Yes"));
+    // The second shortcut is the last step; the window handles messages between the two.
+    EXPECT_TRUE(WaitUntil([] { return fs::exists(ShortcutFile(kShortcutNames[1])); }));
+    ASSERT_TRUE(Settle(window));
+    EXPECT_EQ(Shortcuts(), (std::vector<std::wstring>{L"E:\\TC\\velmora.exe\t", L"E:\\TC\\velmora.exe\t/?"}));
+
+    PostMessageW(GetDlgItem(window, design::kLabel2), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !Record().empty(); })) << "no browser started";
+    // The link hides while the browser starts, and shows again after.
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, design::kLabel2)); }))
+        << "the link stays hidden";
+    EXPECT_FALSE(fs::exists(L"E:\\Kavo00001.html")) << "the throw-away file is left behind";
+    Press(window, L"Close");
+    // The browser, and no Total Commander.
+    EXPECT_EQ(Launches(),
+              std::vector<std::string>{"E:\\TC\\Totalcmd.exe https://velmora.example.org/\tE:\\TC"});
 }
 
 }  // namespace
-
-ExpectedBox ImportQuestion(const std::wstring& source, const std::wstring& destination) {
-    return {L"First Start: Import file?",
-            L"Import from current directory: '" + source + L"'\r\rto: '" + destination +
-                L"'\r\r\rImportant: original file will not be changed!!",
-            {IDYES, IDNO}};
-}
-
-ExpectedBox WindowsDirectoryQuestion(const std::wstring& fileName) {
-    return {L"First Start: Import from Windows directory?",
-            L"Import from Windows directory?\r\rC:\\Windows\\" + fileName +
-                L"\r\rImportant: original file will not be changed!!",
-            {IDYES, IDNO}};
-}
-
-ExpectedBox BrowseQuestion(const std::wstring& fileName, const std::wstring& target) {
-    return {L"First Start: Browse for File?",
-            L"Browse for " + fileName + L" File now?\r\rTarget: " + target,
-            {IDYES, IDNO}};
-}
-
-ExpectedBox NotFoundReport(const std::wstring& launcherBaseName) {
-    return {L"File not found!",
-            L"Total Commander not found!\rRun the " + launcherBaseName + L".exe in the TC directory.",
-            {IDOK}};
-}
-
-ExpectedBox ShortcutQuestion() {
-    return {L"Desktop Shortcut?", L"Create a Destkop-Shortcut?", {IDYES, IDNO}};
-}
-
-LauncherTest::LauncherTest() : record_(ScratchDirectory(TestName()) + L"\\standin-record.txt") {
-    // The stand-in inherits the variable through the launcher.
-    SetEnvironment(L"VELMORA_E2E_RECORD", record_);
-    for (const wchar_t* name : {L"wincmd.ini", L"wcx_ftp.ini"}) {
-        if (FileExists(kWindowsDirectory + std::wstring(name))) {
-            Fail(std::wstring(kWindowsDirectory) + name +
-                 L" exists before the test; run the tests in the private prefix of scripts/e2e.sh");
-        }
-    }
-}
-
-void LauncherTest::TearDown() {
-    launcher_.reset();  // ends whatever a failed test left running
-    for (const std::wstring& path : windowsFiles_) {
-        RemoveFile(path);
-    }
-}
-
-void LauncherTest::Start(const std::wstring& launcher, const std::wstring& tail,
-                         const std::wstring& currentDirectory) {
-    StartWithCommandLine(launcher, L"\"" + launcher + L"\"" + (tail.empty() ? L"" : L" " + tail),
-                         currentDirectory);
-}
-
-void LauncherTest::StartWithCommandLine(const std::wstring& launcher, const std::wstring& commandLine,
-                                        const std::wstring& currentDirectory) {
-    launcher_ = std::make_unique<Program>(launcher, commandLine, currentDirectory);
-}
-
-HWND LauncherTest::WaitForWindow(const std::wstring& caption) {
-    HWND found = nullptr;
-    WaitUntil([&] {
-        found = FindVisibleWindow(launcher_->Id(), caption);
-        return found || launcher_->HasEnded();
-    });
-    if (found) {
-        return found;
-    }
-    Fail(std::wstring(launcher_->HasEnded() ? L"the launcher ended" : L"timed out") +
-         L" while waiting for a window '" + caption + L"'; its windows: " +
-         Describe(VisibleTopLevelWindows(launcher_->Id())));
-}
-
-void LauncherTest::AnswerBox(const ExpectedBox& expected, int answer) {
-    HWND box = WaitForWindow(expected.title);
-    EXPECT_EQ(MessageBoxText(box), expected.text) << "in the box '" << ToUtf8(expected.title) << "'";
-    EXPECT_EQ(Sorted(VisibleButtonIds(box)), Sorted(expected.buttons))
-        << "buttons of the box '" << ToUtf8(expected.title) << "'";
-    PressDialogButton(box, answer);
-    if (!WaitUntil([box] { return !IsWindow(box) || !IsWindowVisible(box); })) {
-        Fail(L"the box '" + expected.title + L"' stayed open after its button " + std::to_wstring(answer) +
-             L" was pressed");
-    }
-}
-
-void LauncherTest::ClickAndWaitUntilGone(HWND window, const std::wstring& buttonText) {
-    if (!ClickButton(window, buttonText)) {
-        Fail(L"no button '" + buttonText + L"' in: " + Describe({window}));
-    }
-    if (!WaitUntil([window] { return !IsWindow(window) || !IsWindowVisible(window); })) {
-        Fail(L"the window stayed open after '" + buttonText + L"' was clicked: " + Describe({window}));
-    }
-}
-
-void LauncherTest::ExpectEndWithoutWindow() {
-    std::vector<HWND> shown;
-    const bool settled = WaitUntil([&] {
-        shown = VisibleTopLevelWindows(launcher_->Id());
-        return !shown.empty() || launcher_->HasEnded();
-    });
-    if (!shown.empty()) {
-        Fail(L"the launcher showed a window where none was expected: " + Describe(shown));
-    }
-    if (!settled) {
-        Fail(L"the launcher did not end within the timeout");
-    }
-}
-
-Launch LauncherTest::ExpectOneLaunch() {
-    if (!launcher_->WaitForEnd()) {
-        Fail(L"the launcher did not end within the timeout; its windows: " +
-             Describe(VisibleTopLevelWindows(launcher_->Id())));
-    }
-    return SoleLaunch();
-}
-
-Launch LauncherTest::SoleLaunch() {
-    if (!launcher_->WaitForAllProcessesToEnd()) {
-        Fail(L"a process started by the launcher did not end within the timeout");
-    }
-    const std::vector<Launch> launches = ReadLaunches(record_);
-    if (launches.size() != 1) {
-        std::wstring lines;
-        for (const Launch& launch : launches) {
-            lines += L"\n  " + launch.executable + L": " + launch.commandLine;
-        }
-        Fail(L"expected exactly one start of Total Commander, recorded " + std::to_wstring(launches.size()) +
-             L":" + lines);
-    }
-    EXPECT_EQ(launcher_->ProcessesStarted(), 2u) << "the launcher and Total Commander, nothing else";
-    return launches.front();
-}
-
-void LauncherTest::ExpectNothingLaunched() {
-    if (!launcher_->WaitForEnd()) {
-        Fail(L"the launcher did not end within the timeout; its windows: " +
-             Describe(VisibleTopLevelWindows(launcher_->Id())));
-    }
-    if (!launcher_->WaitForAllProcessesToEnd()) {
-        Fail(L"a process started by the launcher did not end within the timeout");
-    }
-    EXPECT_EQ(launcher_->ProcessesStarted(), 1u) << "the launcher started another process";
-    EXPECT_TRUE(ReadLaunches(record_).empty()) << "Total Commander was started";
-}
-
-void LauncherTest::ExpectEnd() {
-    if (!launcher_->WaitForEnd()) {
-        Fail(L"the launcher did not end within the timeout; its windows: " +
-             Describe(VisibleTopLevelWindows(launcher_->Id())));
-    }
-}
-
-void LauncherTest::AddToWindowsDirectory(const std::wstring& fileName, std::string_view bytes) {
-    const std::wstring path = kWindowsDirectory + fileName;
-    WriteBytes(path, bytes);
-    windowsFiles_.push_back(path);
-}
-
 }  // namespace velmora::e2e

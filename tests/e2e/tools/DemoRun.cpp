@@ -1,98 +1,41 @@
 // velmora_demo_run.exe <launcher> <current directory> [yes|no]
 // Starts the launcher as a user would, shows each question it asks on the console and
-// answers it (Yes by default), and returns when the launcher and all it started have ended.
-// Then lists the desktop shortcuts that appeared meanwhile, read back through the shell.
-#include <windows.h>
-
-#include <algorithm>
+// answers it (Yes by default); once the launcher and all it started have ended, shows the
+// desktop shortcuts it made, read back through the shell. Returns 1 when it waited in vain.
 #include <cstdio>
-#include <filesystem>
-#include <set>
-#include <string>
 
-#include "driver/Process.h"
-#include "driver/Shell.h"
-#include "driver/Text.h"
-#include "driver/Ui.h"
-#include "driver/Wait.h"
-
-namespace {
+#include "driver/Driver.h"
 
 using namespace velmora::e2e;
 
-std::string Printable(const std::wstring& text) {
-    std::wstring shown;
-    for (wchar_t c : text)
-        shown += c == L'\r' ? std::wstring(L"\n      ") : std::wstring(1, c);
-    return ToUtf8(shown);
-}
-
-std::set<std::filesystem::path> DesktopShortcuts() {
-    std::set<std::filesystem::path> links;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(DesktopFolder(), error))
-        if (entry.path().extension() == L".lnk") links.insert(entry.path());
-    return links;
-}
-
-void ShowNewShortcuts(const std::set<std::filesystem::path>& before) {
-    for (const auto& link : DesktopShortcuts()) {
-        if (before.contains(link)) continue;
-        const auto contents = ReadShortcut(link.wstring());
-        std::printf("  Desktop shortcut \"%s\"\n", ToUtf8(link.stem().wstring()).c_str());
-        if (!contents) {
-            std::printf("      (the shell cannot read it)\n");
-            continue;
-        }
-        std::printf("      target:    %s\n      arguments: %s\n", ToUtf8(contents->target).c_str(),
-                    contents->arguments.empty() ? "(none)" : ToUtf8(contents->arguments).c_str());
-    }
-}
-
-}  // namespace
-
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: velmora_demo_run <launcher> <current directory> [yes|no]\n");
-        return 2;
-    }
-    const std::wstring launcher = argv[1];
-    const bool answerYes = argc < 4 || std::wstring(argv[3]) != L"no";
-    GetDesktopWindow();  // Wine's desktop process starts here, not inside the launcher's job
-    const auto shortcutsBefore = DesktopShortcuts();
-
-    Program program(launcher, L"\"" + launcher + L"\"", argv[2]);
-    int questions = 0;
-    for (;;) {
-        HWND box = nullptr;
-        const bool somethingHappened = WaitUntil([&] {
-            const auto windows = VisibleTopLevelWindows(program.Id());
-            box = windows.empty() ? nullptr : windows.front();
-            return box != nullptr || program.HasEnded();
-        });
-        if (!somethingHappened) {
-            std::fprintf(stderr, "the launcher neither asked nor ended within the time limit\n");
+    if (argc < 3) return 2;
+    const std::wstring yesOrNo = argc < 4 || std::wstring(argv[3]) != L"no" ? L"&Yes" : L"&No";
+    for (const std::wstring& name : kShortcutNames)
+        std::filesystem::remove(ShortcutFile(name));
+    Program program(argv[1], L"\"" + std::wstring(argv[1]) + L"\"", argv[2]);
+    for (int questions = 0;; ++questions) {
+        std::vector<HWND> boxes;
+        if (!WaitUntil([&] { return !(boxes = Windows(program.Id())).empty() || program.HasEnded(); }))
             return 1;
+        if (boxes.empty()) {
+            if (questions == 0) std::printf("  (no question asked, no window shown)\n\n");
+            break;
         }
-        if (box == nullptr) break;
-        const auto buttons = VisibleButtonIds(box);
-        const bool isQuestion = std::find(buttons.begin(), buttons.end(), IDYES) != buttons.end();
-        const int answer = !isQuestion ? IDOK : answerYes ? IDYES : IDNO;
-        std::printf("  [%s]\n      %s\n  -> %s\n\n", ToUtf8(WindowText(box)).c_str(),
-                    Printable(MessageBoxText(box)).c_str(),
-                    answer == IDYES  ? "Yes"
-                    : answer == IDNO ? "No"
-                                     : "OK");
+        std::wstring text = Text(GetDlgItem(boxes[0], 0xFFFF));
+        for (std::size_t at = 0; (at = text.find(L'\r', at)) != std::wstring::npos;)
+            text.replace(at, 1, L"\n      ");
+        const bool question = !Buttons(boxes[0], yesOrNo).empty();
+        std::printf("  [%s]\n      %s\n  -> %s\n\n", Utf8(Text(boxes[0])).c_str(), Utf8(text).c_str(),
+                    question ? Utf8(yesOrNo.substr(1)).c_str() : "OK");
         std::fflush(stdout);
-        ++questions;
-        PressDialogButton(box, answer);
-        WaitUntil([&] { return !IsWindow(box); });
+        Press(boxes[0], question ? yesOrNo : L"OK");
+        WaitUntil([&] { return !IsWindowVisible(boxes[0]); });
     }
-    if (!program.WaitForAllProcessesToEnd()) {
-        std::fprintf(stderr, "a program started by the launcher did not end\n");
-        return 1;
-    }
-    if (questions == 0) std::printf("  (no question asked, no window shown)\n\n");
-    ShowNewShortcuts(shortcutsBefore);
+    if (!program.WaitForAll()) return 1;
+    for (const std::wstring& name : kShortcutNames)
+        if (std::wstring shortcut = ReadShortcut(name); !shortcut.empty())
+            std::printf("  Desktop shortcut \"%s\" starts: %s\n", Utf8(name).c_str(),
+                        Utf8(shortcut.replace(shortcut.find(L'\t'), 1, L" ")).c_str());
     return 0;
 }

@@ -1,0 +1,179 @@
+// Driving the real launcher from outside: starting it, finding, reading and pressing its
+// windows, and reading back the desktop shortcuts it made.
+#pragma once
+
+#include <windows.h>
+// The shell headers need the definitions of windows.h
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <chrono>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace velmora::e2e {
+
+inline std::string Utf8(std::wstring_view text) {
+    std::string out(text.size() * 3, '\0');
+    out.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
+                                   static_cast<int>(out.size()), nullptr, nullptr));
+    return out;
+}
+
+// Calls `condition` until it holds or 12 s have passed; true when it held.
+inline bool WaitUntil(auto&& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(12);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        Sleep(5);
+    }
+    return true;
+}
+
+// A program started with exactly this command line, in a job that ends all that still
+// runs of it and of what it started when the Program goes.
+class Program {
+public:
+    Program(const std::wstring& exe, std::wstring commandLine, const std::wstring& directory) {
+        GetDesktopWindow();  // Wine's desktop process starts here, not in the job
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+        STARTUPINFOW startup{sizeof startup};
+        // Suspended until it is in the job, so that all it starts is in the job too.
+        if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                            nullptr, directory.c_str(), &startup, &info_))
+            throw std::runtime_error("cannot start " + Utf8(commandLine));
+        AssignProcessToJobObject(job_, info_.hProcess);
+        ResumeThread(info_.hThread);
+    }
+    ~Program() {
+        CloseHandle(job_);
+        WaitForSingleObject(info_.hProcess, 5000);
+        CloseHandle(info_.hProcess);
+        CloseHandle(info_.hThread);
+    }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    DWORD Id() const { return info_.dwProcessId; }
+    bool HasEnded() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
+    // Waits until the program and all it started have ended.
+    bool WaitForAll() const {
+        return WaitUntil([this] {
+            JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info{};
+            QueryInformationJobObject(job_, JobObjectBasicAccountingInformation, &info, sizeof info, nullptr);
+            return info.ActiveProcesses == 0;
+        });
+    }
+
+private:
+    HANDLE job_ = CreateJobObjectW(nullptr, nullptr);
+    PROCESS_INFORMATION info_{};
+};
+
+// With a timeout, so that a hung window cannot hang the test.
+inline std::wstring Text(HWND window) {
+    wchar_t text[1024];
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                        &length);
+    return std::wstring(text, length);
+}
+
+inline BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
+    auto& [processId, found] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && IsWindowVisible(window)) found.push_back(window);
+    return TRUE;
+}
+
+// The visible top-level windows of the process.
+inline std::vector<HWND> Windows(DWORD processId) {
+    std::pair<DWORD, std::vector<HWND>> search{processId, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+// Waits for the program's visible window with this caption; throws when none comes.
+inline HWND WaitForWindow(const Program& program, const std::wstring& caption) {
+    HWND found = nullptr;
+    WaitUntil([&] {
+        for (HWND window : Windows(program.Id()))
+            if (Text(window) == caption) found = window;
+        return found || program.HasEnded();
+    });
+    if (!found) throw std::runtime_error("no window " + Utf8(caption));
+    return found;
+}
+
+// The window's visible buttons, or the one with this text.
+inline std::vector<HWND> Buttons(HWND window, const std::wstring& text = {}) {
+    std::vector<HWND> buttons;
+    wchar_t name[8];
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetClassNameW(child, name, 8) && !lstrcmpiW(name, L"Button") && IsWindowVisible(child) &&
+            (text.empty() || Text(child) == text))
+            buttons.push_back(child);
+    return buttons;
+}
+
+// Clicks the visible button with this text; false when there is none. Posted: the click
+// may end the program before a sent message could return.
+inline bool Press(HWND window, const std::wstring& text) {
+    const auto buttons = Buttons(window, text);
+    return !buttons.empty() && PostMessageW(buttons[0], BM_CLICK, 0, 0);
+}
+
+// Waits until the window's thread takes messages again: a click's handler has run to its
+// end, unless the handler lets messages through on the way.
+inline bool Settle(HWND window) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 12000, &ignored) != 0;
+}
+
+// Double-clicks the row of a list box as soon as it is there; throws when it never is.
+inline void DoubleClickRow(HWND dialog, int listId, const std::wstring& row) {
+    HWND list = GetDlgItem(dialog, listId);
+    LRESULT index = LB_ERR;
+    if (!WaitUntil([&] {
+            index = SendMessageW(list, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(row.c_str()));
+            return index != LB_ERR;
+        }))
+        throw std::runtime_error("no row " + Utf8(row) + " in the list " + std::to_string(listId));
+    SendMessageW(list, LB_SETCURSEL, index, 0);
+    // What the list reports on a double click; posted, as it may end the dialog.
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+}
+
+inline const std::wstring kShortcutNames[] = {L"Total Commander (mobile)",
+                                              L"Total Commander (mobile - Setup)"};
+
+inline std::wstring ShortcutFile(const std::wstring& name) {
+    wchar_t desktop[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
+    return desktop + (L"\\" + name + L".lnk");
+}
+
+// "<target> TAB <arguments>" of the desktop shortcut of this name as the shell's link object
+// reads it, "" when there is none.
+inline std::wstring ReadShortcut(const std::wstring& name) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // once a thread; later calls change nothing
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    wchar_t target[MAX_PATH] = {}, arguments[1024] = {};
+    const bool read = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                                 IID_IShellLinkW, reinterpret_cast<void**>(&link))) &&
+                      SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+                      SUCCEEDED(file->Load(ShortcutFile(name).c_str(), STGM_READ)) &&
+                      SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
+                      SUCCEEDED(link->GetArguments(arguments, 1024));
+    if (file) file->Release();
+    if (link) link->Release();
+    return read ? target + (L"\t" + std::wstring(arguments)) : L"";
+}
+
+}  // namespace velmora::e2e
