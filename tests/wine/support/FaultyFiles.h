@@ -1,9 +1,10 @@
 // The real file system with one planted fault: the Nth operation that reads or changes a
-// file fails cleanly, fails after writing half of its bytes, or ends the run as a stick
-// pulled at that moment would. Queries (exists, listings, directories) only pass through:
-// a stick pulled at a query is the same as one pulled at the next change.
+// file fails cleanly, fails after doing half of its work (half the bytes written, or the
+// destination of a move removed), or ends the run as a stick pulled at that moment would.
+// Queries pass through: a stick pulled at a query is one pulled at the next change.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,18 +19,45 @@ struct StickPulled {};
 
 class FaultyFiles final : public FileSystem {
 public:
-    FaultyFiles(FileSystem& real, int failAt = 0, Fault fault = Fault::None)
+    FaultyFiles(FileSystem& real, std::size_t failAt = 0, Fault fault = Fault::None)
         : real_(real), failAt_(failAt), fault_(fault) {}
 
-    // The operations seen so far, by name, in order.
-    const std::vector<std::string>& Operations() const { return operations_; }
+    // The counted operations so far; true for those that can be cut halfway.
+    std::vector<bool> operations;
+
+    std::optional<std::string> ReadFileBytes(const std::wstring& path) override {
+        const Fault fault = Next(false);
+        if (fault == Fault::Pulled) throw StickPulled{};
+        if (fault == Fault::None) return real_.ReadFileBytes(path);
+        return std::nullopt;
+    }
+    bool WriteFileBytes(const std::wstring& path, std::string_view bytes) override {
+        return Change([&] { return real_.WriteFileBytes(path, bytes); },
+                      [&] { real_.WriteFileBytes(path, bytes.substr(0, bytes.size() / 2)); });
+    }
+    bool AppendFileBytes(const std::wstring& path, std::string_view bytes) override {
+        return Change([&] { return real_.AppendFileBytes(path, bytes); },
+                      [&] { real_.AppendFileBytes(path, bytes.substr(0, bytes.size() / 2)); });
+    }
+    bool CopyNewFile(const std::wstring& source, const std::wstring& destination) override {
+        return Change([&] { return real_.CopyNewFile(source, destination); },
+                      [&] {
+                          const std::string bytes = real_.ReadFileBytes(source).value_or("");
+                          real_.WriteFileBytes(destination, std::string_view(bytes).substr(0, bytes.size() / 2));
+                      });
+    }
+    bool MoveReplacing(const std::wstring& replacement, const std::wstring& destination) override {
+        return Change([&] { return real_.MoveReplacing(replacement, destination); },
+                      [&] { real_.RemoveFile(destination); });
+    }
+    bool RemoveFile(const std::wstring& path) override {
+        return Change([&] { return real_.RemoveFile(path); }, nullptr);
+    }
+    bool MoveNewFile(const std::wstring& source, const std::wstring& destination) override {
+        return Change([&] { return real_.MoveNewFile(source, destination); }, nullptr);
+    }
 
     bool FileExists(const std::wstring& path) override { return real_.FileExists(path); }
-    std::optional<std::string> ReadFileBytes(const std::wstring& path) override;
-    bool WriteFileBytes(const std::wstring& path, std::string_view bytes) override;
-    bool CopyNewFile(const std::wstring& source, const std::wstring& destination) override;
-    bool RemoveFile(const std::wstring& path) override;
-    bool MoveReplacing(const std::wstring& replacement, const std::wstring& destination) override;
     std::optional<std::vector<std::wstring>> ListSubdirectories(const std::wstring& directory) override {
         return real_.ListSubdirectories(directory);
     }
@@ -48,11 +76,9 @@ public:
     std::vector<DirectoryEntry> FindEntries(const std::wstring& pattern) override {
         return real_.FindEntries(pattern);
     }
-    bool AppendFileBytes(const std::wstring& path, std::string_view bytes) override;
     std::optional<LocalDateTime> CreationTime(const std::wstring& path) override {
         return real_.CreationTime(path);
     }
-    bool MoveNewFile(const std::wstring& source, const std::wstring& destination) override;
     std::optional<std::wstring> ShortPathName(const std::wstring& path) override {
         return real_.ShortPathName(path);
     }
@@ -61,13 +87,22 @@ public:
     }
 
 private:
-    // Counts the operation; the fault to act out now, None when this one goes through.
-    Fault Next(const char* name);
+    // Counts the operation; the fault to act out now (None: it goes through).
+    Fault Next(bool halvable) {
+        operations.push_back(halvable);
+        return operations.size() == failAt_ ? fault_ : Fault::None;
+    }
+    bool Change(const std::function<bool()>& whole, const std::function<void()>& half) {
+        const Fault fault = Next(half != nullptr);
+        if (fault == Fault::None) return whole();
+        if (fault != Fault::Clean && half) half();
+        if (fault == Fault::Pulled) throw StickPulled{};
+        return false;
+    }
 
     FileSystem& real_;
-    int failAt_;
+    std::size_t failAt_;
     Fault fault_;
-    std::vector<std::string> operations_;
 };
 
 }  // namespace velmora::wine

@@ -37,12 +37,6 @@ public:
     void SystemBeep() override { ++beeps; }
     void ProcessPendingMessages() override {}
 
-    std::vector<std::wstring> Titles() const {
-        std::vector<std::wstring> titles;
-        for (const ShownMessage& each : shown)
-            titles.push_back(each.message.title);
-        return titles;
-    }
 };
 
 }  // namespace velmora::wine

@@ -64,6 +64,16 @@ std::wstring Widen(const std::string& text) {
     return wide;
 }
 
+void Lay(const Layout& layout) {
+    for (const auto& [path, bytes] : layout) {
+        if (bytes == kStandin) {
+            PutStandin(path);
+        } else {
+            PutFile(path, bytes);
+        }
+    }
+}
+
 void PutFile(const std::wstring& path, const std::string& bytes) {
     fs::create_directories(fs::path(path).parent_path());
     std::ofstream(fs::path(path), std::ios::binary) << bytes;

@@ -26,6 +26,10 @@ struct StandinStart {
     std::wstring exe;
 };
 
+// Files of a stick; the bytes kStandin lay the stand-in there.
+inline const std::string kStandin = "<stand-in>";
+using Layout = std::vector<std::pair<std::wstring, std::string>>;
+void Lay(const Layout& layout);
 void PutFile(const std::wstring& path, const std::string& bytes);
 // The file's bytes, or kMissing.
 std::string FileBytes(const std::wstring& path);
