@@ -126,5 +126,119 @@ TEST_F(FirstStart, AsksInTheseWords) {
     }
 }
 
+// One start on a laid-out stick: what it shows, changes and hands Total Commander.
+struct StartCase {
+    const char* name;
+    std::wstring programDirectory;
+    Layout layout;
+    std::wstring tail;
+    std::vector<MessageAnswer> answers;
+    Layout after;                      // files as they must be then; none given: nothing changes
+    std::wstring command;              // the stand-in's command line; none: the setup window follows
+    std::vector<std::wstring> titles;  // the boxes shown, in order
+};
+
+const Layout kLaterStart = {{L"E:\\TC\\Totalcmd.exe", kStandin},
+                            {L"E:\\TC\\wincmd.ini", kUserMain},
+                            {kMain, kPrivateMain},
+                            {kFtp, kUserFtp}};  // not rewritten: an existing FTP copy is not re-scanned
+const std::string kNewEntry = "[New]\r\nlast=E:\\TC\\new.exe\r\n";
+
+Layout With(Layout layout, const Layout& more) {
+    layout.insert(layout.end(), more.begin(), more.end());
+    return layout;
+}
+
+// Total Commander as `exe` in `directory`, with private files that ask nothing.
+Layout Found(const std::wstring& directory, const std::wstring& exe) {
+    return {{directory + L"\\" + exe, kStandin},
+            {directory + L"\\TC_portable_wincmd.ini", ""},
+            {directory + L"\\TC_portable_wcx_ftp.ini", ""}};
+}
+
+std::wstring Command(const std::wstring& exe, const std::wstring& directory, const std::wstring& tail = L"") {
+    return exe + L" " + tail + L" /i=" + directory + L"\\TC_portable_wincmd.ini /f=" + directory +
+           L"\\TC_portable_wcx_ftp.ini";
+}
+
+StartCase Help(const char* name, const wchar_t* tail) {
+    return {name, kTc, kLaterStart, tail, {}, {}, L"", {}};
+}
+
+class Starts : public StickTest, public ::testing::WithParamInterface<StartCase> {};
+
+TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
+    const StartCase& c = GetParam();
+    Lay(c.layout);
+    ui.answers.assign(c.answers.begin(), c.answers.end());
+    const auto before = Snapshot(L"E:\\");
+    EXPECT_EQ(Start(c.tail, c.programDirectory),
+              c.command.empty() ? StartupOutcome::ShowSetupWindow : StartupOutcome::Ended);
+    std::vector<std::wstring> titles;
+    for (const ShownMessage& shown : ui.shown)
+        titles.push_back(shown.message.title);
+    EXPECT_EQ(titles, c.titles);
+    if (c.after.empty()) EXPECT_EQ(Snapshot(L"E:\\"), before);
+    for (const auto& [path, bytes] : c.after)
+        EXPECT_EQ(FileBytes(path), bytes) << testing::PrintToString(path);
+    const auto starts = wine::Starts(c.command.empty() ? 0 : 1);
+    ASSERT_EQ(starts.size(), c.command.empty() ? 0u : 1u);
+    if (starts.empty()) return;
+    EXPECT_EQ(starts[0].commandLine, c.command);
+    EXPECT_EQ(starts[0].directory + L"\\", starts[0].exe.substr(0, starts[0].exe.rfind(L'\\') + 1));
+}
+
+const std::wstring kMy = L"E:\\My TC";
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Starts,
+    ::testing::Values(
+        StartCase{"LaterStartAsksAndChangesNothing", kTc, kLaterStart, L"", {}, {}, kDefaultCommand, {}},
+        StartCase{"NewAbsolutePathsAreRewritten", kTc, With(kLaterStart, {{kMain, kPrivateMain + kNewEntry}}),
+                  L"", {}, {{kMain, kPrivateMain + "[New]\r\nlast=%COMMANDER_PATH%\\new.exe\r\n"}, {kFtp, kUserFtp}},
+                  kDefaultCommand, {}},
+        StartCase{"AStaleWorkingFileGoes", kTc, With(kLaterStart, {{std::wstring(kMain) + L"_temp2.txt", "x"}}),
+                  L"", {}, {{kMain, kPrivateMain}, {std::wstring(kMain) + L"_temp2.txt", kMissing}},
+                  kDefaultCommand, {}},
+        StartCase{"OwnMainSettingsSkipTheirImport", kTc, {kLaterStart[0], kLaterStart[1], kLaterStart[3]},
+                  L" x /I=C:\\my.ini", {}, {{kMain, kMissing}},
+                  L"E:\\TC\\Totalcmd.exe x /I=C:\\my.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini", {}},
+        StartCase{"OwnFtpSettingsSkipTheirImport", kTc, {kLaterStart[0], kLaterStart[2]}, L"a /f=C:\\ftp.ini", {},
+                  {{kFtp, kMissing}}, L"E:\\TC\\Totalcmd.exe a /f=C:\\ftp.ini /i=E:\\TC\\TC_portable_wincmd.ini", {}},
+        StartCase{"OptionsNeedTheirLeadingBlank", kTc, kLaterStart, L"/i=C:\\my.ini", {}, {},
+                  Command(L"E:\\TC\\Totalcmd.exe", kTc, L"/i=C:\\my.ini"), {}},
+        StartCase{"ASwitchWithABlankIsPassedOn", kTc, kLaterStart, L"/? ", {}, {},
+                  Command(L"E:\\TC\\Totalcmd.exe", kTc, L"/?"), {}},
+        StartCase{"TheSetupWordOffersTheShortcuts", kTc, kLaterStart, L"setup ", {}, {},
+                  Command(L"E:\\TC\\Totalcmd.exe", kTc, L"setup"), {kShortcut}},
+        Help("HelpSlashQuestion", L"/?"), Help("HelpQuestion", L"?"), Help("HelpDashQuestion", L"-?"),
+        Help("HelpSlashSetup", L"/setup"), Help("HelpSetup", L"Setup"), Help("HelpDashSetup", L"-SETUP"),
+        StartCase{"BlanksInTheDirectoryAreQuoted", kMy,
+                  {{kMy + L"\\Totalcmd.exe", kStandin}, {kMy + L"\\wincmd.ini", "[c]\r\np=E:\\My TC\\x\r\n"}},
+                  L"", {MessageAnswer::Yes},
+                  {{kMy + L"\\TC_portable_wincmd.ini", "[c]\r\np=%COMMANDER_PATH%\\x\r\n"},
+                   {kMy + L"\\TC_portable_wcx_ftp.ini", ""}},
+                  L"\"E:\\My TC\\Totalcmd.exe\"  /i=\"E:\\My TC\\TC_portable_wincmd.ini\" "
+                  L"/f=\"E:\\My TC\\TC_portable_wcx_ftp.ini\"",
+                  {kImport, kBrowse, kShortcut}},
+        StartCase{"WinCmd32", kTc, Found(kTc, L"WinCmd32.exe"), L"", {}, {}, Command(L"E:\\TC\\WinCmd32.exe", kTc), {}},
+        StartCase{"Totalcmd64", kTc, Found(kTc, L"TOTALCMD64.EXE"), L"", {}, {},
+                  Command(L"E:\\TC\\TOTALCMD64.EXE", kTc), {}},
+        StartCase{"TheClassicOneBeforeTotalcmd64", kTc,
+                  With(Found(kTc, L"TOTALCMD64.EXE"), {{L"E:\\TC\\Totalcmd.exe", kStandin}}), L"", {}, {},
+                  kDefaultCommand, {}},
+        StartCase{"InASubdirectory", L"E:\\", Found(kTc, L"Totalcmd.exe"), L"", {}, {}, kDefaultCommand, {}},
+        StartCase{"TheFirstSubdirectoryByName", L"E:\\",
+                  With(Found(L"E:\\C", L"Totalcmd.exe"),
+                       With(Found(L"E:\\B", L"WinCmd32.exe"), {{L"E:\\A\\readme.txt", "x"}})),
+                  L"", {}, {}, Command(L"E:\\B\\WinCmd32.exe", L"E:\\B"), {}},
+        StartCase{"Totalcmd64OneLevelDown", L"E:\\", Found(L"E:\\X64", L"TOTALCMD64.EXE"), L"", {}, {},
+                  Command(L"E:\\X64\\TOTALCMD64.EXE", L"E:\\X64"), {}},
+        StartCase{"TheFirstStartImportsInTheSubdirectory", L"E:\\",
+                  {kFirstStart[0], kFirstStart[1], kFirstStart[2]}, L"", {MessageAnswer::Yes, MessageAnswer::Yes},
+                  {{kMain, kPrivateMain}, {kFtp, kPrivateFtp}}, kDefaultCommand, {kImport, kImport, kShortcut}},
+        StartCase{"NotFoundIsReported", kTc, {{L"E:\\TC\\readme.txt", "x"}}, L"", {}, {}, L"",
+                  {L"File not found!"}}),
+    [](const auto& param) { return std::string(param.param.name); });
+
 }  // namespace
 }  // namespace velmora::wine
