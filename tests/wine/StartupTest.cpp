@@ -14,8 +14,6 @@ const std::string kPrivateMain =
     "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\DEFAULT.BAR\r\n[Plugins]\r\nx=C:\\Other\\x.wcx\r\n";
 const std::string kUserFtp = "[connections]\r\n1=stick\r\n[stick]\r\nhost=E:\\TC\\ftp\r\n";
 const std::string kPrivateFtp = "[connections]\r\n1=stick\r\n[stick]\r\nhost=%COMMANDER_PATH%\\ftp\r\n";
-constexpr wchar_t kMain[] = L"E:\\TC\\TC_portable_wincmd.ini";
-constexpr wchar_t kFtp[] = L"E:\\TC\\TC_portable_wcx_ftp.ini";
 constexpr wchar_t kDefaultCommand[] =
     L"E:\\TC\\Totalcmd.exe  /i=E:\\TC\\TC_portable_wincmd.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini";
 constexpr wchar_t kImport[] = L"First Start: Import file?";
@@ -83,7 +81,8 @@ TEST_F(FirstStart, EveryCombinationOfAnswersKeepsTheUsersFilesAndLaunches) {
         EXPECT_EQ(Answered(ui, kShortcut, MessageAnswer::No) || Answered(ui, kShortcut, MessageAnswer::Yes),
                   !main.empty() || !ftp.empty());
         const bool links = Answered(ui, kShortcut, MessageAnswer::Yes);
-        EXPECT_EQ(FileBytes(DesktopLink(false)) != kMissing && FileBytes(DesktopLink(true)) != kMissing, links);
+        EXPECT_EQ(FileBytes(DesktopLink(false)) != kMissing && FileBytes(DesktopLink(true)) != kMissing,
+                  links);
         std::size_t browsed = 0;
         for (const ShownMessage& shown : ui.shown)
             browsed += shown.message.title == kBrowse && shown.answer == MessageAnswer::Yes;
@@ -114,8 +113,10 @@ TEST_F(FirstStart, AsksInTheseWords) {
     for (const std::wstring name : {L"wincmd.ini", L"wcx_ftp.ini"}) {
         expected.push_back({kImport, L"Import from current directory: '" + name + L"'\r\rto: 'TC_portable_" +
                                          name + L"'\r" + unchanged});
-        expected.push_back({kFromWindows, L"Import from Windows directory?\r\rC:\\Windows\\" + name + unchanged});
-        expected.push_back({kBrowse, L"Browse for " + name + L" File now?\r\rTarget: E:\\TC\\TC_portable_" + name});
+        expected.push_back(
+            {kFromWindows, L"Import from Windows directory?\r\rC:\\Windows\\" + name + unchanged});
+        expected.push_back(
+            {kBrowse, L"Browse for " + name + L" File now?\r\rTarget: E:\\TC\\TC_portable_" + name});
     }
     ASSERT_EQ(ui.shown.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -143,11 +144,6 @@ const Layout kLaterStart = {{L"E:\\TC\\Totalcmd.exe", kStandin},
                             {kMain, kPrivateMain},
                             {kFtp, kUserFtp}};  // not rewritten: an existing FTP copy is not re-scanned
 const std::string kNewEntry = "[New]\r\nlast=E:\\TC\\new.exe\r\n";
-
-Layout With(Layout layout, const Layout& more) {
-    layout.insert(layout.end(), more.begin(), more.end());
-    return layout;
-}
 
 // Total Commander as `exe` in `directory`, with private files that ask nothing.
 Layout Found(const std::wstring& directory, const std::wstring& exe) {
@@ -193,50 +189,131 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Starts,
     ::testing::Values(
         StartCase{"LaterStartAsksAndChangesNothing", kTc, kLaterStart, L"", {}, {}, kDefaultCommand, {}},
-        StartCase{"NewAbsolutePathsAreRewritten", kTc, With(kLaterStart, {{kMain, kPrivateMain + kNewEntry}}),
-                  L"", {}, {{kMain, kPrivateMain + "[New]\r\nlast=%COMMANDER_PATH%\\new.exe\r\n"}, {kFtp, kUserFtp}},
-                  kDefaultCommand, {}},
-        StartCase{"AStaleWorkingFileGoes", kTc, With(kLaterStart, {{std::wstring(kMain) + L"_temp2.txt", "x"}}),
-                  L"", {}, {{kMain, kPrivateMain}, {std::wstring(kMain) + L"_temp2.txt", kMissing}},
-                  kDefaultCommand, {}},
-        StartCase{"OwnMainSettingsSkipTheirImport", kTc, {kLaterStart[0], kLaterStart[1], kLaterStart[3]},
-                  L" x /I=C:\\my.ini", {}, {{kMain, kMissing}},
-                  L"E:\\TC\\Totalcmd.exe x /I=C:\\my.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini", {}},
-        StartCase{"OwnFtpSettingsSkipTheirImport", kTc, {kLaterStart[0], kLaterStart[2]}, L"a /f=C:\\ftp.ini", {},
-                  {{kFtp, kMissing}}, L"E:\\TC\\Totalcmd.exe a /f=C:\\ftp.ini /i=E:\\TC\\TC_portable_wincmd.ini", {}},
-        StartCase{"OptionsNeedTheirLeadingBlank", kTc, kLaterStart, L"/i=C:\\my.ini", {}, {},
-                  Command(L"E:\\TC\\Totalcmd.exe", kTc, L"/i=C:\\my.ini"), {}},
-        StartCase{"ASwitchWithABlankIsPassedOn", kTc, kLaterStart, L"/? ", {}, {},
-                  Command(L"E:\\TC\\Totalcmd.exe", kTc, L"/?"), {}},
-        StartCase{"TheSetupWordOffersTheShortcuts", kTc, kLaterStart, L"setup ", {}, {},
-                  Command(L"E:\\TC\\Totalcmd.exe", kTc, L"setup"), {kShortcut}},
+        StartCase{"NewAbsolutePathsAreRewritten",
+                  kTc,
+                  With(kLaterStart, {{kMain, kPrivateMain + kNewEntry}}),
+                  L"",
+                  {},
+                  {{kMain, kPrivateMain + "[New]\r\nlast=%COMMANDER_PATH%\\new.exe\r\n"}, {kFtp, kUserFtp}},
+                  kDefaultCommand,
+                  {}},
+        StartCase{"AStaleWorkingFileGoes",
+                  kTc,
+                  With(kLaterStart, {{std::wstring(kMain) + L"_temp2.txt", "x"}}),
+                  L"",
+                  {},
+                  {{kMain, kPrivateMain}, {std::wstring(kMain) + L"_temp2.txt", kMissing}},
+                  kDefaultCommand,
+                  {}},
+        StartCase{"OwnMainSettingsSkipTheirImport",
+                  kTc,
+                  {kLaterStart[0], kLaterStart[1], kLaterStart[3]},
+                  L" x /I=C:\\my.ini",
+                  {},
+                  {{kMain, kMissing}},
+                  L"E:\\TC\\Totalcmd.exe x /I=C:\\my.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini",
+                  {}},
+        StartCase{"OwnFtpSettingsSkipTheirImport",
+                  kTc,
+                  {kLaterStart[0], kLaterStart[2]},
+                  L"a /f=C:\\ftp.ini",
+                  {},
+                  {{kFtp, kMissing}},
+                  L"E:\\TC\\Totalcmd.exe a /f=C:\\ftp.ini /i=E:\\TC\\TC_portable_wincmd.ini",
+                  {}},
+        StartCase{"OptionsNeedTheirLeadingBlank",
+                  kTc,
+                  kLaterStart,
+                  L"/i=C:\\my.ini",
+                  {},
+                  {},
+                  Command(L"E:\\TC\\Totalcmd.exe", kTc, L"/i=C:\\my.ini"),
+                  {}},
+        StartCase{"ASwitchWithABlankIsPassedOn",
+                  kTc,
+                  kLaterStart,
+                  L"/? ",
+                  {},
+                  {},
+                  Command(L"E:\\TC\\Totalcmd.exe", kTc, L"/?"),
+                  {}},
+        StartCase{"TheSetupWordOffersTheShortcuts",
+                  kTc,
+                  kLaterStart,
+                  L"setup ",
+                  {},
+                  {},
+                  Command(L"E:\\TC\\Totalcmd.exe", kTc, L"setup"),
+                  {kShortcut}},
         Help("HelpSlashQuestion", L"/?"), Help("HelpQuestion", L"?"), Help("HelpDashQuestion", L"-?"),
         Help("HelpSlashSetup", L"/setup"), Help("HelpSetup", L"Setup"), Help("HelpDashSetup", L"-SETUP"),
-        StartCase{"BlanksInTheDirectoryAreQuoted", kMy,
+        StartCase{"BlanksInTheDirectoryAreQuoted",
+                  kMy,
                   {{kMy + L"\\Totalcmd.exe", kStandin}, {kMy + L"\\wincmd.ini", "[c]\r\np=E:\\My TC\\x\r\n"}},
-                  L"", {MessageAnswer::Yes},
+                  L"",
+                  {MessageAnswer::Yes},
                   {{kMy + L"\\TC_portable_wincmd.ini", "[c]\r\np=%COMMANDER_PATH%\\x\r\n"},
                    {kMy + L"\\TC_portable_wcx_ftp.ini", ""}},
                   L"\"E:\\My TC\\Totalcmd.exe\"  /i=\"E:\\My TC\\TC_portable_wincmd.ini\" "
                   L"/f=\"E:\\My TC\\TC_portable_wcx_ftp.ini\"",
                   {kImport, kBrowse, kShortcut}},
-        StartCase{"WinCmd32", kTc, Found(kTc, L"WinCmd32.exe"), L"", {}, {}, Command(L"E:\\TC\\WinCmd32.exe", kTc), {}},
-        StartCase{"Totalcmd64", kTc, Found(kTc, L"TOTALCMD64.EXE"), L"", {}, {},
-                  Command(L"E:\\TC\\TOTALCMD64.EXE", kTc), {}},
-        StartCase{"TheClassicOneBeforeTotalcmd64", kTc,
-                  With(Found(kTc, L"TOTALCMD64.EXE"), {{L"E:\\TC\\Totalcmd.exe", kStandin}}), L"", {}, {},
-                  kDefaultCommand, {}},
+        StartCase{"WinCmd32",
+                  kTc,
+                  Found(kTc, L"WinCmd32.exe"),
+                  L"",
+                  {},
+                  {},
+                  Command(L"E:\\TC\\WinCmd32.exe", kTc),
+                  {}},
+        StartCase{"Totalcmd64",
+                  kTc,
+                  Found(kTc, L"TOTALCMD64.EXE"),
+                  L"",
+                  {},
+                  {},
+                  Command(L"E:\\TC\\TOTALCMD64.EXE", kTc),
+                  {}},
+        StartCase{"TheClassicOneBeforeTotalcmd64",
+                  kTc,
+                  With(Found(kTc, L"TOTALCMD64.EXE"), {{L"E:\\TC\\Totalcmd.exe", kStandin}}),
+                  L"",
+                  {},
+                  {},
+                  kDefaultCommand,
+                  {}},
         StartCase{"InASubdirectory", L"E:\\", Found(kTc, L"Totalcmd.exe"), L"", {}, {}, kDefaultCommand, {}},
-        StartCase{"TheFirstSubdirectoryByName", L"E:\\",
+        StartCase{"TheFirstSubdirectoryByName",
+                  L"E:\\",
                   With(Found(L"E:\\C", L"Totalcmd.exe"),
                        With(Found(L"E:\\B", L"WinCmd32.exe"), {{L"E:\\A\\readme.txt", "x"}})),
-                  L"", {}, {}, Command(L"E:\\B\\WinCmd32.exe", L"E:\\B"), {}},
-        StartCase{"Totalcmd64OneLevelDown", L"E:\\", Found(L"E:\\X64", L"TOTALCMD64.EXE"), L"", {}, {},
-                  Command(L"E:\\X64\\TOTALCMD64.EXE", L"E:\\X64"), {}},
-        StartCase{"TheFirstStartImportsInTheSubdirectory", L"E:\\",
-                  {kFirstStart[0], kFirstStart[1], kFirstStart[2]}, L"", {MessageAnswer::Yes, MessageAnswer::Yes},
-                  {{kMain, kPrivateMain}, {kFtp, kPrivateFtp}}, kDefaultCommand, {kImport, kImport, kShortcut}},
-        StartCase{"NotFoundIsReported", kTc, {{L"E:\\TC\\readme.txt", "x"}}, L"", {}, {}, L"",
+                  L"",
+                  {},
+                  {},
+                  Command(L"E:\\B\\WinCmd32.exe", L"E:\\B"),
+                  {}},
+        StartCase{"Totalcmd64OneLevelDown",
+                  L"E:\\",
+                  Found(L"E:\\X64", L"TOTALCMD64.EXE"),
+                  L"",
+                  {},
+                  {},
+                  Command(L"E:\\X64\\TOTALCMD64.EXE", L"E:\\X64"),
+                  {}},
+        StartCase{"TheFirstStartImportsInTheSubdirectory",
+                  L"E:\\",
+                  {kFirstStart[0], kFirstStart[1], kFirstStart[2]},
+                  L"",
+                  {MessageAnswer::Yes, MessageAnswer::Yes},
+                  {{kMain, kPrivateMain}, {kFtp, kPrivateFtp}},
+                  kDefaultCommand,
+                  {kImport, kImport, kShortcut}},
+        StartCase{"NotFoundIsReported",
+                  kTc,
+                  {{L"E:\\TC\\readme.txt", "x"}},
+                  L"",
+                  {},
+                  {},
+                  L"",
                   {L"File not found!"}}),
     [](const auto& param) { return std::string(param.param.name); });
 

@@ -43,7 +43,8 @@ public:
         return Change([&] { return real_.CopyNewFile(source, destination); },
                       [&] {
                           const std::string bytes = real_.ReadFileBytes(source).value_or("");
-                          real_.WriteFileBytes(destination, std::string_view(bytes).substr(0, bytes.size() / 2));
+                          real_.WriteFileBytes(destination,
+                                               std::string_view(bytes).substr(0, bytes.size() / 2));
                       });
     }
     bool MoveReplacing(const std::wstring& replacement, const std::wstring& destination) override {

@@ -36,7 +36,6 @@ public:
     }
     void SystemBeep() override { ++beeps; }
     void ProcessPendingMessages() override {}
-
 };
 
 }  // namespace velmora::wine

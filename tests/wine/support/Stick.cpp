@@ -16,7 +16,12 @@ namespace {
 
 constexpr wchar_t kStickRoot[] = L"E:\\";
 constexpr wchar_t kStickMarker[] = L"E:\\velmora-wine-stick";  // laid by scripts/wine-tests.sh
-constexpr wchar_t kRecord[] = L"C:\\velmora-wine-record.txt";
+// Each generation of starts has a record of its own: a stand-in started earlier that
+// writes late cannot count among the starts asked about now.
+int generation = 0;
+std::wstring Record() {
+    return L"C:\\velmora-wine-record-" + std::to_wstring(generation) + L".txt";
+}
 
 DialogScript* answering = nullptr;
 
@@ -26,7 +31,9 @@ BOOL CALLBACK AnswerIfFileDialog(HWND window, LPARAM) {
     wchar_t caption[512] = {};
     GetWindowTextW(window, caption, 512);
     answering->captions.push_back(caption);
-    const int button = answering->choice.empty() ? ids::kAbbruch : ids::kOk;
+    // A dialog that does not close on Ok is given up after a while.
+    const int button =
+        answering->choice.empty() || answering->captions.size() > 50 ? ids::kAbbruch : ids::kOk;
     if (button == ids::kOk) SetDlgItemTextW(window, ids::kFileName, answering->choice.c_str());
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     return FALSE;
@@ -89,7 +96,12 @@ void PutStandin(const std::wstring& path) {
     fs::create_directories(fs::path(path).parent_path());
     wchar_t standin[MAX_PATH] = {};
     GetEnvironmentVariableW(L"VELMORA_WINE_STANDIN", standin, MAX_PATH);
-    ASSERT_TRUE(CopyFileW(standin, path.c_str(), FALSE)) << "no stand-in at VELMORA_WINE_STANDIN";
+    // A stand-in started from there a moment ago may still be ending.
+    bool copied = false;
+    for (int waited = 0; !copied && waited < 500; ++waited) {
+        copied = CopyFileW(standin, path.c_str(), FALSE) || (Sleep(20), false);
+    }
+    ASSERT_TRUE(copied) << "no stand-in at VELMORA_WINE_STANDIN";
 }
 
 std::map<std::wstring, std::string> Snapshot(const std::wstring& directory) {
@@ -104,7 +116,8 @@ std::vector<StandinStart> Starts(std::size_t count) {
     std::vector<StandinStart> starts;
     for (int waited = 0; waited < 500; ++waited) {
         starts.clear();
-        std::istringstream lines(FileBytes(kRecord) == kMissing ? "" : FileBytes(kRecord));
+        const std::string record = FileBytes(Record());
+        std::istringstream lines(record == kMissing ? "" : record);
         for (std::string line; std::getline(lines, line);) {
             const auto fields = Fields(Widen(line));
             if (fields.size() >= 3) starts.push_back({fields[0], fields[1], fields[2]});
@@ -116,7 +129,9 @@ std::vector<StandinStart> Starts(std::size_t count) {
 }
 
 void ForgetStarts() {
-    DeleteFileW(kRecord);
+    DeleteFileW(Record().c_str());
+    ++generation;
+    SetEnvironmentVariableW(L"VELMORA_E2E_RECORD", Record().c_str());
 }
 
 IniContent ParseIni(const std::string& text) {
@@ -145,7 +160,6 @@ std::wstring DesktopLink(bool setup) {
 void StickTest::SetUp() {
     ASSERT_TRUE(fs::exists(kStickMarker)) << "E: is not the test stick (run scripts/wine-tests.sh)";
     TearDown();
-    SetEnvironmentVariableW(L"VELMORA_E2E_RECORD", kRecord);
 }
 
 void StickTest::TearDown() {
@@ -153,8 +167,9 @@ void StickTest::TearDown() {
     for (const auto& entry : fs::directory_iterator(kStickRoot)) {
         if (entry.path() != fs::path(kStickMarker)) RemoveAll(entry.path());
     }
-    for (const std::wstring& path : {DesktopLink(false), DesktopLink(true), std::wstring(L"C:\\Windows\\wincmd.ini"),
-                                     std::wstring(L"C:\\Windows\\wcx_ftp.ini")}) {
+    for (const std::wstring& path :
+         {DesktopLink(false), DesktopLink(true), std::wstring(L"C:\\Windows\\wincmd.ini"),
+          std::wstring(L"C:\\Windows\\wcx_ftp.ini")}) {
         DeleteFileW(path.c_str());
     }
     ForgetStarts();
@@ -164,10 +179,12 @@ void StickTest::Run(FileSystem& files, const std::function<void(Platform&, Files
                     const std::wstring& tail, const std::wstring& programDirectory) {
     const std::wstring module =
         programDirectory + (programDirectory.back() == L'\\' ? L"" : L"\\") + L"velmora.exe";
-    win32::Win32ProcessEnvironment process(module, L"\"" + module + L"\"" + (tail.empty() ? L"" : L" ") + tail);
-    Platform platform{files, machine.profiles, ui, process, machine.codePage, machine.registry, machine.shell};
+    win32::Win32ProcessEnvironment process(module,
+                                           L"\"" + module + L"\"" + (tail.empty() ? L"" : L" ") + tail);
+    Platform platform{files,        machine.profiles, ui, process, machine.codePage, machine.registry,
+                      machine.shell};
     // The dialog looks around on the real file system: faults are planted in the imports.
-    Platform dialogPlatform{machine.files, machine.profiles,  ui,           process,
+    Platform dialogPlatform{machine.files,    machine.profiles, ui,           process,
                             machine.codePage, machine.registry, machine.shell};
     win32::Win32FileDialogWindow window(GetModuleHandleW(nullptr));
     Files dialogs(dialogPlatform, window);
@@ -192,6 +209,17 @@ StartupOutcome StickTest::Start(const std::wstring& tail, const std::wstring& pr
     };
     Run(files ? *files : machine.files, start, tail, programDirectory);
     return outcome;
+}
+
+void StickTest::Click(void (SetupWindowController::*handler)(), FileSystem* files) {
+    const auto click = [&](Platform& platform, Files& dialogs) {
+        DesktopShortcutCreator shortcuts(platform);
+        StartupSequence startup(platform, dialogs, shortcuts);
+        ASSERT_EQ(startup.Run(), StartupOutcome::ShowSetupWindow);
+        SetupWindowController controller(platform, startup.Imports(), shortcuts);
+        (controller.*handler)();
+    };
+    Run(files ? *files : machine.files, click, L"/?");
 }
 
 }  // namespace velmora::wine

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "filedialog/Files.h"
+#include "launcher/SetupWindowController.h"
 #include "launcher/StartupSequence.h"
 #include "platform/win32/Win32Platform.h"
 #include "support/ScriptedUi.h"
@@ -18,6 +19,8 @@ namespace velmora::wine {
 
 inline const std::string kMissing = "<missing>";
 inline constexpr wchar_t kTc[] = L"E:\\TC";
+inline constexpr wchar_t kMain[] = L"E:\\TC\\TC_portable_wincmd.ini";
+inline constexpr wchar_t kFtp[] = L"E:\\TC\\TC_portable_wcx_ftp.ini";
 
 // One start of the stand-in, as it recorded it.
 struct StandinStart {
@@ -30,6 +33,10 @@ struct StandinStart {
 inline const std::string kStandin = "<stand-in>";
 using Layout = std::vector<std::pair<std::wstring, std::string>>;
 void Lay(const Layout& layout);
+inline Layout With(Layout layout, const Layout& more) {
+    layout.insert(layout.end(), more.begin(), more.end());
+    return layout;
+}
 void PutFile(const std::wstring& path, const std::string& bytes);
 // The file's bytes, or kMissing.
 std::string FileBytes(const std::wstring& path);
@@ -66,6 +73,8 @@ protected:
              const std::wstring& tail = L"", const std::wstring& programDirectory = kTc);
     StartupOutcome Start(const std::wstring& tail = L"", const std::wstring& programDirectory = kTc,
                          FileSystem* files = nullptr);
+    // A start with "/?", then a click on the setup window's button with that handler.
+    void Click(void (SetupWindowController::*handler)(), FileSystem* files = nullptr);
 
     win32::Win32Machine machine;
     ScriptedUi ui;
