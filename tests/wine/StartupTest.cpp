@@ -43,13 +43,6 @@ std::string ExpectedImport(const ScriptedUi& ui, bool ftp) {
     return "";
 }
 
-bool Answered(const ScriptedUi& ui, const std::wstring& title, MessageAnswer answer) {
-    for (const ShownMessage& shown : ui.shown) {
-        if (shown.message.title == title && shown.answer == answer) return true;
-    }
-    return false;
-}
-
 using FirstStart = StickTest;
 
 // Each run answers its prefix and No to the rest; every No so given roots one more run
@@ -67,26 +60,22 @@ TEST_F(FirstStart, EveryCombinationOfAnswersKeepsTheUsersFilesAndLaunches) {
         dialog = {L"Backup\\mine.ini", {}};
         ASSERT_EQ(Start(), StartupOutcome::Ended);
         ++runs;
-        std::string where = "answers";
-        for (const ShownMessage& shown : ui.shown)
-            where += shown.answer == MessageAnswer::Yes ? " Yes" : " No";
-        SCOPED_TRACE(where);
-
+        SCOPED_TRACE("answers " + testing::PrintToString(prefix) + ", then No");
         for (const auto& [path, bytes] : kFirstStart) {
             if (bytes != kStandin) EXPECT_EQ(FileBytes(path), bytes);
         }
         const std::string main = ExpectedImport(ui, false), ftp = ExpectedImport(ui, true);
         EXPECT_EQ(FileBytes(kMain), main);
         EXPECT_EQ(FileBytes(kFtp), ftp);
-        EXPECT_EQ(Answered(ui, kShortcut, MessageAnswer::No) || Answered(ui, kShortcut, MessageAnswer::Yes),
-                  !main.empty() || !ftp.empty());
-        const bool links = Answered(ui, kShortcut, MessageAnswer::Yes);
+        std::map<std::wstring, std::size_t> asked, yes;
+        for (const ShownMessage& shown : ui.shown) {
+            ++asked[shown.message.title];
+            yes[shown.message.title] += shown.answer == MessageAnswer::Yes;
+        }
+        EXPECT_EQ(asked.contains(kShortcut), !main.empty() || !ftp.empty());
         EXPECT_EQ(FileBytes(DesktopLink(false)) != kMissing && FileBytes(DesktopLink(true)) != kMissing,
-                  links);
-        std::size_t browsed = 0;
-        for (const ShownMessage& shown : ui.shown)
-            browsed += shown.message.title == kBrowse && shown.answer == MessageAnswer::Yes;
-        EXPECT_EQ(dialog.captions.size(), browsed);
+                  yes[kShortcut] == 1);
+        EXPECT_EQ(dialog.captions.size(), yes[kBrowse]);
         for (const std::wstring& caption : dialog.captions)
             EXPECT_EQ(caption.rfind(L"Please import - File select (eg.:", 0), 0u) << caption;
         const auto starts = Starts(1);
@@ -109,64 +98,57 @@ TEST_F(FirstStart, AsksInTheseWords) {
     Lay(kFirstStart);
     Start();
     const std::wstring unchanged = L"\r\rImportant: original file will not be changed!!";
-    std::vector<std::pair<std::wstring, std::wstring>> expected;
-    for (const std::wstring name : {L"wincmd.ini", L"wcx_ftp.ini"}) {
-        expected.push_back({kImport, L"Import from current directory: '" + name + L"'\r\rto: 'TC_portable_" +
-                                         name + L"'\r" + unchanged});
-        expected.push_back(
-            {kFromWindows, L"Import from Windows directory?\r\rC:\\Windows\\" + name + unchanged});
-        expected.push_back(
-            {kBrowse, L"Browse for " + name + L" File now?\r\rTarget: E:\\TC\\TC_portable_" + name});
-    }
-    ASSERT_EQ(ui.shown.size(), expected.size());
+    const std::vector<std::wstring> expected = {
+        L"Import from current directory: 'wincmd.ini'\r\rto: 'TC_portable_wincmd.ini'\r" + unchanged,
+        L"Import from Windows directory?\r\rC:\\Windows\\wincmd.ini" + unchanged,
+        L"Browse for wincmd.ini File now?\r\rTarget: E:\\TC\\TC_portable_wincmd.ini"};
+    ASSERT_EQ(ui.shown.size(), 6u);  // the same three for wcx_ftp.ini
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(ui.shown[i].message.title, expected[i].first);
-        EXPECT_EQ(ui.shown[i].message.text, expected[i].second);
+        EXPECT_EQ(ui.shown[i].message.text, expected[i]);
         EXPECT_EQ(ui.shown[i].message.buttons, MessageButtons::YesNo);
         EXPECT_EQ(ui.shown[i].message.icon, MessageIcon::Question);
     }
 }
 
-// One start on a laid-out stick: what it shows, changes and hands Total Commander.
+// Later starts, as the user's settings were left by a first start.
+const Layout kLater = {{L"E:\\TC\\Totalcmd.exe", kStandin},
+                       {L"E:\\TC\\wincmd.ini", kUserMain},
+                       {kMain, kPrivateMain},
+                       {kFtp, kUserFtp}};  // not rewritten: an existing FTP copy is not re-scanned
+
+// Total Commander as `exe`, with private files that ask nothing.
+Layout Found(const std::wstring& exe) {
+    const std::wstring directory = exe.substr(0, exe.rfind(L'\\') + 1);
+    return {{exe, kStandin},
+            {directory + L"TC_portable_wincmd.ini", ""},
+            {directory + L"TC_portable_wcx_ftp.ini", ""}};
+}
+
+std::wstring Command(const std::wstring& exe, const std::wstring& tail = L"") {
+    const std::wstring directory = exe.substr(0, exe.rfind(L'\\') + 1);
+    return exe + L" " + tail + L" /i=" + directory + L"TC_portable_wincmd.ini /f=" + directory +
+           L"TC_portable_wcx_ftp.ini";
+}
+
+// One start: what it shows, changes and hands Total Commander.
 struct StartCase {
     const char* name;
-    std::wstring programDirectory;
-    Layout layout;
     std::wstring tail;
-    std::vector<MessageAnswer> answers;
-    Layout after;                      // files as they must be then; none given: nothing changes
-    std::wstring command;              // the stand-in's command line; none: the setup window follows
-    std::vector<std::wstring> titles;  // the boxes shown, in order
+    std::wstring command;  // the stand-in's command line; none: the setup window follows
+    Layout layout = kLater;
+    Layout after = {};  // files as they must be then; none given: nothing on the stick changes
+    std::vector<std::wstring> titles = {};
+    std::wstring programDirectory = kTc;
 };
-
-const Layout kLaterStart = {{L"E:\\TC\\Totalcmd.exe", kStandin},
-                            {L"E:\\TC\\wincmd.ini", kUserMain},
-                            {kMain, kPrivateMain},
-                            {kFtp, kUserFtp}};  // not rewritten: an existing FTP copy is not re-scanned
-const std::string kNewEntry = "[New]\r\nlast=E:\\TC\\new.exe\r\n";
-
-// Total Commander as `exe` in `directory`, with private files that ask nothing.
-Layout Found(const std::wstring& directory, const std::wstring& exe) {
-    return {{directory + L"\\" + exe, kStandin},
-            {directory + L"\\TC_portable_wincmd.ini", ""},
-            {directory + L"\\TC_portable_wcx_ftp.ini", ""}};
-}
-
-std::wstring Command(const std::wstring& exe, const std::wstring& directory, const std::wstring& tail = L"") {
-    return exe + L" " + tail + L" /i=" + directory + L"\\TC_portable_wincmd.ini /f=" + directory +
-           L"\\TC_portable_wcx_ftp.ini";
-}
-
-StartCase Help(const char* name, const wchar_t* tail) {
-    return {name, kTc, kLaterStart, tail, {}, {}, L"", {}};
-}
 
 class Starts : public StickTest, public ::testing::WithParamInterface<StartCase> {};
 
 TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     const StartCase& c = GetParam();
     Lay(c.layout);
-    ui.answers.assign(c.answers.begin(), c.answers.end());
+    ui.fallback = [](const Message& m) {
+        return m.title == kImport ? MessageAnswer::Yes : MessageAnswer::No;
+    };
     const auto before = Snapshot(L"E:\\");
     EXPECT_EQ(Start(c.tail, c.programDirectory),
               c.command.empty() ? StartupOutcome::ShowSetupWindow : StartupOutcome::Ended);
@@ -184,137 +166,83 @@ TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     EXPECT_EQ(starts[0].directory + L"\\", starts[0].exe.substr(0, starts[0].exe.rfind(L'\\') + 1));
 }
 
-const std::wstring kMy = L"E:\\My TC";
+const std::wstring kWorking = std::wstring(kMain) + L"_temp2.txt";
+const std::string kNew = "[New]\r\nlast=E:\\TC\\new.exe\r\n",
+                  kNewRewritten = "[New]\r\nlast=%COMMANDER_PATH%\\new.exe\r\n";
+const std::wstring kMy = L"E:\\My TC\\";
 INSTANTIATE_TEST_SUITE_P(
     Cases, Starts,
     ::testing::Values(
-        StartCase{"LaterStartAsksAndChangesNothing", kTc, kLaterStart, L"", {}, {}, kDefaultCommand, {}},
+        StartCase{"LaterStartAsksAndChangesNothing", L"", kDefaultCommand},
         StartCase{"NewAbsolutePathsAreRewritten",
-                  kTc,
-                  With(kLaterStart, {{kMain, kPrivateMain + kNewEntry}}),
                   L"",
-                  {},
-                  {{kMain, kPrivateMain + "[New]\r\nlast=%COMMANDER_PATH%\\new.exe\r\n"}, {kFtp, kUserFtp}},
                   kDefaultCommand,
-                  {}},
+                  With(kLater, {{kMain, kPrivateMain + kNew}}),
+                  {{kMain, kPrivateMain + kNewRewritten}, {kFtp, kUserFtp}}},
         StartCase{"AStaleWorkingFileGoes",
-                  kTc,
-                  With(kLaterStart, {{std::wstring(kMain) + L"_temp2.txt", "x"}}),
                   L"",
-                  {},
-                  {{kMain, kPrivateMain}, {std::wstring(kMain) + L"_temp2.txt", kMissing}},
                   kDefaultCommand,
-                  {}},
+                  With(kLater, {{kWorking, "x"}}),
+                  {{kMain, kPrivateMain}, {kWorking, kMissing}}},
         StartCase{"OwnMainSettingsSkipTheirImport",
-                  kTc,
-                  {kLaterStart[0], kLaterStart[1], kLaterStart[3]},
                   L" x /I=C:\\my.ini",
-                  {},
-                  {{kMain, kMissing}},
                   L"E:\\TC\\Totalcmd.exe x /I=C:\\my.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini",
-                  {}},
+                  {kLater[0], kLater[3]},
+                  {{kMain, kMissing}}},
         StartCase{"OwnFtpSettingsSkipTheirImport",
-                  kTc,
-                  {kLaterStart[0], kLaterStart[2]},
                   L"a /f=C:\\ftp.ini",
-                  {},
-                  {{kFtp, kMissing}},
                   L"E:\\TC\\Totalcmd.exe a /f=C:\\ftp.ini /i=E:\\TC\\TC_portable_wincmd.ini",
-                  {}},
-        StartCase{"OptionsNeedTheirLeadingBlank",
-                  kTc,
-                  kLaterStart,
-                  L"/i=C:\\my.ini",
-                  {},
-                  {},
-                  Command(L"E:\\TC\\Totalcmd.exe", kTc, L"/i=C:\\my.ini"),
-                  {}},
-        StartCase{"ASwitchWithABlankIsPassedOn",
-                  kTc,
-                  kLaterStart,
-                  L"/? ",
-                  {},
-                  {},
-                  Command(L"E:\\TC\\Totalcmd.exe", kTc, L"/?"),
-                  {}},
+                  {kLater[0], kLater[2]},
+                  {{kFtp, kMissing}}},
+        StartCase{"OptionsNeedTheirLeadingBlank", L"/i=C:\\my.ini",
+                  Command(L"E:\\TC\\Totalcmd.exe", L"/i=C:\\my.ini")},
+        StartCase{"ASwitchWithABlankIsPassedOn", L"/? ", Command(L"E:\\TC\\Totalcmd.exe", L"/?")},
         StartCase{"TheSetupWordOffersTheShortcuts",
-                  kTc,
-                  kLaterStart,
                   L"setup ",
+                  Command(L"E:\\TC\\Totalcmd.exe", L"setup"),
+                  kLater,
                   {},
-                  {},
-                  Command(L"E:\\TC\\Totalcmd.exe", kTc, L"setup"),
                   {kShortcut}},
-        Help("HelpSlashQuestion", L"/?"), Help("HelpQuestion", L"?"), Help("HelpDashQuestion", L"-?"),
-        Help("HelpSlashSetup", L"/setup"), Help("HelpSetup", L"Setup"), Help("HelpDashSetup", L"-SETUP"),
+        StartCase{"HelpSlashQuestion", L"/?", L""}, StartCase{"HelpQuestion", L"?", L""},
+        StartCase{"HelpDashQuestion", L"-?", L""}, StartCase{"HelpSlashSetup", L"/setup", L""},
+        StartCase{"HelpSetup", L"Setup", L""}, StartCase{"HelpDashSetup", L"-SETUP", L""},
         StartCase{"BlanksInTheDirectoryAreQuoted",
-                  kMy,
-                  {{kMy + L"\\Totalcmd.exe", kStandin}, {kMy + L"\\wincmd.ini", "[c]\r\np=E:\\My TC\\x\r\n"}},
                   L"",
-                  {MessageAnswer::Yes},
-                  {{kMy + L"\\TC_portable_wincmd.ini", "[c]\r\np=%COMMANDER_PATH%\\x\r\n"},
-                   {kMy + L"\\TC_portable_wcx_ftp.ini", ""}},
                   L"\"E:\\My TC\\Totalcmd.exe\"  /i=\"E:\\My TC\\TC_portable_wincmd.ini\" "
                   L"/f=\"E:\\My TC\\TC_portable_wcx_ftp.ini\"",
-                  {kImport, kBrowse, kShortcut}},
-        StartCase{"WinCmd32",
-                  kTc,
-                  Found(kTc, L"WinCmd32.exe"),
-                  L"",
-                  {},
-                  {},
-                  Command(L"E:\\TC\\WinCmd32.exe", kTc),
-                  {}},
-        StartCase{"Totalcmd64",
-                  kTc,
-                  Found(kTc, L"TOTALCMD64.EXE"),
-                  L"",
-                  {},
-                  {},
-                  Command(L"E:\\TC\\TOTALCMD64.EXE", kTc),
-                  {}},
-        StartCase{"TheClassicOneBeforeTotalcmd64",
-                  kTc,
-                  With(Found(kTc, L"TOTALCMD64.EXE"), {{L"E:\\TC\\Totalcmd.exe", kStandin}}),
-                  L"",
-                  {},
-                  {},
-                  kDefaultCommand,
-                  {}},
-        StartCase{"InASubdirectory", L"E:\\", Found(kTc, L"Totalcmd.exe"), L"", {}, {}, kDefaultCommand, {}},
-        StartCase{"TheFirstSubdirectoryByName",
-                  L"E:\\",
-                  With(Found(L"E:\\C", L"Totalcmd.exe"),
-                       With(Found(L"E:\\B", L"WinCmd32.exe"), {{L"E:\\A\\readme.txt", "x"}})),
-                  L"",
-                  {},
-                  {},
-                  Command(L"E:\\B\\WinCmd32.exe", L"E:\\B"),
-                  {}},
+                  {{kMy + L"Totalcmd.exe", kStandin}, {kMy + L"wincmd.ini", "[c]\r\np=E:\\My TC\\x\r\n"}},
+                  {{kMy + L"TC_portable_wincmd.ini", "[c]\r\np=%COMMANDER_PATH%\\x\r\n"},
+                   {kMy + L"TC_portable_wcx_ftp.ini", ""}},
+                  {kImport, kBrowse, kShortcut},
+                  L"E:\\My TC"},
+        StartCase{"WinCmd32", L"", Command(L"E:\\TC\\WinCmd32.exe"), Found(L"E:\\TC\\WinCmd32.exe")},
+        StartCase{"Totalcmd64", L"", Command(L"E:\\TC\\TOTALCMD64.EXE"), Found(L"E:\\TC\\TOTALCMD64.EXE")},
+        StartCase{"TheClassicOneBeforeTotalcmd64", L"", kDefaultCommand,
+                  With(Found(L"E:\\TC\\TOTALCMD64.EXE"), {{L"E:\\TC\\Totalcmd.exe", kStandin}})},
+        StartCase{"InASubdirectory", L"", kDefaultCommand, Found(L"E:\\TC\\Totalcmd.exe"), {}, {}, L"E:\\"},
+        StartCase{
+            "TheFirstSubdirectoryByName",
+            L"",
+            Command(L"E:\\B\\WinCmd32.exe"),
+            With(Found(L"E:\\C\\Totalcmd.exe"), With(Found(L"E:\\B\\WinCmd32.exe"), {{L"E:\\A\\x.txt", ""}})),
+            {},
+            {},
+            L"E:\\"},
         StartCase{"Totalcmd64OneLevelDown",
-                  L"E:\\",
-                  Found(L"E:\\X64", L"TOTALCMD64.EXE"),
                   L"",
+                  Command(L"E:\\X\\TOTALCMD64.EXE"),
+                  Found(L"E:\\X\\TOTALCMD64.EXE"),
                   {},
                   {},
-                  Command(L"E:\\X64\\TOTALCMD64.EXE", L"E:\\X64"),
-                  {}},
+                  L"E:\\"},
         StartCase{"TheFirstStartImportsInTheSubdirectory",
-                  L"E:\\",
-                  {kFirstStart[0], kFirstStart[1], kFirstStart[2]},
                   L"",
-                  {MessageAnswer::Yes, MessageAnswer::Yes},
-                  {{kMain, kPrivateMain}, {kFtp, kPrivateFtp}},
                   kDefaultCommand,
-                  {kImport, kImport, kShortcut}},
-        StartCase{"NotFoundIsReported",
-                  kTc,
-                  {{L"E:\\TC\\readme.txt", "x"}},
-                  L"",
-                  {},
-                  {},
-                  L"",
-                  {L"File not found!"}}),
+                  {kFirstStart[0], kFirstStart[1], kFirstStart[2]},
+                  {{kMain, kPrivateMain}, {kFtp, kPrivateFtp}},
+                  {kImport, kImport, kShortcut},
+                  L"E:\\"},
+        StartCase{"NotFoundIsReported", L"", L"", {{L"E:\\TC\\x.txt", ""}}, {}, {L"File not found!"}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

@@ -58,34 +58,23 @@ public:
         return Change([&] { return real_.MoveNewFile(source, destination); }, nullptr);
     }
 
-    bool FileExists(const std::wstring& path) override { return real_.FileExists(path); }
-    std::optional<std::vector<std::wstring>> ListSubdirectories(const std::wstring& directory) override {
-        return real_.ListSubdirectories(directory);
-    }
-    bool DirectoryExists(const std::wstring& path) override { return real_.DirectoryExists(path); }
-    std::optional<std::vector<std::wstring>> ListFiles(const std::wstring& directory,
-                                                       const std::wstring& pattern) override {
-        return real_.ListFiles(directory, pattern);
-    }
+    using Path = const std::wstring&;
+    using Names = std::optional<std::vector<std::wstring>>;
+    bool FileExists(Path path) override { return real_.FileExists(path); }
+    Names ListSubdirectories(Path directory) override { return real_.ListSubdirectories(directory); }
+    bool DirectoryExists(Path path) override { return real_.DirectoryExists(path); }
+    Names ListFiles(Path directory, Path pattern) override { return real_.ListFiles(directory, pattern); }
     std::vector<DriveInfo> ListDrives() override { return real_.ListDrives(); }
-    std::optional<std::wstring> DriveCurrentDirectory(wchar_t letter) override {
-        return real_.DriveCurrentDirectory(letter);
+    std::optional<std::wstring> DriveCurrentDirectory(wchar_t d) override {
+        return real_.DriveCurrentDirectory(d);
     }
     std::wstring CurrentDirectory() override { return real_.CurrentDirectory(); }
-    bool ChangeDirectory(const std::wstring& path) override { return real_.ChangeDirectory(path); }
+    bool ChangeDirectory(Path path) override { return real_.ChangeDirectory(path); }
     bool ChangeDrive(wchar_t letter) override { return real_.ChangeDrive(letter); }
-    std::vector<DirectoryEntry> FindEntries(const std::wstring& pattern) override {
-        return real_.FindEntries(pattern);
-    }
-    std::optional<LocalDateTime> CreationTime(const std::wstring& path) override {
-        return real_.CreationTime(path);
-    }
-    std::optional<std::wstring> ShortPathName(const std::wstring& path) override {
-        return real_.ShortPathName(path);
-    }
-    std::optional<std::wstring> LongPathName(const std::wstring& path) override {
-        return real_.LongPathName(path);
-    }
+    std::vector<DirectoryEntry> FindEntries(Path pattern) override { return real_.FindEntries(pattern); }
+    std::optional<LocalDateTime> CreationTime(Path path) override { return real_.CreationTime(path); }
+    std::optional<std::wstring> ShortPathName(Path path) override { return real_.ShortPathName(path); }
+    std::optional<std::wstring> LongPathName(Path path) override { return real_.LongPathName(path); }
 
 private:
     // Counts the operation; the fault to act out now (None: it goes through).
