@@ -97,8 +97,8 @@ protected:
         Answer();
         try {
             if (c.act == Act::Start) Start(L"", kTc, &files);
-            if (c.act == Act::ImportButtonBar) Click(&SetupWindowController::PatchBtnBar_Click, &files);
-            if (c.act == Act::ForcedImport) Click(&SetupWindowController::Command3_Click, &files);
+            if (c.act == Act::ImportButtonBar) Click(&SetupWindowController::PatchBtnBar_Click, files);
+            if (c.act == Act::ForcedImport) Click(&SetupWindowController::Command3_Click, files);
             if (c.act == Act::IniWrite)
                 Run(files, [](Platform& platform, Files&) {
                     WriteIniValue(platform, L"Buttonbar", L"Buttonbar",
