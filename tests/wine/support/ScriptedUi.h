@@ -21,7 +21,6 @@ public:
     std::deque<MessageAnswer> answers;
     std::function<MessageAnswer(const Message&)> fallback;
     std::vector<ShownMessage> shown;
-    int beeps = 0;
 
     MessageAnswer ShowMessage(const Message& message) override {
         MessageAnswer answer = message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
@@ -34,7 +33,7 @@ public:
         shown.push_back({message, answer});
         return answer;
     }
-    void SystemBeep() override { ++beeps; }
+    void SystemBeep() override {}
     void ProcessPendingMessages() override {}
 };
 

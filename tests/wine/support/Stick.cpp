@@ -136,9 +136,9 @@ void StickTest::SetUp() {
         std::error_code ignored;
         if (entry.path() != fs::path(kStickMarker)) fs::remove_all(entry.path(), ignored);
     }
-    for (const std::wstring& path : {DesktopLink(false), DesktopLink(true)})
+    for (const std::wstring& path :
+         {DesktopLink(false), DesktopLink(true), std::wstring(L"C:\\Windows\\wincmd.ini")})
         DeleteFileW(path.c_str());
-    DeleteFileW(L"C:\\Windows\\wincmd.ini");
     DeleteFileW(L"C:\\Windows\\wcx_ftp.ini");
     ForgetStarts();
 }
@@ -147,15 +147,11 @@ void StickTest::Run(FileSystem& files, const std::function<void(Platform&, Files
                     const std::wstring& tail, const std::wstring& programDirectory) {
     const std::wstring module =
         programDirectory + (programDirectory.back() == L'\\' ? L"" : L"\\") + L"velmora.exe";
-    win32::Win32ProcessEnvironment process(module,
-                                           L"\"" + module + L"\"" + (tail.empty() ? L"" : L" ") + tail);
+    win32::Win32ProcessEnvironment process(module, L"\"" + module + L"\" " + tail);
     Platform platform{files,        machine.profiles, ui, process, machine.codePage, machine.registry,
                       machine.shell};
-    // The dialog looks around on the real file system: faults are planted in the imports.
-    Platform forDialog{machine.files,    machine.profiles, ui,           process,
-                       machine.codePage, machine.registry, machine.shell};
     win32::Win32FileDialogWindow window(GetModuleHandleW(nullptr));
-    Files dialogs(forDialog, window);
+    Files dialogs(platform, window);
     SetCurrentDirectoryW(programDirectory.c_str());
     answering = &dialog;
     const AnswerTimer timer;
@@ -163,26 +159,17 @@ void StickTest::Run(FileSystem& files, const std::function<void(Platform&, Files
 }
 
 StartupOutcome StickTest::Start(const std::wstring& tail, const std::wstring& programDirectory,
-                                FileSystem* files) {
+                                FileSystem* files, void (SetupWindowController::*click)()) {
     StartupOutcome outcome = StartupOutcome::Ended;
     const auto start = [&](Platform& platform, Files& dialogs) {
         DesktopShortcutCreator shortcuts(platform);
-        outcome = StartupSequence(platform, dialogs, shortcuts).Run();
+        StartupSequence startup(platform, dialogs, shortcuts);
+        outcome = startup.Run();
+        if (click && outcome == StartupOutcome::ShowSetupWindow)
+            (SetupWindowController(platform, startup.Imports(), shortcuts).*click)();
     };
     Run(files ? *files : machine.files, start, tail, programDirectory);
     return outcome;
-}
-
-void StickTest::Click(void (SetupWindowController::*handler)(), FileSystem& files) {
-    Run(
-        files,
-        [&](Platform& platform, Files& dialogs) {
-            DesktopShortcutCreator shortcuts(platform);
-            StartupSequence startup(platform, dialogs, shortcuts);
-            ASSERT_EQ(startup.Run(), StartupOutcome::ShowSetupWindow);
-            (SetupWindowController(platform, startup.Imports(), shortcuts).*handler)();
-        },
-        L"/?");
 }
 
 }  // namespace velmora::wine

@@ -61,10 +61,9 @@ protected:
     // Runs `act` as the program started from `programDirectory` with `tail`, on `files`.
     void Run(FileSystem& files, const std::function<void(Platform&, Files&)>& act,
              const std::wstring& tail = L"", const std::wstring& programDirectory = kTc);
+    // A start; when it ends in the setup window, a click on the button with this handler.
     StartupOutcome Start(const std::wstring& tail = L"", const std::wstring& programDirectory = kTc,
-                         FileSystem* files = nullptr);
-    // A start with "/?", then a click on the setup window's button with this handler.
-    void Click(void (SetupWindowController::*handler)(), FileSystem& files);
+                         FileSystem* files = nullptr, void (SetupWindowController::*click)() = nullptr);
 
     win32::Win32Machine machine;
     ScriptedUi ui;
