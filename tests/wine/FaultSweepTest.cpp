@@ -11,11 +11,11 @@
 namespace velmora::wine {
 namespace {
 
-constexpr wchar_t kBar[] = L"E:\\TC\\TC_portable_Default.bar";
 const std::string kUser = "[Configuration]\r\nEditor=E:\\TC\\notepad.exe\r\n\r\nx=C:\\y\r\n";
 const std::string kNew = "[Configuration]\r\nEditor=%COMMANDER_PATH%\\notepad.exe\r\n\r\nx=C:\\y\r\n";
-const std::string kUserFtp = "[ftp]\r\nhost=e:\\tc\\ftp\r\n",
-                  kNewFtp = "[ftp]\r\nhost=%COMMANDER_PATH%\\ftp\r\n";
+const std::string kUserFtp = "[ftp]\r\nhost=e:\\tc\\ftp\r\n";
+const std::string kNewFtp = "[ftp]\r\nhost=%COMMANDER_PATH%\\ftp\r\n";
+const std::string kOld = "[old]\r\n";
 const std::string kSettings =
     "; keep\r\n[Configuration]\r\na=1\r\n\r\n[Buttonbar]\r\nButtonbar=C:\\a.bar\r\n";
 const std::string kWithBar =
@@ -32,13 +32,20 @@ constexpr char kRenameNotAtomic[] =
 constexpr char kBarLeftCut[] =
     "a cut copy or move of the bar or its companion stays: nothing looks at them again";
 
+// A file before the run (kMissing: none) and what it may hold after the fresh start;
+// nothing allowed: a file of the user's, which must not change at all.
+struct StickFile {
+    std::wstring path;
+    std::string before;
+    std::set<std::string> allowed = {};
+};
+
 enum class Act { Start, ImportButtonBar, ForcedImport, IniWrite };
 
 struct SweepCase {
     const char* name;
     Act act;
-    Layout layout;                                        // files not named in `whole` are the user's
-    std::map<std::wstring, std::set<std::string>> whole;  // each private file's old and new contents
+    std::vector<StickFile> files;
     std::map<Fault, const char*> knownFailures;
 };
 
@@ -46,46 +53,34 @@ void PrintTo(const SweepCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-const std::wstring kTotalcmd = L"E:\\TC\\Totalcmd.exe", kWorking = std::wstring(kMain) + L"_temp2.txt";
+const std::wstring kWorking = std::wstring(kMain) + L"_temp2.txt", kBar = L"E:\\TC\\TC_portable_Default.bar";
 const SweepCase kCases[] = {
     {"FirstStartImport",
      Act::Start,
-     {{kTotalcmd, kStandin}, {L"E:\\TC\\wincmd.ini", kUser}, {L"E:\\TC\\wcx_ftp.ini", kUserFtp}},
-     {{kMain, {"", kNew}}, {kFtp, {"", kNewFtp}}},
+     {{kWincmd, kUser}, {kWcx, kUserFtp}, {kMain, kMissing, {"", kNew}}, {kFtp, kMissing, {"", kNewFtp}}},
      {{Fault::Clean, kFtpNotRescanned}, {Fault::Half, kInPlace}, {Fault::Pulled, kInPlace}}},
     {"ButtonBarImport",
      Act::ImportButtonBar,
-     {{kTotalcmd, kStandin},
-      {kMain, kSettings},
-      {kFtp, ""},
-      {kBar, "old\r\n"},
+     {{kMain, kSettings, {kSettings, kWithBar}},
+      {kFtp, "", {""}},
       {L"E:\\TC\\Bars\\My.bar", "c=E:\\TC\\x\r\n"},
-      {L"E:\\TC\\Bars\\My.br1", "icons\r\n"}},
-     {{kMain, {kSettings, kWithBar}},
-      {kBar, {"old\r\n", "c=E:\\TC\\x\r\n", "c=%COMMANDER_PATH%\\x\r\n"}},
-      {L"E:\\TC\\TC_portable_Default.br1", {kMissing, "icons\r\n"}}},
+      {kBar, kOld, {kOld, "c=E:\\TC\\x\r\n", "c=%COMMANDER_PATH%\\x\r\n"}},
+      {L"E:\\TC\\Bars\\My.br1", "icons\r\n"},
+      {L"E:\\TC\\TC_portable_Default.br1", kMissing, {kMissing, "icons\r\n"}}},
      {{Fault::Half, kBarLeftCut}, {Fault::Pulled, kBarLeftCut}}},
     {"LaterStartRewrite",
      Act::Start,
-     {{kTotalcmd, kStandin},
-      {L"E:\\TC\\wincmd.ini", kUser},
-      {kMain, kUser},
-      {kWorking, "stale"},
-      {kFtp, kUserFtp}},
-     {{kMain, {kNew}}, {kFtp, {kUserFtp}}, {kWorking, {kMissing}}}},
+     {{kWincmd, kUser},
+      {kMain, kUser, {kNew}},
+      {kWorking, "stale", {kMissing}},
+      {kFtp, kUserFtp, {kUserFtp}}}},
     {"ForcedImportOverAPrivateCopy",
      Act::ForcedImport,
-     {{kTotalcmd, kStandin},
-      {L"E:\\TC\\wincmd.ini", kUser},
-      {kMain, "old\r\n"},
-      {L"E:\\TC\\wcx_ftp.ini", kUserFtp},
-      {kFtp, "old\r\n"}},
-     {{kMain, {"old\r\n", kNew}}, {kFtp, {"old\r\n", kNewFtp}}},
+     {{kWincmd, kUser}, {kWcx, kUserFtp}, {kMain, kOld, {kOld, kNew}}, {kFtp, kOld, {kOld, kNewFtp}}},
      {{Fault::Clean, kFtpNotRescanned}, {Fault::Half, kRenameNotAtomic}, {Fault::Pulled, kFtpNotRescanned}}},
     {"IniWrite",
      Act::IniWrite,
-     {{kTotalcmd, kStandin}, {kMain, kSettings}, {kFtp, ""}},
-     {{kMain, {kSettings, kWithBar}}},
+     {{kMain, kSettings, {kSettings, kWithBar}}, {kFtp, "", {""}}},
      {{Fault::Half, kRenameNotAtomic}, {Fault::Pulled, kRenameNotAtomic}}},
 };
 
@@ -95,9 +90,12 @@ protected:
     // Total Commander and choosing Bars\My.bar in the file dialog.
     void Perform(const SweepCase& c, FileSystem& files) {
         SetUp();
-        Lay(c.layout);
-        ui = ScriptedUi{};
-        ui.fallback = [](const Message& m) {
+        Layout layout = {{kTotalcmd, kStandin}};
+        for (const StickFile& file : c.files) {
+            if (file.before != kMissing) layout.push_back({file.path, file.before});
+        }
+        Lay(layout);
+        ui.answer = [](const Message& m) {
             return m.title == L"First Start: Import file?" ? MessageAnswer::Yes : MessageAnswer::No;
         };
         dialog = {L"Bars\\My.bar", {}};
@@ -130,15 +128,14 @@ TEST_P(FaultSweep, AFreshStartFindsEveryFileWhole) {
         Perform(c, faulty);
         ForgetStarts();
         Start();
-        for (const auto& [path, bytes] : c.layout) {
-            if (bytes != kStandin && !c.whole.contains(path)) EXPECT_EQ(FileBytes(path), bytes);
-        }
-        for (const auto& [path, allowed] : c.whole) {
-            std::set<IniContent> contents;
-            for (const std::string& each : allowed)
-                contents.insert(ParseIni(each));
-            EXPECT_TRUE(contents.contains(ParseIni(FileBytes(path))))
-                << testing::PrintToString(path) << FileBytes(path);
+        for (const StickFile& file : c.files) {
+            const std::string now = FileBytes(file.path);
+            if (file.allowed.empty()) EXPECT_EQ(now, file.before) << testing::PrintToString(file.path);
+            std::set<IniContent> allowed;
+            for (const std::string& each : file.allowed)
+                allowed.insert(ParseIni(each));
+            EXPECT_TRUE(file.allowed.empty() || allowed.contains(ParseIni(now)))
+                << testing::PrintToString(file.path) << now;
         }
         for (const auto& [path, bytes] : Snapshot(L"E:\\"))
             EXPECT_EQ(path.find(L"_temp2.txt"), std::wstring::npos) << testing::PrintToString(path);

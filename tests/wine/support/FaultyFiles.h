@@ -1,7 +1,7 @@
 // The real file system with one planted fault: the Nth operation that reads or changes a
-// file fails cleanly, fails after doing half of its work (half the bytes written, or the
-// destination of a move removed), or ends the run as a stick pulled at that moment would.
-// Queries pass through: a stick pulled at a query is one pulled at the next change.
+// settings file fails cleanly, after half of its work (half the bytes written, or the
+// destination of a move removed), or as a stick pulled at that moment. Queries pass
+// through: a stick pulled at a query is one pulled at the next change.
 #pragma once
 
 #include <functional>
@@ -35,10 +35,6 @@ public:
         return Change([&] { return real_.WriteFileBytes(path, bytes); },
                       [&] { real_.WriteFileBytes(path, bytes.substr(0, bytes.size() / 2)); });
     }
-    bool AppendFileBytes(const std::wstring& path, std::string_view bytes) override {
-        return Change([&] { return real_.AppendFileBytes(path, bytes); },
-                      [&] { real_.AppendFileBytes(path, bytes.substr(0, bytes.size() / 2)); });
-    }
     bool CopyNewFile(const std::wstring& source, const std::wstring& destination) override {
         return Change([&] { return real_.CopyNewFile(source, destination); },
                       [&] {
@@ -54,10 +50,6 @@ public:
     bool RemoveFile(const std::wstring& path) override {
         return Change([&] { return real_.RemoveFile(path); }, nullptr);
     }
-    bool MoveNewFile(const std::wstring& source, const std::wstring& destination) override {
-        return Change([&] { return real_.MoveNewFile(source, destination); }, nullptr);
-    }
-
     using Path = const std::wstring&;
     using Names = std::optional<std::vector<std::wstring>>;
     bool FileExists(Path path) override { return real_.FileExists(path); }
@@ -72,6 +64,10 @@ public:
     bool ChangeDirectory(Path path) override { return real_.ChangeDirectory(path); }
     bool ChangeDrive(wchar_t letter) override { return real_.ChangeDrive(letter); }
     std::vector<DirectoryEntry> FindEntries(Path pattern) override { return real_.FindEntries(pattern); }
+    bool AppendFileBytes(Path path, std::string_view bytes) override {
+        return real_.AppendFileBytes(path, bytes);
+    }
+    bool MoveNewFile(Path from, Path to) override { return real_.MoveNewFile(from, to); }
     std::optional<LocalDateTime> CreationTime(Path path) override { return real_.CreationTime(path); }
     std::optional<std::wstring> ShortPathName(Path path) override { return real_.ShortPathName(path); }
     std::optional<std::wstring> LongPathName(Path path) override { return real_.LongPathName(path); }

@@ -1,8 +1,7 @@
-// Message boxes answered from a script instead of by a person; every box is kept with the
-// answer it got, so that tests can check what the user was shown.
+// Message boxes answered by a script instead of a person; every box is kept with the answer
+// it got, so that tests can check what the user was shown.
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <vector>
 
@@ -17,21 +16,15 @@ struct ShownMessage {
 
 class ScriptedUi final : public UserInterface {
 public:
-    // Answers given in turn; once they run out, `fallback` decides (No or Ok by default).
-    std::deque<MessageAnswer> answers;
-    std::function<MessageAnswer(const Message&)> fallback;
+    std::function<MessageAnswer(const Message&)> answer;  // none: No to a question, Ok otherwise
     std::vector<ShownMessage> shown;
 
     MessageAnswer ShowMessage(const Message& message) override {
-        MessageAnswer answer = message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
-        if (!answers.empty()) {
-            answer = answers.front();
-            answers.pop_front();
-        } else if (fallback) {
-            answer = fallback(message);
-        }
-        shown.push_back({message, answer});
-        return answer;
+        const MessageAnswer given = answer                                     ? answer(message)
+                                    : message.buttons == MessageButtons::YesNo ? MessageAnswer::No
+                                                                               : MessageAnswer::Ok;
+        shown.push_back({message, given});
+        return given;
     }
     void SystemBeep() override {}
     void ProcessPendingMessages() override {}

@@ -20,7 +20,10 @@ namespace velmora::wine {
 inline const std::string kMissing = "<missing>";   // the bytes of a file that is not there
 inline const std::string kStandin = "<stand-in>";  // laid out as a copy of the stand-in
 inline constexpr wchar_t kTc[] = L"E:\\TC";
-inline constexpr wchar_t kMain[] = L"E:\\TC\\TC_portable_wincmd.ini";
+inline constexpr wchar_t kTotalcmd[] = L"E:\\TC\\Totalcmd.exe";
+inline constexpr wchar_t kWincmd[] = L"E:\\TC\\wincmd.ini";  // the user's settings
+inline constexpr wchar_t kWcx[] = L"E:\\TC\\wcx_ftp.ini";
+inline constexpr wchar_t kMain[] = L"E:\\TC\\TC_portable_wincmd.ini";  // the private ones
 inline constexpr wchar_t kFtp[] = L"E:\\TC\\TC_portable_wcx_ftp.ini";
 
 using Layout = std::vector<std::pair<std::wstring, std::string>>;
