@@ -1,5 +1,7 @@
 // Whole starts on the stick: the first start under every combination of answers, later
 // starts, the command line Total Commander gets, and where it is found.
+#include <windows.h>
+
 #include "support/Stick.h"
 
 namespace velmora::wine {
@@ -43,8 +45,7 @@ std::string ExpectedImport(const ScriptedUi& ui, bool ftp) {
 
 using FirstStart = StickTest;
 
-// Each run answers its prefix and No to the rest; every No so given roots one more run
-// with Yes in its place.
+// Each run answers its prefix and No to the rest; each such No roots a run with Yes there.
 TEST_F(FirstStart, EveryCombinationOfAnswersKeepsTheUsersFilesAndLaunches) {
     std::vector<std::vector<MessageAnswer>> pending{{}};
     int runs = 0;
@@ -164,9 +165,6 @@ INSTANTIATE_TEST_SUITE_P(
         Case("OwnMainSettingsSkipTheirImport", L" x /I=C:\\my.ini",
              L"E:\\TC\\Totalcmd.exe x /I=C:\\my.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini",
              {kLater[0], kLater[3]}, {{kMain, kMissing}}),
-        Case("OptionsNeedTheirLeadingBlank", L"/i=C:\\my.ini",
-             Command(L"E:\\TC\\Totalcmd.exe", L"/i=C:\\my.ini")),
-        Case("ASwitchWithABlankIsPassedOn", L"/? ", Command(L"E:\\TC\\Totalcmd.exe", L"/?")),
         Case("TheSetupWordOffersTheShortcuts", L"setup ", Command(L"E:\\TC\\Totalcmd.exe", L"setup"), kLater,
              {}, {kShortcut}),
         Case("BlanksInTheDirectoryAreQuoted", L"",
@@ -182,8 +180,6 @@ INSTANTIATE_TEST_SUITE_P(
              With(Found(L"E:\\C\\Totalcmd.exe"),
                   With(Found(L"E:\\B\\WinCmd32.exe"), {{L"E:\\A\\x.txt", ""}})),
              {}, {}, L"E:\\"),
-        Case("Totalcmd64OneLevelDown", L"", Command(L"E:\\X\\TOTALCMD64.EXE"),
-             Found(L"E:\\X\\TOTALCMD64.EXE"), {}, {}, L"E:\\"),
         Case("NotFoundIsReported", L"", L"", {{L"E:\\TC\\x.txt", ""}}, {}, {L"File not found!"})),
     [](const auto& param) { return std::string(param.param.name); });
 

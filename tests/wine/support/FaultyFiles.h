@@ -1,7 +1,7 @@
 // The real file system with one planted fault: the Nth operation that reads or changes a
-// settings file fails cleanly, after half of its work (half the bytes written, or the
-// destination of a move removed), or as a stick pulled at that moment. Queries pass
-// through: a stick pulled at a query is one pulled at the next change.
+// file fails cleanly, after half of its work (half the bytes written, or the destination
+// of a move removed), or as a stick pulled at that moment. Queries pass through: a stick
+// pulled at a query is one pulled at the next change.
 #pragma once
 
 #include <functional>
@@ -19,38 +19,33 @@ struct StickPulled {};
 
 class FaultyFiles final : public FileSystem {
 public:
+    using Path = const std::wstring&;
     FaultyFiles(FileSystem& real, std::size_t failAt = 0, Fault fault = Fault::None)
         : real_(real), failAt_(failAt), fault_(fault) {}
 
-    // The counted operations so far; true for those that can be cut halfway.
-    std::vector<bool> operations;
+    std::vector<bool> operations;  // those counted so far; true for those that can be cut halfway
 
-    std::optional<std::string> ReadFileBytes(const std::wstring& path) override {
-        const Fault fault = Next(false);
-        if (fault == Fault::Pulled) throw StickPulled{};
-        if (fault == Fault::None) return real_.ReadFileBytes(path);
-        return std::nullopt;
+    std::optional<std::string> ReadFileBytes(Path path) override {
+        if (!Change([] { return true; }, nullptr)) return std::nullopt;
+        return real_.ReadFileBytes(path);
     }
-    bool WriteFileBytes(const std::wstring& path, std::string_view bytes) override {
+    bool WriteFileBytes(Path path, std::string_view bytes) override {
         return Change([&] { return real_.WriteFileBytes(path, bytes); },
-                      [&] { real_.WriteFileBytes(path, bytes.substr(0, bytes.size() / 2)); });
+                      [&] { real_.WriteFileBytes(path, HalfOf(bytes)); });
     }
-    bool CopyNewFile(const std::wstring& source, const std::wstring& destination) override {
-        return Change([&] { return real_.CopyNewFile(source, destination); },
-                      [&] {
-                          const std::string bytes = real_.ReadFileBytes(source).value_or("");
-                          real_.WriteFileBytes(destination,
-                                               std::string_view(bytes).substr(0, bytes.size() / 2));
-                      });
+    bool CopyNewFile(Path source, Path destination) override {
+        return Change(
+            [&] { return real_.CopyNewFile(source, destination); },
+            [&] { real_.WriteFileBytes(destination, HalfOf(real_.ReadFileBytes(source).value_or(""))); });
     }
-    bool MoveReplacing(const std::wstring& replacement, const std::wstring& destination) override {
+    bool MoveReplacing(Path replacement, Path destination) override {
         return Change([&] { return real_.MoveReplacing(replacement, destination); },
                       [&] { real_.RemoveFile(destination); });
     }
-    bool RemoveFile(const std::wstring& path) override {
+    bool RemoveFile(Path path) override {
         return Change([&] { return real_.RemoveFile(path); }, nullptr);
     }
-    using Path = const std::wstring&;
+
     using Names = std::optional<std::vector<std::wstring>>;
     bool FileExists(Path path) override { return real_.FileExists(path); }
     Names ListSubdirectories(Path directory) override { return real_.ListSubdirectories(directory); }
@@ -73,13 +68,14 @@ public:
     std::optional<std::wstring> LongPathName(Path path) override { return real_.LongPathName(path); }
 
 private:
-    // Counts the operation; the fault to act out now (None: it goes through).
-    Fault Next(bool halvable) {
-        operations.push_back(halvable);
-        return operations.size() == failAt_ ? fault_ : Fault::None;
+    static std::string HalfOf(std::string_view bytes) {
+        return std::string(bytes.substr(0, bytes.size() / 2));
     }
+
+    // Counts the operation and acts out the fault when its turn has come.
     bool Change(const std::function<bool()>& whole, const std::function<void()>& half) {
-        const Fault fault = Next(half != nullptr);
+        operations.push_back(half != nullptr);
+        const Fault fault = operations.size() == failAt_ ? fault_ : Fault::None;
         if (fault == Fault::None) return whole();
         if (fault != Fault::Clean && half) half();
         if (fault == Fault::Pulled) throw StickPulled{};
