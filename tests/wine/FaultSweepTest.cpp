@@ -1,6 +1,6 @@
-// Each file operation of an import, a rewrite and an INI write fails in turn (cleanly, halfway,
-// stick pulled); a fresh start must then find the user's files as they were, each private
-// file whole (old or new), no working file left, and start Total Commander.
+// Each file operation of an import, a rewrite and an INI write fails in turn; a fresh start must
+// then find the user's files as they were, each private file whole (old or new), no working
+// file left, and start Total Commander.
 #include <windows.h>
 
 #include <algorithm>
@@ -50,33 +50,31 @@ struct SweepCase {
 
 const std::wstring kWorking = std::wstring(kMain) + L"_temp2.txt", kBar = L"E:\\TC\\TC_portable_Default.bar";
 const SweepCase kCases[] = {
-    {"FirstStartImport",
-     Act::Start,
-     {{kWincmd, kUser}, {kWcx, kUserFtp}, {kMain, kMissing, {"", kNew}}, {kFtp, kMissing, {"", kNewFtp}}},
-     {{Fault::Clean, kFtpNotRescanned}, {Fault::Half, kInPlace}, {Fault::Pulled, kInPlace}}},
-    {"ButtonBarImport",
-     Act::ImportButtonBar,
-     {{kMain, kSettings, {kSettings, kWithBar}},
-      {kFtp, "", {""}},
-      {L"E:\\TC\\Bars\\My.bar", "c=E:\\TC\\x\r\n"},
-      {kBar, kOld, {kOld, "c=E:\\TC\\x\r\n", "c=%COMMANDER_PATH%\\x\r\n"}},
-      {L"E:\\TC\\Bars\\My.br1", "icons\r\n"},
-      {L"E:\\TC\\TC_portable_Default.br1", kMissing, {kMissing, "icons\r\n"}}},
-     {{Fault::Half, kBarLeftCut}, {Fault::Pulled, kBarLeftCut}}},
-    {"LaterStartRewrite",
-     Act::Start,
-     {{kWincmd, kUser},
-      {kMain, kUser, {kNew}},
-      {kWorking, "stale", {kMissing}},
-      {kFtp, kUserFtp, {kUserFtp}}}},
-    {"ForcedImportOverAPrivateCopy",
-     Act::ForcedImport,
-     {{kWincmd, kUser}, {kWcx, kUserFtp}, {kMain, kOld, {kOld, kNew}}, {kFtp, kOld, {kOld, kNewFtp}}},
-     {{Fault::Clean, kFtpNotRescanned}, {Fault::Half, kRenameNotAtomic}, {Fault::Pulled, kFtpNotRescanned}}},
-    {"IniWrite",
-     Act::IniWrite,
-     {{kMain, kSettings, {kSettings, kWithBar}}, {kFtp, "", {""}}},
-     {{Fault::Half, kRenameNotAtomic}, {Fault::Pulled, kRenameNotAtomic}}},
+    SweepCase(
+        "FirstStartImport", Act::Start,
+        {{kWincmd, kUser}, {kWcx, kUserFtp}, {kMain, kMissing, {"", kNew}}, {kFtp, kMissing, {"", kNewFtp}}},
+        {{Fault::Clean, kFtpNotRescanned}, {Fault::Half, kInPlace}, {Fault::Pulled, kInPlace}}),
+    SweepCase("ButtonBarImport", Act::ImportButtonBar,
+              {{kMain, kSettings, {kSettings, kWithBar}},
+               {kFtp, "", {""}},
+               {L"E:\\TC\\Bars\\My.bar", "c=E:\\TC\\x\r\n"},
+               {kBar, kOld, {kOld, "c=E:\\TC\\x\r\n", "c=%COMMANDER_PATH%\\x\r\n"}},
+               {L"E:\\TC\\Bars\\My.br1", "icons\r\n"},
+               {L"E:\\TC\\TC_portable_Default.br1", kMissing, {kMissing, "icons\r\n"}}},
+              {{Fault::Half, kBarLeftCut}, {Fault::Pulled, kBarLeftCut}}),
+    SweepCase("LaterStartRewrite", Act::Start,
+              {{kWincmd, kUser},
+               {kMain, kUser, {kNew}},
+               {kWorking, "stale", {kMissing}},
+               {kFtp, kUserFtp, {kUserFtp}}}),
+    SweepCase(
+        "ForcedImportOverAPrivateCopy", Act::ForcedImport,
+        {{kWincmd, kUser}, {kWcx, kUserFtp}, {kMain, kOld, {kOld, kNew}}, {kFtp, kOld, {kOld, kNewFtp}}},
+        {{Fault::Clean, kFtpNotRescanned},
+         {Fault::Half, kRenameNotAtomic},
+         {Fault::Pulled, kFtpNotRescanned}}),
+    SweepCase("IniWrite", Act::IniWrite, {{kMain, kSettings, {kSettings, kWithBar}}, {kFtp, "", {""}}},
+              {{Fault::Half, kRenameNotAtomic}, {Fault::Pulled, kRenameNotAtomic}}),
 };
 
 class FaultSweep : public StickTest, public ::testing::WithParamInterface<std::tuple<SweepCase, Fault>> {
@@ -93,7 +91,7 @@ protected:
         ui.answer = [](const Message& m) {
             return m.title == L"First Start: Import file?" ? MessageAnswer::Yes : MessageAnswer::No;
         };
-        dialog = {L"Bars\\My.bar", {}};
+        dialog = {L"Bars\\My.bar"};
         const Click clicks[] = {nullptr, &SetupWindowController::PatchBtnBar_Click,
                                 &SetupWindowController::Command3_Click};
         const Click click = clicks[static_cast<int>(c.act) % 3];

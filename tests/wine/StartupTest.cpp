@@ -75,7 +75,7 @@ TEST_F(FirstStart, EveryCombinationOfAnswersKeepsTheUsersFilesAndLaunches) {
         EXPECT_EQ(asked.contains(kShortcut), !main.empty() || !ftp.empty());
         EXPECT_EQ(FileBytes(DesktopLink(false)) != kMissing && FileBytes(DesktopLink(true)) != kMissing,
                   yes[kShortcut] == 1);
-        EXPECT_EQ(dialog.captions.size(), yes[kBrowse]);
+        EXPECT_EQ(dialog.shown, yes[kBrowse]);
         const auto starts = Starts(1);
         ASSERT_EQ(starts.size(), 1u);
         EXPECT_EQ(starts[0].commandLine, kDefaultCommand);
@@ -93,11 +93,11 @@ TEST_F(FirstStart, EveryCombinationOfAnswersKeepsTheUsersFilesAndLaunches) {
 // A later start, as the first one left the stick.
 const Layout kLater = {{kTotalcmd, kStandin}, {kWincmd, kUserMain}, {kMain, kPrivateMain}, {kFtp, kUserFtp}};
 
-// Total Commander as `exe`, with private files that ask nothing.
 std::wstring DirectoryOf(const std::wstring& exe) {
     return exe.substr(0, exe.rfind(L'\\') + 1);
 }
 
+// Total Commander as `exe`, with private files that ask nothing.
 Layout Found(const std::wstring& exe) {
     const std::wstring directory = DirectoryOf(exe);
     return {{exe, kStandin},
@@ -111,21 +111,14 @@ std::wstring Command(const std::wstring& exe, const std::wstring& tail = L"") {
            L"TC_portable_wcx_ftp.ini";
 }
 
+// One start, made as C++20 makes an aggregate from parentheses.
 struct StartCase {
     const char* name;
-    std::wstring tail;
-    std::wstring command;  // the stand-in's command line; none: the setup window follows
-    Layout layout;
-    Layout after;  // files as they must be then; none given: nothing on the stick changes
-    std::vector<std::wstring> titles;
-    std::wstring programDirectory;
+    std::wstring tail, command;          // the stand-in's command line; none: the setup window follows
+    Layout layout = kLater, after = {};  // files as they must be then; none: nothing on the stick changes
+    std::vector<std::wstring> titles = {};
+    std::wstring programDirectory = kTc;
 };
-
-StartCase Case(const char* name, std::wstring tail, std::wstring command, Layout layout = kLater,
-               Layout after = {}, std::vector<std::wstring> titles = {},
-               std::wstring programDirectory = kTc) {
-    return {name, tail, command, layout, after, titles, programDirectory};
-}
 
 class Starts : public StickTest, public ::testing::WithParamInterface<StartCase> {};
 
@@ -150,37 +143,34 @@ TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     EXPECT_EQ(starts[0].directory + L"\\", DirectoryOf(starts[0].exe));
 }
 
-const std::wstring kWorking = std::wstring(kMain) + L"_temp2.txt";
 const std::string kNew = "[New]\r\nlast=E:\\TC\\new.exe\r\n";
 const std::wstring kMy = L"E:\\My TC\\";
 INSTANTIATE_TEST_SUITE_P(
     Cases, Starts,
     ::testing::Values(
-        Case("LaterStartAsksAndChangesNothing", L"", kDefaultCommand),
-        Case("NewAbsolutePathsAreRewritten", L"", kDefaultCommand,
-             With(kLater, {{kMain, kPrivateMain + kNew}}),
-             {{kMain, kPrivateMain + "[New]\r\nlast=%COMMANDER_PATH%\\new.exe\r\n"}, {kFtp, kUserFtp}}),
-        Case("AStaleWorkingFileGoes", L"", kDefaultCommand, With(kLater, {{kWorking, "x"}}),
-             {{kWorking, kMissing}}),
-        Case("OwnMainSettingsSkipTheirImport", L" x /I=C:\\my.ini",
-             L"E:\\TC\\Totalcmd.exe x /I=C:\\my.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini",
-             {kLater[0], kLater[3]}, {{kMain, kMissing}}),
-        Case("TheSetupWordOffersTheShortcuts", L"setup ", Command(L"E:\\TC\\Totalcmd.exe", L"setup"), kLater,
-             {}, {kShortcut}),
-        Case("BlanksInTheDirectoryAreQuoted", L"",
-             L"\"E:\\My TC\\Totalcmd.exe\"  /i=\"E:\\My TC\\TC_portable_wincmd.ini\" /f=\"E:\\My "
-             L"TC\\TC_portable_wcx_ftp.ini\"",
-             {{kMy + L"Totalcmd.exe", kStandin}, {kMy + L"wincmd.ini", "p=E:\\My TC\\x\r\n"}},
-             {{kMy + L"TC_portable_wincmd.ini", "p=%COMMANDER_PATH%\\x\r\n"},
-              {kMy + L"TC_portable_wcx_ftp.ini", ""}},
-             {kImport, kBrowse, kShortcut}, L"E:\\My TC"),
-        Case("WinCmd32", L"", Command(L"E:\\TC\\WinCmd32.exe"), Found(L"E:\\TC\\WinCmd32.exe")),
-        Case("InASubdirectory", L"", kDefaultCommand, Found(L"E:\\TC\\Totalcmd.exe"), {}, {}, L"E:\\"),
-        Case("TheFirstSubdirectoryByName", L"", Command(L"E:\\B\\WinCmd32.exe"),
-             With(Found(L"E:\\C\\Totalcmd.exe"),
-                  With(Found(L"E:\\B\\WinCmd32.exe"), {{L"E:\\A\\x.txt", ""}})),
-             {}, {}, L"E:\\"),
-        Case("NotFoundIsReported", L"", L"", {{L"E:\\TC\\x.txt", ""}}, {}, {L"File not found!"})),
+        StartCase("LaterStartAsksAndChangesNothing", L"", kDefaultCommand),
+        StartCase("NewAbsolutePathsAreRewritten", L"", kDefaultCommand,
+                  With(kLater, {{kMain, kPrivateMain + kNew}}),
+                  {{kMain, kPrivateMain + "[New]\r\nlast=%COMMANDER_PATH%\\new.exe\r\n"}, {kFtp, kUserFtp}}),
+        StartCase("OwnMainSettingsSkipTheirImport", L" x /I=C:\\my.ini",
+                  L"E:\\TC\\Totalcmd.exe x /I=C:\\my.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini",
+                  {kLater[0], kLater[3]}, {{kMain, kMissing}}),
+        StartCase("TheSetupWordOffersTheShortcuts", L"setup ", Command(L"E:\\TC\\Totalcmd.exe", L"setup"),
+                  kLater, {}, {kShortcut}),
+        StartCase("BlanksInTheDirectoryAreQuoted", L"",
+                  L"\"E:\\My TC\\Totalcmd.exe\"  /i=\"E:\\My TC\\TC_portable_wincmd.ini\" /f=\"E:\\My "
+                  L"TC\\TC_portable_wcx_ftp.ini\"",
+                  {{kMy + L"Totalcmd.exe", kStandin}, {kMy + L"wincmd.ini", "p=E:\\My TC\\x\r\n"}},
+                  {{kMy + L"TC_portable_wincmd.ini", "p=%COMMANDER_PATH%\\x\r\n"},
+                   {kMy + L"TC_portable_wcx_ftp.ini", ""}},
+                  {kImport, kBrowse, kShortcut}, L"E:\\My TC"),
+        StartCase("WinCmd32", L"", Command(L"E:\\TC\\WinCmd32.exe"), Found(L"E:\\TC\\WinCmd32.exe")),
+        StartCase("InASubdirectory", L"", kDefaultCommand, Found(L"E:\\TC\\Totalcmd.exe"), {}, {}, L"E:\\"),
+        StartCase("TheFirstSubdirectoryByName", L"", Command(L"E:\\B\\WinCmd32.exe"),
+                  With(Found(L"E:\\C\\Totalcmd.exe"),
+                       With(Found(L"E:\\B\\WinCmd32.exe"), {{L"E:\\A\\x.txt", ""}})),
+                  {}, {}, L"E:\\"),
+        StartCase("NotFoundIsReported", L"", L"", {{L"E:\\TC\\x.txt", ""}}, {}, {L"File not found!"})),
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "filedialog/win32/Win32FileDialogWindow.h"
 #include "ini/Ini.h"
 #include "support/FaultyFiles.h"
 #include "support/Stick.h"
@@ -82,25 +81,6 @@ TEST_F(Utilities, TheBarEntryIsRepairedOnlyForAnExistingBarInsideTheDirectory) {
         Start(L"", kTc, &files);
         EXPECT_EQ(ParseIni(FileBytes(kMain))["Buttonbar"]["Buttonbar"], expected) << entry;
     }
-}
-
-TEST_F(Utilities, TheFileDialogNavigatesListsAndReturnsTheChoice) {
-    Lay({{L"E:\\TC\\a.ini", ""}, {L"E:\\TC\\b.txt", ""}, {L"E:\\TC\\Sub\\c.ini", ""}});
-    Run(machine.files, [&](Platform& platform, Files&) {
-        win32::Win32FileDialogWindow window(GetModuleHandleW(nullptr));
-        FilesState state{FileDialogMode::File};
-        FileDialogModel model(platform, state, window);
-        model.Load();
-        ASSERT_TRUE(model.GoTo(L"E:\\TC"));
-        model.SetFilePattern(L"*.ini");
-        EXPECT_EQ(model.FileNames(), std::vector<std::wstring>{L"a.ini"});
-        ASSERT_EQ(model.DirectoryRows().size(), 3u);  // E:, TC and the closed Sub
-        model.UserOpenedDirectory(2);
-        EXPECT_EQ(model.FileNames(), std::vector<std::wstring>{L"c.ini"});
-        model.UserClickedFile(0);
-        model.UserPressedOk();
-        EXPECT_EQ(state.DialogResult, L"E:\\TC\\Sub\\c.ini");
-    });
 }
 
 }  // namespace

@@ -10,10 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <map>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "filedialog/Files.h"
 #include "filedialog/win32/FileDialogControlIds.h"
@@ -69,8 +66,7 @@ inline std::map<std::wstring, std::string> Snapshot(const std::wstring& director
     return files;
 }
 
-// Each generation of starts has a record of its own: a stand-in started earlier that
-// writes late cannot count among the starts asked about now.
+// A record for each generation of starts: a stand-in that writes late counts in its own.
 inline int generation = 0;
 inline std::wstring Record() {
     return L"C:\\velmora-wine-record-" + std::to_wstring(generation) + L".txt";
@@ -127,11 +123,11 @@ inline std::wstring DesktopLink(bool setup) {
            (setup ? kSetupLinkName : kMobileLinkName) + L".lnk";
 }
 
-// The file dialog answers itself: the name typed before Ok (Abbruch when empty); the
-// captions of the dialogs it answered.
+// The file dialog answers itself: the name typed before Ok (Abbruch when empty); `shown`
+// counts the dialogs it answered.
 struct DialogScript {
     std::wstring choice;
-    std::vector<std::wstring> captions;
+    std::size_t shown = 0;
 };
 inline DialogScript* answering = nullptr;
 
@@ -142,11 +138,8 @@ inline void CALLBACK AnswerFileDialog(HWND, UINT, UINT_PTR, DWORD) {
         [](HWND window, LPARAM) -> BOOL {
             namespace ids = file_dialog_ids;
             if (!IsWindowVisible(window) || !GetDlgItem(window, ids::kFrame2)) return TRUE;
-            wchar_t caption[512] = {};
-            GetWindowTextW(window, caption, 512);
-            answering->captions.push_back(caption);
             // A dialog that does not close on Ok is given up after a while.
-            const bool ok = !answering->choice.empty() && answering->captions.size() < 50;
+            const bool ok = !answering->choice.empty() && ++answering->shown < 50;
             if (ok) SetDlgItemTextW(window, ids::kFileName, answering->choice.c_str());
             SendMessageW(window, WM_COMMAND, MAKEWPARAM(ok ? ids::kOk : ids::kAbbruch, BN_CLICKED), 0);
             return FALSE;
@@ -188,14 +181,11 @@ protected:
         Files dialogs(platform, window);
         SetCurrentDirectoryW(programDirectory.c_str());
         answering = &dialog;
-        const UINT_PTR timer = SetTimer(nullptr, 0, 10, AnswerFileDialog);
-        try {
-            act(platform, dialogs);
-        } catch (...) {
-            KillTimer(nullptr, timer);
-            throw;
-        }
-        KillTimer(nullptr, timer);
+        const struct Timer {
+            UINT_PTR id = SetTimer(nullptr, 0, 10, AnswerFileDialog);
+            ~Timer() { KillTimer(nullptr, id); }
+        } timer;
+        act(platform, dialogs);
     }
 
     // A start; when it ends in the setup window, a click on the button with this handler.
