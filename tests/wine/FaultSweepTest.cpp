@@ -79,8 +79,7 @@ const SweepCase kCases[] = {
 
 class FaultSweep : public StickTest, public ::testing::WithParamInterface<std::tuple<SweepCase, Fault>> {
 protected:
-    // Lays out the case's stick and acts on it, answering Yes only to imports from beside
-    // Total Commander and choosing Bars\My.bar in the file dialog.
+    // Acts on the case's stick, with Yes only to imports from beside Total Commander.
     void Perform(const SweepCase& c, FileSystem& files) {
         SetUp();
         Layout layout = {{kTotalcmd, kStandin}};

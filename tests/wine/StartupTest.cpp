@@ -81,10 +81,9 @@ TEST_F(FirstStart, EveryCombinationOfAnswersKeepsTheUsersFilesAndLaunches) {
         EXPECT_EQ(starts[0].commandLine, kDefaultCommand);
         EXPECT_EQ(starts[0].directory, kTc);
         for (std::size_t i = prefix.size(); i < ui.shown.size(); ++i) {
-            std::vector<MessageAnswer> branch = prefix;
-            branch.resize(i, MessageAnswer::No);
-            branch.push_back(MessageAnswer::Yes);
-            pending.push_back(branch);
+            pending.push_back(prefix);
+            pending.back().resize(i, MessageAnswer::No);
+            pending.back().push_back(MessageAnswer::Yes);
         }
     }
     EXPECT_EQ(runs, 31);  // four ways to each file, the shortcut offer after any import
@@ -111,7 +110,6 @@ std::wstring Command(const std::wstring& exe, const std::wstring& tail = L"") {
            L"TC_portable_wcx_ftp.ini";
 }
 
-// One start, made as C++20 makes an aggregate from parentheses.
 struct StartCase {
     const char* name;
     std::wstring tail, command;          // the stand-in's command line; none: the setup window follows

@@ -72,7 +72,7 @@ TEST_F(Utilities, TheBarEntryIsRepairedOnlyForAnExistingBarInsideTheDirectory) {
         {"C:\\windows\\win.ini", "C:\\windows\\win.ini"},
         {"E:\\TC\\missing.bar", "E:\\TC\\missing.bar"}};
     for (const auto& [entry, expected] : entries) {
-        TearDown();
+        SetUp();
         Lay({{kTotalcmd, kStandin},
              {L"E:\\TC\\bars\\my.bar", ""},
              {kMain, "[Buttonbar]\r\nButtonbar=" + entry + "\r\n"},

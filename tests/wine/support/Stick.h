@@ -12,13 +12,13 @@
 #include <functional>
 #include <sstream>
 
+#include "ScriptedUi.h"
 #include "filedialog/Files.h"
 #include "filedialog/win32/FileDialogControlIds.h"
 #include "filedialog/win32/Win32FileDialogWindow.h"
 #include "launcher/SetupWindowController.h"
 #include "launcher/StartupSequence.h"
 #include "platform/win32/Win32Platform.h"
-#include "support/ScriptedUi.h"
 
 namespace velmora::wine {
 namespace fs = std::filesystem;
@@ -131,7 +131,7 @@ struct DialogScript {
 };
 inline DialogScript* answering = nullptr;
 
-// Runs inside the file dialog's modal loop, on a timer of this thread.
+// On a timer of this thread: runs inside the file dialog's modal loop.
 inline void CALLBACK AnswerFileDialog(HWND, UINT, UINT_PTR, DWORD) {
     EnumThreadWindows(
         GetCurrentThreadId(),
@@ -149,7 +149,7 @@ inline void CALLBACK AnswerFileDialog(HWND, UINT, UINT_PTR, DWORD) {
 
 class StickTest : public ::testing::Test {
 protected:
-    // An empty stick, no starts recorded, no desktop links, no settings in C:\Windows.
+    // An empty stick; no starts recorded, desktop links or settings in C:\Windows.
     void SetUp() override {
         ASSERT_TRUE(fs::exists(kStickMarker)) << "E: is not the test stick (run scripts/wine-tests.sh)";
         SetCurrentDirectoryW(L"C:\\");
@@ -167,7 +167,6 @@ protected:
         }
         ForgetStarts();
     }
-    void TearDown() override { SetUp(); }
 
     // Runs `act` as the program started from `programDirectory` with `tail`, on `files`.
     void Run(FileSystem& files, const std::function<void(Platform&, Files&)>& act,
