@@ -1,6 +1,5 @@
-// Each file operation of an import, a rewrite and an INI write fails in turn; a fresh start must
-// then find the user's files as they were, each private file whole (old or new), no working
-// file left, and start Total Commander.
+// Each file operation of an import, rewrite or INI write fails in turn; a fresh start then finds
+// the user's files unchanged, private ones whole (old or new), no working file, and launches.
 #include <windows.h>
 
 #include <algorithm>
@@ -13,10 +12,6 @@
 namespace velmora::wine {
 namespace {
 
-const std::string kUser = "[Configuration]\r\nEditor=E:\\TC\\notepad.exe\r\n\r\nx=C:\\y\r\n";
-const std::string kNew = "[Configuration]\r\nEditor=%COMMANDER_PATH%\\notepad.exe\r\n\r\nx=C:\\y\r\n";
-const std::string kUserFtp = "[ftp]\r\nhost=e:\\tc\\ftp\r\n";
-const std::string kNewFtp = "[ftp]\r\nhost=%COMMANDER_PATH%\\ftp\r\n";
 const std::string kOld = "[old]\r\n";
 const std::string kSettings = "; keep\r\n[C]\r\na=1\r\n\r\n[Buttonbar]\r\nButtonbar=C:\\a.bar\r\n";
 constexpr wchar_t kBarEntry[] = L"%COMMANDER_PATH%\\TC_portable_Default.bar";
@@ -30,8 +25,7 @@ constexpr char kRenameNotAtomic[] =
     "the old file goes before the new one takes its name: a cut rename loses it";
 constexpr char kBarLeftCut[] = "a cut copy or move of the bar or its companion stays: nothing looks again";
 
-// A file before the run (kMissing: none) and its allowed contents after the fresh start
-// (none: the user's file, which must not change).
+// A file before the run and its allowed contents after the fresh start (none: the user's).
 struct StickFile {
     std::wstring path;
     std::string before;
@@ -50,10 +44,12 @@ struct SweepCase {
 
 const std::wstring kWorking = std::wstring(kMain) + L"_temp2.txt", kBar = L"E:\\TC\\TC_portable_Default.bar";
 const SweepCase kCases[] = {
-    SweepCase(
-        "FirstStartImport", Act::Start,
-        {{kWincmd, kUser}, {kWcx, kUserFtp}, {kMain, kMissing, {"", kNew}}, {kFtp, kMissing, {"", kNewFtp}}},
-        {{Fault::Clean, kFtpNotRescanned}, {Fault::Half, kInPlace}, {Fault::Pulled, kInPlace}}),
+    SweepCase("FirstStartImport", Act::Start,
+              {{kWincmd, kUserMain},
+               {kWcx, kUserFtp},
+               {kMain, kMissing, {"", kPrivateMain}},
+               {kFtp, kMissing, {"", kPrivateFtp}}},
+              {{Fault::Clean, kFtpNotRescanned}, {Fault::Half, kInPlace}, {Fault::Pulled, kInPlace}}),
     SweepCase("ButtonBarImport", Act::ImportButtonBar,
               {{kMain, kSettings, {kSettings, kWithBar}},
                {kFtp, "", {""}},
@@ -63,16 +59,18 @@ const SweepCase kCases[] = {
                {L"E:\\TC\\TC_portable_Default.br1", kMissing, {kMissing, "icons\r\n"}}},
               {{Fault::Half, kBarLeftCut}, {Fault::Pulled, kBarLeftCut}}),
     SweepCase("LaterStartRewrite", Act::Start,
-              {{kWincmd, kUser},
-               {kMain, kUser, {kNew}},
+              {{kWincmd, kUserMain},
+               {kMain, kUserMain, {kPrivateMain}},
                {kWorking, "stale", {kMissing}},
                {kFtp, kUserFtp, {kUserFtp}}}),
-    SweepCase(
-        "ForcedImportOverAPrivateCopy", Act::ForcedImport,
-        {{kWincmd, kUser}, {kWcx, kUserFtp}, {kMain, kOld, {kOld, kNew}}, {kFtp, kOld, {kOld, kNewFtp}}},
-        {{Fault::Clean, kFtpNotRescanned},
-         {Fault::Half, kRenameNotAtomic},
-         {Fault::Pulled, kFtpNotRescanned}}),
+    SweepCase("ForcedImportOverAPrivateCopy", Act::ForcedImport,
+              {{kWincmd, kUserMain},
+               {kWcx, kUserFtp},
+               {kMain, kOld, {kOld, kPrivateMain}},
+               {kFtp, kOld, {kOld, kPrivateFtp}}},
+              {{Fault::Clean, kFtpNotRescanned},
+               {Fault::Half, kRenameNotAtomic},
+               {Fault::Pulled, kFtpNotRescanned}}),
     SweepCase("IniWrite", Act::IniWrite, {{kMain, kSettings, {kSettings, kWithBar}}, {kFtp, "", {""}}},
               {{Fault::Half, kRenameNotAtomic}, {Fault::Pulled, kRenameNotAtomic}}),
 };

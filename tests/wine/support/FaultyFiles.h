@@ -1,7 +1,5 @@
-// The real file system with one planted fault: the Nth operation that reads or changes a
-// file fails cleanly, after half of its work (half the bytes written, or the destination
-// of a move removed), or as a stick pulled at that moment. Queries pass through: a stick
-// pulled at a query is one pulled at the next change.
+// The real file system where the Nth read or change fails: cleanly, after half its work (half
+// the bytes, or a move's destination removed), or as a pulled stick. Queries pass through.
 #pragma once
 
 #include <functional>

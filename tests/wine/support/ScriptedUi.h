@@ -1,5 +1,4 @@
-// Message boxes answered by a script instead of a person; every box is kept with the answer
-// it got, so that tests can check what the user was shown.
+// Message boxes answered by a script; each box is kept with its answer for the checks.
 #pragma once
 
 #include <functional>

@@ -31,13 +31,18 @@ inline constexpr wchar_t kWincmd[] = L"E:\\TC\\wincmd.ini";  // the user's setti
 inline constexpr wchar_t kWcx[] = L"E:\\TC\\wcx_ftp.ini";
 inline constexpr wchar_t kMain[] = L"E:\\TC\\TC_portable_wincmd.ini";  // the private ones
 inline constexpr wchar_t kFtp[] = L"E:\\TC\\TC_portable_wcx_ftp.ini";
+// The user's settings, and the private copies the launcher makes of them.
+inline const std::string kUserMain =
+    "[Configuration]\r\nDir=E:\\TC\r\nEdit=e:\\tc\\n.exe E:\\TC\\i\r\n\r\n[P]\r\nx=C:\\x\r\n";
+inline const std::string kPrivateMain =
+    "[Configuration]\r\nDir=%COMMANDER_PATH%\r\nEdit=%COMMANDER_PATH%\\n.exe "
+    "%COMMANDER_PATH%\\i\r\n\r\n[P]\r\nx=C:\\x\r\n";
+inline const std::string kUserFtp = "[connections]\r\n1=stick\r\n[stick]\r\nhost=E:\\TC\\ftp\r\n";
+inline const std::string kPrivateFtp =
+    "[connections]\r\n1=stick\r\n[stick]\r\nhost=%COMMANDER_PATH%\\ftp\r\n";
 inline constexpr wchar_t kStickMarker[] = L"E:\\velmora-wine-stick";  // laid by scripts/wine-tests.sh
 
 using Layout = std::vector<std::pair<std::wstring, std::string>>;
-inline Layout With(Layout layout, const Layout& more) {
-    layout.insert(layout.end(), more.begin(), more.end());
-    return layout;
-}
 
 inline void Lay(const Layout& layout) {
     wchar_t standin[MAX_PATH] = {};
@@ -80,8 +85,8 @@ inline void ForgetStarts() {
 struct StandinStart {
     std::wstring commandLine, directory, exe;
 };
-// The stand-in's starts since ForgetStarts, once there are `count` (waits up to 10 s). The
-// record has a line per start: command line, directory, exe and more, parted by tabs.
+// The stand-in's starts since ForgetStarts, once there are `count` (waits up to 10 s); its
+// record has a line per start: command line, directory, exe, ... parted by tabs.
 inline std::vector<StandinStart> Starts(std::size_t count) {
     std::vector<StandinStart> starts;
     for (int waited = 0; waited < 500 && starts.size() < count; ++waited) {
@@ -123,8 +128,7 @@ inline std::wstring DesktopLink(bool setup) {
            (setup ? kSetupLinkName : kMobileLinkName) + L".lnk";
 }
 
-// The file dialog answers itself: the name typed before Ok (Abbruch when empty); `shown`
-// counts the dialogs it answered.
+// The file dialog answers itself: `choice` typed and Ok (Abbruch when empty); `shown` counts.
 struct DialogScript {
     std::wstring choice;
     std::size_t shown = 0;
