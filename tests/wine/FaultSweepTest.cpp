@@ -1,13 +1,12 @@
 // Each file operation of an import, rewrite or INI write fails in turn; a fresh start then finds
 // the user's files unchanged, private ones whole (old or new), no working file, and launches.
-#include <windows.h>
+#include "support/Stick.h"
 
 #include <algorithm>
 #include <set>
 
 #include "ini/Ini.h"
 #include "support/FaultyFiles.h"
-#include "support/Stick.h"
 
 namespace velmora::wine {
 namespace {

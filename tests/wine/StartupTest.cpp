@@ -1,6 +1,4 @@
 // Whole starts: the first under every combination of answers, later ones, the command line.
-#include <windows.h>
-
 #include "support/Stick.h"
 
 namespace velmora::wine {
@@ -9,7 +7,6 @@ namespace {
 constexpr wchar_t kDefaultCommand[] =
     L"E:\\TC\\Totalcmd.exe  /i=E:\\TC\\TC_portable_wincmd.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini";
 constexpr wchar_t kImport[] = L"First Start: Import file?";
-constexpr wchar_t kFromWindows[] = L"First Start: Import from Windows directory?";
 constexpr wchar_t kBrowse[] = L"First Start: Browse for File?";
 constexpr wchar_t kShortcut[] = L"Desktop Shortcut?";
 
@@ -25,7 +22,8 @@ const Layout kFirstStart = {{kTotalcmd, kStandin},
 std::string ExpectedImport(const ScriptedUi& ui, bool ftp) {
     const std::map<std::wstring, std::string> byOffer = {
         {kImport, ftp ? kPrivateFtp : kPrivateMain},
-        {kFromWindows, ftp ? "f=%COMMANDER_PATH%\\f\r\n" : "x=%COMMANDER_PATH%\\w\r\n"},
+        {L"First Start: Import from Windows directory?",
+         ftp ? "f=%COMMANDER_PATH%\\f\r\n" : "x=%COMMANDER_PATH%\\w\r\n"},
         {kBrowse, "b=%COMMANDER_PATH%\\b\r\n"}};
     for (const ShownMessage& shown : ui.shown) {
         const bool aboutFtp = shown.message.text.find(L"wcx_ftp") != std::wstring::npos;

@@ -1,12 +1,10 @@
-// The file utilities, the web-page lookup, INI values, the button-bar repair and the file
-// dialog's model, each on the real file system of the stick.
-#include <windows.h>
+// The file utilities, the web-page lookup and the button-bar repair, on the stick.
+#include "support/Stick.h"
 
 #include <algorithm>
 
 #include "ini/Ini.h"
 #include "support/FaultyFiles.h"
-#include "support/Stick.h"
 #include "sysutil/RunFile.h"
 
 namespace velmora::wine {

@@ -32,14 +32,11 @@ inline constexpr wchar_t kWcx[] = L"E:\\TC\\wcx_ftp.ini";
 inline constexpr wchar_t kMain[] = L"E:\\TC\\TC_portable_wincmd.ini";  // the private ones
 inline constexpr wchar_t kFtp[] = L"E:\\TC\\TC_portable_wcx_ftp.ini";
 // The user's settings, and the private copies the launcher makes of them.
-inline const std::string kUserMain =
-    "[Configuration]\r\nDir=E:\\TC\r\nEdit=e:\\tc\\n.exe E:\\TC\\i\r\n\r\n[P]\r\nx=C:\\x\r\n";
+inline const std::string kUserMain = "[C]\r\nd=E:\\TC\r\ne=e:\\tc\\n.exe E:\\TC\\i\r\n\r\n[P]\r\nx=C:\\x\r\n";
 inline const std::string kPrivateMain =
-    "[Configuration]\r\nDir=%COMMANDER_PATH%\r\nEdit=%COMMANDER_PATH%\\n.exe "
-    "%COMMANDER_PATH%\\i\r\n\r\n[P]\r\nx=C:\\x\r\n";
-inline const std::string kUserFtp = "[connections]\r\n1=stick\r\n[stick]\r\nhost=E:\\TC\\ftp\r\n";
-inline const std::string kPrivateFtp =
-    "[connections]\r\n1=stick\r\n[stick]\r\nhost=%COMMANDER_PATH%\\ftp\r\n";
+    "[C]\r\nd=%COMMANDER_PATH%\r\ne=%COMMANDER_PATH%\\n.exe %COMMANDER_PATH%\\i\r\n\r\n[P]\r\nx=C:\\x\r\n";
+inline const std::string kUserFtp = "[c]\r\n1=s\r\n[s]\r\nhost=E:\\TC\\ftp\r\n";
+inline const std::string kPrivateFtp = "[c]\r\n1=s\r\n[s]\r\nhost=%COMMANDER_PATH%\\ftp\r\n";
 inline constexpr wchar_t kStickMarker[] = L"E:\\velmora-wine-stick";  // laid by scripts/wine-tests.sh
 
 using Layout = std::vector<std::pair<std::wstring, std::string>>;
