@@ -1,6 +1,8 @@
 // The platform interfaces on the real Windows: wide-character calls for every path.
 #pragma once
 
+#include <utility>
+
 #include "platform/Platform.h"
 
 namespace velmora::win32 {
@@ -48,6 +50,10 @@ public:
 
 class Win32ProcessEnvironment final : public ProcessEnvironment {
 public:
+    Win32ProcessEnvironment() = default;
+    // Answers for a program started from `modulePath` with `commandLine` instead of this one.
+    Win32ProcessEnvironment(std::wstring modulePath, std::wstring commandLine)
+        : modulePath_(std::move(modulePath)), commandLine_(std::move(commandLine)), given_(true) {}
     std::wstring CommandLineTail() override;
     std::wstring ProgramDirectory() override;
     std::wstring ProgramName() override;
@@ -55,6 +61,12 @@ public:
     std::optional<std::uint32_t> StartProgram(const std::wstring& commandLine, int showState) override;
     std::wstring SpecialFolderPath(int csidl) override;
     std::wstring EnvironmentVariable(const std::wstring& name) override;
+
+private:
+    std::wstring ModulePath() const;
+
+    std::wstring modulePath_, commandLine_;
+    bool given_ = false;
 };
 
 class Win32Registry final : public Registry {

@@ -8,7 +8,7 @@
 namespace velmora::win32 {
 namespace {
 
-std::wstring ModulePath() {
+std::wstring OwnModulePath() {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
@@ -23,8 +23,12 @@ std::wstring ModulePath() {
 
 }  // namespace
 
+std::wstring Win32ProcessEnvironment::ModulePath() const {
+    return given_ ? modulePath_ : OwnModulePath();
+}
+
 std::wstring Win32ProcessEnvironment::CommandLineTail() {
-    return CommandLineTailOf(GetCommandLineW());
+    return CommandLineTailOf(given_ ? commandLine_.c_str() : GetCommandLineW());
 }
 
 std::wstring Win32ProcessEnvironment::ProgramDirectory() {

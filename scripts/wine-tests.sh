@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The core of velmora.exe driven in process on the real Win32 platform, under Wine.
+# Usage: scripts/wine-tests.sh <windows-build-dir> [gtest arguments...]
+# Needs <dir>/tests/wine/velmora_wine_tests.exe and the stand-in <dir>/tests/e2e/Totalcmd.exe.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ $# -lt 1 ]; then
+  echo "usage: $0 <windows-build-dir> [gtest arguments...]" >&2
+  exit 2
+fi
+build_dir=$(realpath "$1")
+shift
+test_program="$build_dir/tests/wine/velmora_wine_tests.exe"
+standin="$build_dir/tests/e2e/Totalcmd.exe"
+for file in "$test_program" "$standin"; do
+  if [ ! -f "$file" ]; then
+    echo "missing $file (cmake --build --preset win64 --target velmora_wine_tests e2e_standin)" >&2
+    exit 2
+  fi
+done
+
+source scripts/lib/install-deps.sh
+install_deps wine
+source scripts/lib/wine-session.sh
+
+trap wine_session_stop EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+wine_session_start
+
+# The fake stick; the tests wipe it between tests only where they find the marker.
+stick="$WINE_SESSION_ROOT/stick"
+mkdir -p "$stick"
+touch "$stick/velmora-wine-stick"
+wine_session_map_drive e "$stick"
+
+# ".html" opens with the stand-in on the stick, for the web-page lookup.
+cat >"$WINE_SESSION_ROOT/html.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CLASSES_ROOT\.html]
+@="velmora.page"
+[HKEY_CURRENT_USER\Software\Classes\.html]
+@="velmora.page"
+[HKEY_CLASSES_ROOT\velmora.page\shell\open\command]
+@="\"E:\\Web Browser\\Totalcmd.exe\" \"%1\""
+[HKEY_CURRENT_USER\Software\Classes\velmora.page\shell\open\command]
+@="\"E:\\Web Browser\\Totalcmd.exe\" \"%1\""
+REG
+"$WINE_SESSION_WINE" regedit /S "$(wine_session_windows_path "$WINE_SESSION_ROOT/html.reg")" >/dev/null 2>&1
+"$WINE_SESSION_WINESERVER" -w
+
+export VELMORA_WINE_STANDIN
+VELMORA_WINE_STANDIN=$(wine_session_windows_path "$standin")
+
+# In the background, so that a signal reaches the trap at once rather than after the run.
+"$WINE_SESSION_WINE" "$test_program" "$@" &
+status=0
+wait $! || status=$?
+exit "$status"

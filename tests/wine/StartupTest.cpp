@@ -1,0 +1,155 @@
+// Whole starts: the first under every combination of answers, later ones, the command line.
+#include "support/Stick.h"
+
+namespace velmora::wine {
+namespace {
+
+constexpr wchar_t kDefaultCommand[] =
+    L"E:\\TC\\Totalcmd.exe  /i=E:\\TC\\TC_portable_wincmd.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini";
+constexpr wchar_t kImport[] = L"First Start: Import file?";
+constexpr wchar_t kBrowse[] = L"First Start: Browse for File?";
+constexpr wchar_t kShortcut[] = L"Desktop Shortcut?";
+
+// The user's settings beside Total Commander, in the Windows directory and one to browse for.
+const Layout kFirstStart = {{kTotalcmd, kStandin},
+                            {kWincmd, kUserMain},
+                            {kWcx, kUserFtp},
+                            {L"C:\\Windows\\wincmd.ini", "x=E:\\TC\\w\r\n"},
+                            {L"C:\\Windows\\wcx_ftp.ini", "f=e:\\tc\\f\r\n"},
+                            {L"E:\\TC\\Backup\\mine.ini", "b=e:\\tc\\b\r\n"}};
+
+// What a private file must hold after these answers: the rewritten source the user said Yes to.
+std::string ExpectedImport(const ScriptedUi& ui, bool ftp) {
+    const std::map<std::wstring, std::string> byOffer = {
+        {kImport, ftp ? kPrivateFtp : kPrivateMain},
+        {L"First Start: Import from Windows directory?",
+         ftp ? "f=%COMMANDER_PATH%\\f\r\n" : "x=%COMMANDER_PATH%\\w\r\n"},
+        {kBrowse, "b=%COMMANDER_PATH%\\b\r\n"}};
+    for (const ShownMessage& shown : ui.shown) {
+        const bool aboutFtp = shown.message.text.find(L"wcx_ftp") != std::wstring::npos;
+        if (shown.answer == MessageAnswer::Yes && aboutFtp == ftp && byOffer.contains(shown.message.title))
+            return byOffer.at(shown.message.title);
+    }
+    return "";
+}
+
+using FirstStart = StickTest;
+
+// Each run answers its prefix and No to the rest; each such No roots a run with Yes there.
+TEST_F(FirstStart, EveryCombinationOfAnswersKeepsTheUsersFilesAndLaunches) {
+    std::vector<std::vector<MessageAnswer>> pending{{}};
+    int runs = 0;
+    for (; !pending.empty(); ++runs) {
+        const std::vector<MessageAnswer> prefix = pending.back();
+        pending.pop_back();
+        SetUp();
+        Lay(kFirstStart);
+        ui = ScriptedUi{};
+        ui.answer = [&prefix, i = std::size_t{0}](const Message&) mutable {
+            return i < prefix.size() ? prefix[i++] : MessageAnswer::No;
+        };
+        dialog = {L"Backup\\mine.ini", {}};
+        ASSERT_EQ(Start(), StartupOutcome::Ended);
+        SCOPED_TRACE("answers " + testing::PrintToString(prefix) + ", then No");
+        for (const auto& [path, bytes] : kFirstStart) {
+            if (bytes != kStandin) EXPECT_EQ(FileBytes(path), bytes);
+        }
+        const std::string main = ExpectedImport(ui, false), ftp = ExpectedImport(ui, true);
+        EXPECT_EQ(FileBytes(kMain), main);
+        EXPECT_EQ(FileBytes(kFtp), ftp);
+        std::map<std::wstring, std::size_t> asked, yes;
+        for (const ShownMessage& shown : ui.shown) {
+            ++asked[shown.message.title];
+            yes[shown.message.title] += shown.answer == MessageAnswer::Yes;
+        }
+        EXPECT_EQ(asked.contains(kShortcut), !main.empty() || !ftp.empty());
+        EXPECT_EQ(FileBytes(DesktopLink(false)) != kMissing && FileBytes(DesktopLink(true)) != kMissing,
+                  yes[kShortcut] == 1);
+        EXPECT_EQ(dialog.shown, yes[kBrowse]);
+        const auto starts = Starts(1);
+        ASSERT_EQ(starts.size(), 1u);
+        EXPECT_EQ(starts[0].commandLine, kDefaultCommand);
+        for (std::size_t i = prefix.size(); i < ui.shown.size(); ++i) {
+            pending.push_back(prefix);
+            pending.back().resize(i, MessageAnswer::No);
+            pending.back().push_back(MessageAnswer::Yes);
+        }
+    }
+    EXPECT_EQ(runs, 31);  // four ways to each file, the shortcut offer after any import
+}
+
+// A later start, as the first one left the stick.
+const Layout kLater = {{kTotalcmd, kStandin}, {kWincmd, kUserMain}, {kMain, kPrivateMain}, {kFtp, kUserFtp}};
+
+std::wstring DirectoryOf(const std::wstring& exe) {
+    return exe.substr(0, exe.rfind(L'\\') + 1);
+}
+
+// Total Commander as `exe` with private files that ask nothing, after `more`.
+Layout Found(const std::wstring& exe, Layout more = {}) {
+    more.insert(more.end(), {{exe, kStandin},
+                             {DirectoryOf(exe) + L"TC_portable_wincmd.ini", ""},
+                             {DirectoryOf(exe) + L"TC_portable_wcx_ftp.ini", ""}});
+    return more;
+}
+
+std::wstring Command(const std::wstring& exe, const std::wstring& tail = L"") {
+    const std::wstring directory = DirectoryOf(exe);
+    return exe + L" " + tail + L" /i=" + directory + L"TC_portable_wincmd.ini /f=" + directory +
+           L"TC_portable_wcx_ftp.ini";
+}
+
+struct StartCase {
+    const char* name;
+    std::wstring tail, command;          // the stand-in's command line; none: the setup window follows
+    Layout layout = kLater, after = {};  // files as they must be then; none: nothing on the stick changes
+    std::vector<std::wstring> titles = {};
+    std::wstring programDirectory = kTc;
+};
+
+class Starts : public StickTest, public ::testing::WithParamInterface<StartCase> {};
+
+TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
+    const StartCase& c = GetParam();
+    Lay(c.layout);
+    ui.answer = [](const Message& m) { return m.title == kImport ? MessageAnswer::Yes : MessageAnswer::No; };
+    const auto before = Snapshot(L"E:\\");
+    EXPECT_EQ(Start(c.tail, c.programDirectory),
+              c.command.empty() ? StartupOutcome::ShowSetupWindow : StartupOutcome::Ended);
+    std::vector<std::wstring> titles;
+    for (const ShownMessage& shown : ui.shown)
+        titles.push_back(shown.message.title);
+    EXPECT_EQ(titles, c.titles);
+    if (c.after.empty()) EXPECT_EQ(Snapshot(L"E:\\"), before);
+    for (const auto& [path, bytes] : c.after)
+        EXPECT_EQ(FileBytes(path), bytes) << testing::PrintToString(path);
+    const auto starts = wine::Starts(c.command.empty() ? 0 : 1);
+    ASSERT_EQ(starts.size(), c.command.empty() ? 0u : 1u);
+    if (starts.empty()) return;
+    EXPECT_EQ(starts[0].commandLine, c.command);
+    EXPECT_EQ(starts[0].directory + L"\\", DirectoryOf(starts[0].exe));
+}
+
+const std::wstring kMy = L"E:\\My TC\\";
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Starts,
+    ::testing::Values(
+        StartCase("LaterStartAsksAndChangesNothing", L"", kDefaultCommand),
+        StartCase("OwnMainSettingsSkipTheirImport", L" x /I=C:\\my.ini",
+                  L"E:\\TC\\Totalcmd.exe x /I=C:\\my.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini",
+                  {kLater[0], kLater[3]}, {{kMain, kMissing}}),
+        StartCase("BlanksInTheDirectoryAreQuoted", L"",
+                  L"\"E:\\My TC\\Totalcmd.exe\"  /i=\"E:\\My TC\\TC_portable_wincmd.ini\" /f=\"E:\\My "
+                  L"TC\\TC_portable_wcx_ftp.ini\"",
+                  {{kMy + L"Totalcmd.exe", kStandin}, {kMy + L"wincmd.ini", "p=E:\\My TC\\x\r\n"}},
+                  {{kMy + L"TC_portable_wincmd.ini", "p=%COMMANDER_PATH%\\x\r\n"},
+                   {kMy + L"TC_portable_wcx_ftp.ini", ""}},
+                  {kImport, kBrowse, kShortcut}, L"E:\\My TC"),
+        StartCase("TheFirstSubdirectoryByName", L"", Command(L"E:\\B\\WinCmd32.exe"),
+                  Found(L"E:\\B\\WinCmd32.exe", {{L"E:\\A\\x.txt", ""}, {L"E:\\C\\Totalcmd.exe", kStandin}}),
+                  {}, {}, L"E:\\"),
+        StartCase("NotFoundIsReported", L"", L"", {{L"E:\\TC\\x.txt", ""}}, {}, {L"File not found!"})),
+    [](const auto& param) { return std::string(param.param.name); });
+
+}  // namespace
+}  // namespace velmora::wine

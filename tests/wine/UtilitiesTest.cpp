@@ -1,0 +1,85 @@
+// The file utilities, the web-page lookup and the button-bar repair, on the stick.
+#include "support/Stick.h"
+
+#include <algorithm>
+
+#include "ini/Ini.h"
+#include "support/FaultyFiles.h"
+#include "sysutil/RunFile.h"
+
+namespace velmora::wine {
+namespace {
+
+using Utilities = StickTest;
+
+TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
+    const std::wstring longName = L"E:\\Web Browser\\Totalcmd.exe";
+    Lay({{L"E:\\D\\a.txt", "a"},
+         {L"E:\\D\\Sub\\b.txt", "b"},
+         {L"E:\\D\\c.ini", "c"},
+
+         {kTotalcmd, kStandin},
+         {L"E:\\Web Browser\\Totalcmd.exe", kStandin}});
+    Run(machine.files, [&](Platform& platform, Files& files) {
+        std::wstring path = L"E:\\D";
+        ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.*"));
+        EXPECT_EQ(path, L"E:\\D\\");
+        const std::string listing = FileBytes(L"E:\\list.txt");
+        EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 3) << listing;
+        for (const char* file : {"a.txt", "Sub\\b.txt", "c.ini"})
+            EXPECT_NE(listing.find("E:\\D\\" + std::string(file) + "\r\n"), std::string::npos) << file;
+
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        const auto created = files.getFileDate(L"E:\\D\\a.txt");
+        ASSERT_TRUE(created);
+        EXPECT_EQ(std::vector({created->year, created->month, created->day}),
+                  std::vector<int>({now.wYear, now.wMonth, now.wDay}));
+        EXPECT_FALSE(files.getFileDate(L"E:\\D\\Sub"));
+
+        EXPECT_EQ(files.FileMove(L"E:\\D\\a.txt", L"E:\\D\\c.ini"), FileMoveResult::NotMoved);
+        EXPECT_EQ(FileBytes(L"E:\\D\\c.ini"), "c");
+        EXPECT_EQ(files.FileMove(L"E:\\D\\a.txt", L"E:\\D\\c.ini", true), FileMoveResult::Moved);
+        EXPECT_EQ(FileBytes(L"E:\\D\\c.ini") + FileBytes(L"E:\\D\\a.txt"), "a" + kMissing);
+        EXPECT_EQ(files.FileMove(L"E:\\D\\a.txt", L"E:\\D\\d.txt"), FileMoveResult::Failed);
+
+        const std::wstring shortName = files.FileGetShortFileName(longName);
+        EXPECT_EQ(shortName.find(L' '), std::wstring::npos) << shortName;
+        EXPECT_EQ(files.FileGetLongFileName(shortName), longName);
+        EXPECT_EQ(files.FileGetShortFileName(L"E:\\none"), L"E:\\none");
+
+        std::wstring program = kTotalcmd;
+        EXPECT_TRUE(files.FileRun(program, ProcessEnvironment::kShowNormal));
+        ASSERT_EQ(Starts(1).size(), 1u);
+        EXPECT_EQ(Starts(1)[0].exe, kTotalcmd);
+
+        // The web page opens with the program for ".html" files, which leave no trace on the drive.
+        const auto before = Snapshot(L"E:\\");
+        EXPECT_TRUE(OpenWebPage(platform, L"https://velmora.example.org/"));
+        ASSERT_EQ(Starts(2).size(), 2u);
+        EXPECT_EQ(Starts(2)[1].commandLine,
+                  L"\"E:\\Web Browser\\Totalcmd.exe\" https://velmora.example.org/");
+        EXPECT_EQ(Snapshot(L"E:\\"), before);
+    });
+}
+
+// Seen only when the rewrite could not run: here its read of the settings file fails.
+TEST_F(Utilities, TheBarEntryIsRepairedOnlyForAnExistingBarInsideTheDirectory) {
+    const std::pair<std::string, std::string> entries[] = {
+        {"e:\\tc\\bars\\my.bar", "%COMMANDER_PATH%\\TC_portable_Default.bar"},
+        {"C:\\windows\\win.ini", "C:\\windows\\win.ini"},
+        {"E:\\TC\\missing.bar", "E:\\TC\\missing.bar"}};
+    for (const auto& [entry, expected] : entries) {
+        SetUp();
+        Lay({{kTotalcmd, kStandin},
+             {L"E:\\TC\\bars\\my.bar", ""},
+             {kMain, "[Buttonbar]\r\nButtonbar=" + entry + "\r\n"},
+             {kFtp, ""}});
+        FaultyFiles files(machine.files, 1, Fault::Clean);
+        Start(L"", kTc, &files);
+        EXPECT_EQ(ParseIni(FileBytes(kMain))["Buttonbar"]["Buttonbar"], expected) << entry;
+    }
+}
+
+}  // namespace
+}  // namespace velmora::wine

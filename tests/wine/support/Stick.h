@@ -1,0 +1,211 @@
+// The fake stick E:\ and runs of the launcher's core on it, wired as WinMain wires it, on
+// the real Win32 platform. Total Commander is the stand-in, which records each start.
+#pragma once
+
+// Before any header of the program: its macros rename the platform's methods everywhere alike.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "ScriptedUi.h"
+#include "filedialog/Files.h"
+#include "filedialog/win32/FileDialogControlIds.h"
+#include "filedialog/win32/Win32FileDialogWindow.h"
+#include "launcher/SetupWindowController.h"
+#include "launcher/StartupSequence.h"
+#include "platform/win32/Win32Platform.h"
+
+namespace velmora::wine {
+namespace fs = std::filesystem;
+
+inline const std::string kMissing = "<missing>";   // the bytes of a file that is not there
+inline const std::string kStandin = "<stand-in>";  // laid out as a copy of the stand-in
+inline constexpr wchar_t kTc[] = L"E:\\TC";
+inline constexpr wchar_t kTotalcmd[] = L"E:\\TC\\Totalcmd.exe";
+inline constexpr wchar_t kWincmd[] = L"E:\\TC\\wincmd.ini";  // the user's settings
+inline constexpr wchar_t kWcx[] = L"E:\\TC\\wcx_ftp.ini";
+inline constexpr wchar_t kMain[] = L"E:\\TC\\TC_portable_wincmd.ini";  // the private ones
+inline constexpr wchar_t kFtp[] = L"E:\\TC\\TC_portable_wcx_ftp.ini";
+// The user's settings, and the private copies the launcher makes of them.
+inline const std::string kUserMain = "[C]\r\nd=E:\\TC\r\ne=e:\\tc\\n.exe E:\\TC\\i\r\n\r\n[P]\r\nx=C:\\x\r\n";
+inline const std::string kPrivateMain =
+    "[C]\r\nd=%COMMANDER_PATH%\r\ne=%COMMANDER_PATH%\\n.exe %COMMANDER_PATH%\\i\r\n\r\n[P]\r\nx=C:\\x\r\n";
+inline const std::string kUserFtp = "[c]\r\n1=s\r\n[s]\r\nhost=E:\\TC\\ftp\r\n";
+inline const std::string kPrivateFtp = "[c]\r\n1=s\r\n[s]\r\nhost=%COMMANDER_PATH%\\ftp\r\n";
+inline constexpr wchar_t kStickMarker[] = L"E:\\velmora-wine-stick";  // laid by scripts/wine-tests.sh
+
+using Layout = std::vector<std::pair<std::wstring, std::string>>;
+
+inline void Lay(const Layout& layout) {
+    wchar_t standin[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"VELMORA_WINE_STANDIN", standin, MAX_PATH);
+    for (const auto& [path, bytes] : layout) {
+        fs::create_directories(fs::path(path).parent_path());
+        if (bytes != kStandin) std::ofstream(fs::path(path), std::ios::binary) << bytes;
+        // A stand-in started from there a moment ago may still be ending.
+        for (int waited = 0; bytes == kStandin && !CopyFileW(standin, path.c_str(), FALSE); ++waited) {
+            ASSERT_LT(waited, 500) << "no stand-in at VELMORA_WINE_STANDIN";
+            Sleep(20);
+        }
+    }
+}
+
+inline std::string FileBytes(const std::wstring& path) {
+    std::ifstream file{fs::path(path), std::ios::binary};
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : kMissing;
+}
+
+inline std::map<std::wstring, std::string> Snapshot(const std::wstring& directory) {
+    std::map<std::wstring, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(directory)) {
+        if (entry.is_regular_file()) files[entry.path().wstring()] = FileBytes(entry.path().wstring());
+    }
+    return files;
+}
+
+// A record for each generation of starts: a stand-in that writes late counts in its own.
+inline int generation = 0;
+inline std::wstring Record() {
+    return L"C:\\velmora-wine-record-" + std::to_wstring(generation) + L".txt";
+}
+inline void ForgetStarts() {
+    DeleteFileW(Record().c_str());
+    ++generation;
+    SetEnvironmentVariableW(L"VELMORA_E2E_RECORD", Record().c_str());
+}
+
+struct StandinStart {
+    std::wstring commandLine, directory, exe;
+};
+// The stand-in's starts since ForgetStarts, once there are `count` (waits up to 10 s); its
+// record has a line per start: command line, directory, exe, ... parted by tabs.
+inline std::vector<StandinStart> Starts(std::size_t count) {
+    std::vector<StandinStart> starts;
+    for (int waited = 0; waited < 500 && starts.size() < count; ++waited) {
+        if (waited > 0) Sleep(20);
+        starts.clear();
+        std::istringstream lines(FileBytes(Record()));
+        for (std::string line; std::getline(lines, line) && line != kMissing;) {
+            std::wstringstream fields(std::wstring(line.begin(), line.end()));  // the tests' paths are ASCII
+            StandinStart& start = starts.emplace_back();
+            std::getline(std::getline(std::getline(fields, start.commandLine, L'\t'), start.directory, L'\t'),
+                         start.exe, L'\t');
+        }
+    }
+    return starts;
+}
+
+// Sections, keys and values of an INI text, blank lines left out.
+using IniContent = std::map<std::string, std::map<std::string, std::string>>;
+inline IniContent ParseIni(const std::string& text) {
+    IniContent content;
+    std::string section;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const auto equals = line.find('=');
+        if (!line.empty() && line.front() == '[' && line.back() == ']') {
+            section = line.substr(1, line.size() - 2);
+            content[section];
+        } else if (!line.empty()) {
+            content[section][line.substr(0, equals)] =
+                equals == std::string::npos ? "" : line.substr(equals + 1);
+        }
+    }
+    return content;
+}
+
+inline std::wstring DesktopLink(bool setup) {
+    return win32::Win32ProcessEnvironment().SpecialFolderPath(0) + L"\\" +
+           (setup ? kSetupLinkName : kMobileLinkName) + L".lnk";
+}
+
+// The file dialog answers itself: `choice` typed and Ok (Abbruch when empty); `shown` counts.
+struct DialogScript {
+    std::wstring choice;
+    std::size_t shown = 0;
+};
+inline DialogScript* answering = nullptr;
+
+// On a timer of this thread: runs inside the file dialog's modal loop.
+inline void CALLBACK AnswerFileDialog(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            namespace ids = file_dialog_ids;
+            if (!IsWindowVisible(window) || !GetDlgItem(window, ids::kFrame2)) return TRUE;
+            // A dialog that does not close on Ok is given up after a while.
+            const bool ok = !answering->choice.empty() && ++answering->shown < 50;
+            if (ok) SetDlgItemTextW(window, ids::kFileName, answering->choice.c_str());
+            SendMessageW(window, WM_COMMAND, MAKEWPARAM(ok ? ids::kOk : ids::kAbbruch, BN_CLICKED), 0);
+            return FALSE;
+        },
+        0);
+}
+
+class StickTest : public ::testing::Test {
+protected:
+    // An empty stick; no starts recorded, desktop links or settings in C:\Windows.
+    void SetUp() override {
+        ASSERT_TRUE(fs::exists(kStickMarker)) << "E: is not the test stick (run scripts/wine-tests.sh)";
+        SetCurrentDirectoryW(L"C:\\");
+        // Copies of the stand-in come read-only; one still ending stays and is copied over.
+        for (const auto& entry : fs::recursive_directory_iterator(L"E:\\"))
+            SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+        std::error_code ignored;
+        for (const auto& entry : fs::directory_iterator(L"E:\\")) {
+            if (entry.path() != fs::path(kStickMarker)) fs::remove_all(entry.path(), ignored);
+        }
+        for (const std::wstring& path :
+             {DesktopLink(false), DesktopLink(true), std::wstring(L"C:\\Windows\\wincmd.ini"),
+              std::wstring(L"C:\\Windows\\wcx_ftp.ini")}) {
+            DeleteFileW(path.c_str());
+        }
+        ForgetStarts();
+    }
+
+    // Runs `act` as the program started from `programDirectory` with `tail`, on `files`.
+    void Run(FileSystem& files, const std::function<void(Platform&, Files&)>& act,
+             const std::wstring& tail = L"", const std::wstring& programDirectory = kTc) {
+        const std::wstring module =
+            programDirectory + (programDirectory.back() == L'\\' ? L"" : L"\\") + L"velmora.exe";
+        win32::Win32ProcessEnvironment process(module, L"\"" + module + L"\" " + tail);
+        Platform platform{files,        machine.profiles, ui, process, machine.codePage, machine.registry,
+                          machine.shell};
+        win32::Win32FileDialogWindow window(GetModuleHandleW(nullptr));
+        Files dialogs(platform, window);
+        SetCurrentDirectoryW(programDirectory.c_str());
+        answering = &dialog;
+        const struct Timer {
+            UINT_PTR id = SetTimer(nullptr, 0, 10, AnswerFileDialog);
+            ~Timer() { KillTimer(nullptr, id); }
+        } timer;
+        act(platform, dialogs);
+    }
+
+    // A start; when it ends in the setup window, a click on the button with this handler.
+    StartupOutcome Start(const std::wstring& tail = L"", const std::wstring& programDirectory = kTc,
+                         FileSystem* files = nullptr, void (SetupWindowController::*click)() = nullptr) {
+        StartupOutcome outcome = StartupOutcome::Ended;
+        const auto start = [&](Platform& platform, Files& dialogs) {
+            DesktopShortcutCreator shortcuts(platform);
+            StartupSequence startup(platform, dialogs, shortcuts);
+            outcome = startup.Run();
+            if (click && outcome == StartupOutcome::ShowSetupWindow)
+                (SetupWindowController(platform, startup.Imports(), shortcuts).*click)();
+        };
+        Run(files ? *files : machine.files, start, tail, programDirectory);
+        return outcome;
+    }
+
+    win32::Win32Machine machine;
+    ScriptedUi ui;
+    DialogScript dialog;
+};
+
+}  // namespace velmora::wine
