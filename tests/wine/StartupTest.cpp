@@ -52,7 +52,9 @@ TEST_F(FirstStart, EveryCombinationOfAnswersKeepsTheUsersFilesAndLaunches) {
         ASSERT_EQ(Start(), StartupOutcome::Ended);
         SCOPED_TRACE("answers " + testing::PrintToString(prefix) + ", then No");
         for (const auto& [path, bytes] : kFirstStart) {
-            if (bytes != kStandin) EXPECT_EQ(FileBytes(path), bytes);
+            if (bytes != kStandin) {
+                EXPECT_EQ(FileBytes(path), bytes);
+            }
         }
         const std::string main = ExpectedImport(ui, false), ftp = ExpectedImport(ui, true);
         EXPECT_EQ(FileBytes(kMain), main);
@@ -120,7 +122,9 @@ TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     for (const ShownMessage& shown : ui.shown)
         titles.push_back(shown.message.title);
     EXPECT_EQ(titles, c.titles);
-    if (c.after.empty()) EXPECT_EQ(Snapshot(L"E:\\"), before);
+    if (c.after.empty()) {
+        EXPECT_EQ(Snapshot(L"E:\\"), before);
+    }
     for (const auto& [path, bytes] : c.after)
         EXPECT_EQ(FileBytes(path), bytes) << testing::PrintToString(path);
     const auto starts = wine::Starts(c.command.empty() ? 0 : 1);
@@ -148,6 +152,21 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase("TheFirstSubdirectoryByName", L"", Command(L"E:\\B\\WinCmd32.exe"),
                   Found(L"E:\\B\\WinCmd32.exe", {{L"E:\\A\\x.txt", ""}, {L"E:\\C\\Totalcmd.exe", kStandin}}),
                   {}, {}, L"E:\\"),
+        StartCase("SwitchesAndTheBlanksAroundThem", L"  /O /T  ", Command(kTotalcmd, L"/O /T")),
+        StartCase("OwnSettingsBoth", L"x /i=C:\\a.ini /F=C:\\b.ini",
+                  L"E:\\TC\\Totalcmd.exe x /i=C:\\a.ini /F=C:\\b.ini"),
+        StartCase("OwnFtpSettings", L"x /f=C:\\f.ini",
+                  L"E:\\TC\\Totalcmd.exe x /f=C:\\f.ini /i=E:\\TC\\TC_portable_wincmd.ini"),
+        StartCase("AnOptionNeedsABlankBeforeIt", L"/i=C:\\my.ini", Command(kTotalcmd, L"/i=C:\\my.ini")),
+        StartCase("ASwitchWithATrailingBlankIsHandedOn", L"/? ", Command(kTotalcmd, L"/?")),
+        StartCase("TheSetupWordOffersShortcuts", L"setup ", Command(kTotalcmd, L"setup"), kLater, {},
+                  {kShortcut}),
+        StartCase("AHelpSwitchOnlyOpensTheSetupWindow", L"-SeTuP", L""),
+        StartCase("TotalcmdBeforeWinCmd32AndTotalcmd64", L"", kDefaultCommand,
+                  Found(kTotalcmd,
+                        {{L"E:\\TC\\WinCmd32.exe", kStandin}, {L"E:\\TC\\TOTALCMD64.EXE", kStandin}})),
+        StartCase("Totalcmd64WhenAlone", L"", Command(L"E:\\TC\\TOTALCMD64.EXE"),
+                  Found(L"E:\\TC\\TOTALCMD64.EXE")),
         StartCase("NotFoundIsReported", L"", L"", {{L"E:\\TC\\x.txt", ""}}, {}, {L"File not found!"})),
     [](const auto& param) { return std::string(param.param.name); });
 

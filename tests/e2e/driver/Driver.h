@@ -41,7 +41,8 @@ public:
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
         limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
         SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-        STARTUPINFOW startup{sizeof startup};
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
         // Suspended until it is in the job, so that all it starts is in the job too.
         if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
                             nullptr, directory.c_str(), &startup, &info_))

@@ -14,7 +14,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     static wchar_t exe[32768], directory[32768], record[32768];
     GetModuleFileNameW(nullptr, exe, 32768);
     GetCurrentDirectoryW(32768, directory);
-    STARTUPINFOW startup{sizeof(startup)};
+    STARTUPINFOW startup = {};
     GetStartupInfoW(&startup);
     const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
     const std::wstring line = std::wstring(GetCommandLineW()) + L'\t' + directory + L'\t' + exe + L'\t' +

@@ -132,20 +132,20 @@ struct DialogScript {
 };
 inline DialogScript* answering = nullptr;
 
+// Answers the file dialog when `window` is it; FALSE stops the search.
+inline BOOL CALLBACK AnswerIfFileDialog(HWND window, LPARAM) {
+    namespace ids = file_dialog_ids;
+    if (!IsWindowVisible(window) || !GetDlgItem(window, ids::kFrame2)) return TRUE;
+    // A dialog that does not close on Ok is given up after a while.
+    const bool ok = !answering->choice.empty() && ++answering->shown < 50;
+    if (ok) SetDlgItemTextW(window, ids::kFileName, answering->choice.c_str());
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(ok ? ids::kOk : ids::kAbbruch, BN_CLICKED), 0);
+    return FALSE;
+}
+
 // On a timer of this thread: runs inside the file dialog's modal loop.
 inline void CALLBACK AnswerFileDialog(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-            namespace ids = file_dialog_ids;
-            if (!IsWindowVisible(window) || !GetDlgItem(window, ids::kFrame2)) return TRUE;
-            // A dialog that does not close on Ok is given up after a while.
-            const bool ok = !answering->choice.empty() && ++answering->shown < 50;
-            if (ok) SetDlgItemTextW(window, ids::kFileName, answering->choice.c_str());
-            SendMessageW(window, WM_COMMAND, MAKEWPARAM(ok ? ids::kOk : ids::kAbbruch, BN_CLICKED), 0);
-            return FALSE;
-        },
-        0);
+    EnumThreadWindows(GetCurrentThreadId(), AnswerIfFileDialog, 0);
 }
 
 class StickTest : public ::testing::Test {
