@@ -88,7 +88,8 @@ protected:
         ui.answer = [](const Message& m) {
             return m.title == L"First Start: Import file?" ? MessageAnswer::Yes : MessageAnswer::No;
         };
-        dialog = {L"Bars\\My.bar"};
+        dialog = {};
+        dialog.choice = L"Bars\\My.bar";
         const Click clicks[] = {nullptr, &SetupWindowController::PatchBtnBar_Click,
                                 &SetupWindowController::Command3_Click};
         const Click click = clicks[static_cast<int>(c.act) % 3];

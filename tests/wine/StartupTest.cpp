@@ -48,7 +48,8 @@ TEST_F(FirstStart, EveryCombinationOfAnswersKeepsTheUsersFilesAndLaunches) {
         ui.answer = [&prefix, i = std::size_t{0}](const Message&) mutable {
             return i < prefix.size() ? prefix[i++] : MessageAnswer::No;
         };
-        dialog = {L"Backup\\mine.ini", {}};
+        dialog = {};
+        dialog.choice = L"Backup\\mine.ini";
         ASSERT_EQ(Start(), StartupOutcome::Ended);
         SCOPED_TRACE("answers " + testing::PrintToString(prefix) + ", then No");
         for (const auto& [path, bytes] : kFirstStart) {

@@ -125,10 +125,13 @@ inline std::wstring DesktopLink(bool setup) {
            (setup ? kSetupLinkName : kMobileLinkName) + L".lnk";
 }
 
-// The file dialog answers itself: `choice` typed and Ok (Abbruch when empty); `shown` counts.
+// The file dialog answers itself: `choice` typed (unless empty) and Ok, Abbruch without a
+// choice; `shown` counts, and the name box and file list are kept as they were shown.
 struct DialogScript {
-    std::wstring choice;
+    std::optional<std::wstring> choice;
     std::size_t shown = 0;
+    std::wstring named;
+    std::vector<std::wstring> listed;
 };
 inline DialogScript* answering = nullptr;
 
@@ -136,9 +139,18 @@ inline DialogScript* answering = nullptr;
 inline BOOL CALLBACK AnswerIfFileDialog(HWND window, LPARAM) {
     namespace ids = file_dialog_ids;
     if (!IsWindowVisible(window) || !GetDlgItem(window, ids::kFrame2)) return TRUE;
+    wchar_t text[MAX_PATH] = {};
+    GetDlgItemTextW(window, ids::kFileName, text, MAX_PATH);
+    answering->named = text;
+    answering->listed.clear();
+    for (LRESULT i = 0; i < SendDlgItemMessageW(window, ids::kFile1, LB_GETCOUNT, 0, 0); ++i) {
+        SendDlgItemMessageW(window, ids::kFile1, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        answering->listed.push_back(text);
+    }
     // A dialog that does not close on Ok is given up after a while.
-    const bool ok = !answering->choice.empty() && ++answering->shown < 50;
-    if (ok) SetDlgItemTextW(window, ids::kFileName, answering->choice.c_str());
+    const bool ok = answering->choice && ++answering->shown < 50;
+    if (ok && !answering->choice->empty())
+        SetDlgItemTextW(window, ids::kFileName, answering->choice->c_str());
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(ok ? ids::kOk : ids::kAbbruch, BN_CLICKED), 0);
     return FALSE;
 }

@@ -1,0 +1,58 @@
+// What the three modes of the file dialog show and hand back, on the real window.
+#include "support/Stick.h"
+
+namespace velmora::wine {
+namespace {
+
+enum class Mode { Open, Save, Directory };
+
+struct DialogCase {
+    const char* name;
+    Mode mode;
+    std::wstring defaultPath, defaultName;
+    std::optional<std::wstring> choice;  // none: Abbruch
+    std::wstring result;
+    std::vector<std::wstring> listed = {};  // checked when given
+};
+
+class Dialogs : public StickTest, public ::testing::WithParamInterface<DialogCase> {};
+
+TEST_P(Dialogs, ShowAndHandBack) {
+    const DialogCase& c = GetParam();
+    Lay({{L"E:\\TC\\Bars\\My.bar", "b"}, {L"E:\\TC\\Bars\\My.br1", "i"}, {L"E:\\TC\\Bars\\Old.bar", "o"}});
+    SetFileAttributesW(L"E:\\TC\\Bars\\Old.bar", FILE_ATTRIBUTE_HIDDEN);
+    dialog.choice = c.choice;
+    std::wstring result = L"<not shown>";
+    Run(machine.files, [&](Platform&, Files& files) {
+        if (c.mode == Mode::Open) result = files.FileOpenDialog(c.defaultPath, L"", c.defaultName);
+        if (c.mode == Mode::Save) result = files.filesaveDialog(c.defaultPath, c.defaultName);
+        if (c.mode == Mode::Directory) result = files.FileDirSelectDialog(c.defaultPath);
+    });
+    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(dialog.named, c.defaultName);
+    if (!c.listed.empty()) {
+        EXPECT_EQ(dialog.listed, c.listed);
+    }
+}
+
+const std::wstring kBars = L"E:\\TC\\Bars\\";
+INSTANTIATE_TEST_SUITE_P(Cases, Dialogs,
+                         ::testing::Values(DialogCase{"OpenListsTheDefaultNamesTypeOnly",
+                                                      Mode::Open,
+                                                      kBars + L"x",
+                                                      L"*.bar",
+                                                      L"My.bar",
+                                                      kBars + L"My.bar",
+                                                      {L"My.bar"}},
+                                           DialogCase{"OpenKeepsTheBlanksOfATypedName", Mode::Open,
+                                                      kBars + L"x", L"", L" a b ", kBars + L" a b "},
+                                           DialogCase{"AbbruchHandsBackNothing", Mode::Open, kBars + L"x",
+                                                      L"My.bar", std::nullopt, L""},
+                                           DialogCase{"SaveStartsInTheDefaultPathItself", Mode::Save,
+                                                      L"E:\\TC\\Bars", L"", L"out.ini", kBars + L"out.ini"},
+                                           DialogCase{"ADirectoryComesWithItsSeparator", Mode::Directory,
+                                                      L"E:\\TC\\Bars", L"", L"", kBars}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+}  // namespace
+}  // namespace velmora::wine
