@@ -37,7 +37,10 @@ void Importer::CopyAndParseFile(const std::wstring& SourceFile, const std::wstri
         const std::wstring chosen = ChooseSource(SourceFile, DestinationFile);
         if (!TrimBlanks(chosen).empty() && files.FileExists(chosen) &&
             (!files.FileExists(DestinationFile) || Force)) {
-            FileCopyChecked(platform_, chosen, DestinationFile, Force);
+            if (const auto content = files.ReadFileBytes(chosen)) {
+                const auto rewritten = Rewritten(*content, FindSTr1, FindStr2, replacestring);
+                PutInPlace(platform_, DestinationFile, rewritten.value_or(*content));
+            }
             state_.FileImported = true;
         }
         if (!files.FileExists(DestinationFile)) CreateEmptyFile(platform_, DestinationFile);
@@ -78,25 +81,20 @@ void Importer::RewritePrivateFile(const std::wstring& DestinationFile, const std
                                   const std::wstring& FindStr2, const std::wstring& replacestring) {
     FileSystem& files = platform_.files;
     if (!files.FileExists(DestinationFile)) return;
-    // A working file left by an interrupted run holds nothing the private file lacks: the
-    // private file always has its complete old or new content.
-    const std::wstring staleWorkingFile = WorkingFileFor(DestinationFile);
-    if (files.FileExists(staleWorkingFile)) files.RemoveFile(staleWorkingFile);
-
     const auto content = files.ReadFileBytes(DestinationFile);
     if (!content) return;
+    if (const auto rewritten = Rewritten(*content, FindSTr1, FindStr2, replacestring))
+        PutInPlace(platform_, DestinationFile, *rewritten);
+}
 
+std::optional<std::string> Importer::Rewritten(const std::string& content, const std::wstring& FindSTr1,
+                                               const std::wstring& FindStr2, const std::wstring& replacestring) {
     AnsiCodePage& codePage = platform_.codePage;
     const auto replacement = codePage.Encode(replacestring);
-    if (!replacement) return;
+    if (!replacement) return std::nullopt;
     const RewriteRule rule{AnsiSearchText(codePage, FindSTr1), AnsiSearchText(codePage, FindStr2),
                            *replacement};
-    const auto rewritten = RewriteConfigText(*content, rule);
-    if (!rewritten) return;
-
-    ReplaceThroughWorkingFile(platform_, DestinationFile, [&](const std::wstring& working) {
-        return files.WriteFileBytes(working, *rewritten);
-    });
+    return RewriteConfigText(content, rule);
 }
 
 }  // namespace velmora

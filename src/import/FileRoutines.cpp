@@ -21,16 +21,11 @@ bool FileCopyChecked(Platform& platform, const std::wstring& Source, const std::
         !files.FileExists(Source)) {
         return false;
     }
-    bool copied = false;
-    if (files.FileExists(Destination)) {
-        if (!Overwrite) return false;
-        copied = ReplaceThroughWorkingFile(platform, Destination, [&](const std::wstring& working) {
-            return files.CopyNewFile(Source, working);
-        });
-    } else {
-        copied = files.CopyNewFile(Source, Destination);
-    }
-    return copied && files.FileExists(Source) && files.FileExists(Destination);
+    if (files.FileExists(Destination) && !Overwrite) return false;
+    // Byte for byte through a working file: the copy takes none of the source's attributes.
+    const auto bytes = files.ReadFileBytes(Source);
+    return bytes && PutInPlace(platform, Destination, *bytes) && files.FileExists(Source) &&
+           files.FileExists(Destination);
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 // The user's own files are only ever read.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "filedialog/FileDialogs.h"
@@ -20,7 +21,8 @@ public:
 
     // Makes sure `DestinationFile` exists: on a first start (or with `Force`) it offers the
     // source, the same name in the Windows directory, or a file to browse for, and copies
-    // the chosen one. Then rewrites every line of the private copy that holds
+    // the chosen one, already rewritten, so that no copy with the old paths is ever in
+    // place. Then rewrites every line of the private copy that holds
     // `FindSTr1` or `FindStr2` (case ignored) to `replacestring`.
     void CopyAndParseFile(const std::wstring& SourceFile, const std::wstring& DestinationFile,
                           const std::wstring& FindSTr1, const std::wstring& FindStr2,
@@ -37,6 +39,9 @@ private:
     std::wstring ChooseSource(const std::wstring& SourceFile, const std::wstring& DestinationFile);
     void RewritePrivateFile(const std::wstring& DestinationFile, const std::wstring& FindSTr1,
                             const std::wstring& FindStr2, const std::wstring& replacestring);
+    // The content with the rule applied; nothing when it changes nothing.
+    std::optional<std::string> Rewritten(const std::string& content, const std::wstring& FindSTr1,
+                                         const std::wstring& FindStr2, const std::wstring& replacestring);
     void ImportInto(const std::wstring& sourceName, const std::wstring& privateName, bool Force);
 
     Platform& platform_;

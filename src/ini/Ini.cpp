@@ -24,8 +24,8 @@ bool WriteIniValue(Platform& platform, const std::wstring& section, const std::w
         CreateEmptyFile(platform, fileName);
     }
     const std::wstring file = ResolveIniFilePath(platform, fileName);
-    // The key is written into a complete copy that then takes the file's place, so that a
-    // write cut short leaves the settings file as it was.
+    // The key is written into a complete copy that is flushed and then takes the file's
+    // place, so that a write cut short leaves the settings file as it was.
     const auto content = platform.files.ReadFileBytes(file);
     if (!content) return false;
     return ReplaceThroughWorkingFile(platform, file, [&](const std::wstring& working) {
@@ -43,8 +43,8 @@ std::wstring ResolveIniFilePath(Platform& platform, const std::wstring& fileName
 }
 
 void CreateEmptyFile(Platform& platform, const std::wstring& fileName) {
-    // Only ever called for names that do not exist; writing an empty file creates it.
-    // The system refuses to empty a hidden, system or read-only file of the same name.
+    // A new empty file; whatever already stands at the name (a hidden file that counts as
+    // missing, say) is left as it is.
     platform.files.WriteFileBytes(fileName, {});
 }
 

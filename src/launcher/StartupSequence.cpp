@@ -1,6 +1,7 @@
 #include "launcher/StartupSequence.h"
 
 #include "common/StringOps.h"
+#include "common/WorkingFile.h"
 #include "import/ReplaceAllText.h"
 #include "ini/Ini.h"
 #include "launcher/HelpTexts.h"
@@ -37,6 +38,10 @@ StartupOutcome StartupSequence::Run() {
     if (!LocateTotalCommander()) return StartupOutcome::ShowSetupWindow;
 
     state_.TcDirPattern = state_.TcDir;
+    // What an interrupted earlier run left is tidied before a private file is looked at.
+    using namespace private_files;
+    for (const wchar_t* name : {kMainSettings, kFtpSettings, kButtonBar, kButtonBarCompanion})
+        RecoverInterruptedWrite(platform_, state_.TcDir + name);
     if (!Mentions(state_.CommandLine, kUserMainSettings)) {
         importer_.ImportIni(false);
     } else {

@@ -18,6 +18,14 @@ struct DriveInfo {
     std::wstring label;  // the volume label, empty when it cannot be read
 };
 
+// Windows' attribute bits, as the file system reports them.
+namespace file_attributes {
+inline constexpr std::uint32_t kReadOnly = 0x1;
+inline constexpr std::uint32_t kHidden = 0x2;
+inline constexpr std::uint32_t kSystem = 0x4;
+inline constexpr std::uint32_t kDirectory = 0x10;
+}  // namespace file_attributes
+
 // One entry of a directory search, as the file system hands it out.
 struct DirectoryEntry {
     std::wstring name;
@@ -42,12 +50,17 @@ public:
     // The whole content as the bytes on disk, or nothing when it cannot be read.
     virtual std::optional<std::string> ReadFileBytes(const std::wstring& path) = 0;
 
-    // Creates the file (or empties an existing one) and writes the bytes through to
-    // the medium before returning. False when any part of that failed.
+    // Creates a new file with the bytes, no attributes set, and writes them through to the
+    // medium before returning. False when anything already stands at the path, or when any
+    // part of that failed.
     virtual bool WriteFileBytes(const std::wstring& path, std::string_view bytes) = 0;
 
-    // Copies a file to a destination that must not exist yet; attributes go along.
-    virtual bool CopyNewFile(const std::wstring& source, const std::wstring& destination) = 0;
+    // Windows' attribute bits of whatever stands at the path, file or directory, hidden and
+    // system ones included; nothing when nothing is there.
+    virtual std::optional<std::uint32_t> EntryAttributes(const std::wstring& path) = 0;
+
+    // Writes what the system still holds of an existing file through to the medium.
+    virtual bool FlushFile(const std::wstring& path) = 0;
 
     virtual bool RemoveFile(const std::wstring& path) = 0;
 

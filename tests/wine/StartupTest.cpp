@@ -108,6 +108,7 @@ struct StartCase {
     Layout layout = kLater, after = {};  // files as they must be then; none: nothing on the stick changes
     std::vector<std::wstring> titles = {};
     std::wstring programDirectory = kTc;
+    std::map<std::wstring, DWORD> attributes = {};  // set after the layout
 };
 
 class Starts : public StickTest, public ::testing::WithParamInterface<StartCase> {};
@@ -115,6 +116,8 @@ class Starts : public StickTest, public ::testing::WithParamInterface<StartCase>
 TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     const StartCase& c = GetParam();
     Lay(c.layout);
+    for (const auto& [path, attributes] : c.attributes)
+        SetFileAttributesW(path.c_str(), attributes);
     ui.answer = [](const Message& m) { return m.title == kImport ? MessageAnswer::Yes : MessageAnswer::No; };
     const auto before = Snapshot(L"E:\\");
     EXPECT_EQ(Start(c.tail, c.programDirectory),
@@ -135,7 +138,7 @@ TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     EXPECT_EQ(starts[0].directory + L"\\", DirectoryOf(starts[0].exe));
 }
 
-const std::wstring kMy = L"E:\\My TC\\";
+const std::wstring kMy = L"E:\\My TC\\", kWorking = kMain + std::wstring(L"_temp2.txt");
 INSTANTIATE_TEST_SUITE_P(
     Cases, Starts,
     ::testing::Values(
@@ -168,6 +171,23 @@ INSTANTIATE_TEST_SUITE_P(
                         {{L"E:\\TC\\WinCmd32.exe", kStandin}, {L"E:\\TC\\TOTALCMD64.EXE", kStandin}})),
         StartCase("Totalcmd64WhenAlone", L"", Command(L"E:\\TC\\TOTALCMD64.EXE"),
                   Found(L"E:\\TC\\TOTALCMD64.EXE")),
+        StartCase("AHiddenPrivateFileKeepsEveryByte", L"", L"E:\\TC\\Totalcmd.exe  /f=" + std::wstring(kFtp),
+                  {kLater[0], kLater[1], {kMain, kUserMain}, kLater[3]}, {{kMain, kUserMain}},
+                  {kImport, L"Import failed", kShortcut}, kTc, {{kMain, FILE_ATTRIBUTE_HIDDEN}}),
+        StartCase("AReadOnlyPrivateFileIsUsedNotReplaced", L"", kDefaultCommand,
+                  {kLater[0], {kMain, kUserMain}, kLater[3]}, {{kMain, kUserMain}}, {}, kTc,
+                  {{kMain, FILE_ATTRIBUTE_READONLY}}),
+        StartCase("AHiddenStaleWorkingFileGoesFirst", L"", kDefaultCommand,
+                  {kLater[0], {kMain, kUserMain}, {kWorking, "stale"}, kLater[3]},
+                  {{kMain, kPrivateMain}, {kWorking, kMissing}}, {}, kTc,
+                  {{kWorking, FILE_ATTRIBUTE_HIDDEN}}),
+        StartCase("ALoneCompleteWorkingFileTakesItsPlace", L"", kDefaultCommand,
+                  {kLater[0], kLater[1], {kWorking, kPrivateMain}, kLater[3]},
+                  {{kMain, kPrivateMain}, {kWorking, kMissing}}),
+        StartCase("AnUnfinishedFirstCopyCountsAsNone", L"", kDefaultCommand,
+                  {kLater[0], kLater[1], {kMain + std::wstring(L"_temp1.txt"), "[C]\r\nd=E:"}, kLater[3]},
+                  {{kMain, kPrivateMain}, {kMain + std::wstring(L"_temp1.txt"), kMissing}},
+                  {kImport, kShortcut}),
         StartCase("NotFoundIsReported", L"", L"", {{L"E:\\TC\\x.txt", ""}}, {}, {L"File not found!"})),
     [](const auto& param) { return std::string(param.param.name); });
 

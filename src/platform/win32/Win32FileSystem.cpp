@@ -36,15 +36,25 @@ std::optional<std::string> Win32FileSystem::ReadFileBytes(const std::wstring& pa
 }
 
 bool Win32FileSystem::WriteFileBytes(const std::wstring& path, std::string_view bytes) {
+    // CREATE_NEW: whatever stands at the name is never emptied, hidden files included.
     const UniqueHandle file = OwnFileHandle(
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file || !WriteAll(file.get(), bytes)) return false;
     // The data must be on the medium before the file takes the place of a settings file.
     return FlushFileBuffers(file.get()) != 0;
 }
 
-bool Win32FileSystem::CopyNewFile(const std::wstring& source, const std::wstring& destination) {
-    return CopyFileW(source.c_str(), destination.c_str(), TRUE) != 0;
+std::optional<std::uint32_t> Win32FileSystem::EntryAttributes(const std::wstring& path) {
+    if (path.empty()) return std::nullopt;
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return attributes;
+}
+
+bool Win32FileSystem::FlushFile(const std::wstring& path) {
+    const UniqueHandle file = OwnFileHandle(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && FlushFileBuffers(file.get()) != 0;
 }
 
 bool Win32FileSystem::RemoveFile(const std::wstring& path) {

@@ -12,7 +12,8 @@ public:
     bool FileExists(const std::wstring& path) override;
     std::optional<std::string> ReadFileBytes(const std::wstring& path) override;
     bool WriteFileBytes(const std::wstring& path, std::string_view bytes) override;
-    bool CopyNewFile(const std::wstring& source, const std::wstring& destination) override;
+    std::optional<std::uint32_t> EntryAttributes(const std::wstring& path) override;
+    bool FlushFile(const std::wstring& path) override;
     bool RemoveFile(const std::wstring& path) override;
     bool MoveReplacing(const std::wstring& replacement, const std::wstring& destination) override;
     std::optional<std::vector<std::wstring>> ListSubdirectories(const std::wstring& directory) override;

@@ -1,5 +1,6 @@
-// The real file system where the Nth read or change fails: cleanly, after half its work (half
-// the bytes, or a move's destination removed), or as a pulled stick. Queries pass through.
+// The real file system where the Nth read, write, flush, move or removal fails: cleanly,
+// after half its work (half the bytes, or a replacing move's destination removed), or as a
+// pulled stick. Queries pass through.
 #pragma once
 
 #include <functional>
@@ -31,10 +32,11 @@ public:
         return Change([&] { return real_.WriteFileBytes(path, bytes); },
                       [&] { real_.WriteFileBytes(path, HalfOf(bytes)); });
     }
-    bool CopyNewFile(Path source, Path destination) override {
-        return Change(
-            [&] { return real_.CopyNewFile(source, destination); },
-            [&] { real_.WriteFileBytes(destination, HalfOf(real_.ReadFileBytes(source).value_or(""))); });
+    bool FlushFile(Path path) override {
+        return Change([&] { return real_.FlushFile(path); }, nullptr);
+    }
+    bool MoveNewFile(Path from, Path to) override {
+        return Change([&] { return real_.MoveNewFile(from, to); }, nullptr);
     }
     bool MoveReplacing(Path replacement, Path destination) override {
         return Change([&] { return real_.MoveReplacing(replacement, destination); },
@@ -46,6 +48,7 @@ public:
 
     using Names = std::optional<std::vector<std::wstring>>;
     bool FileExists(Path path) override { return real_.FileExists(path); }
+    std::optional<std::uint32_t> EntryAttributes(Path path) override { return real_.EntryAttributes(path); }
     Names ListSubdirectories(Path directory) override { return real_.ListSubdirectories(directory); }
     bool DirectoryExists(Path path) override { return real_.DirectoryExists(path); }
     Names ListFiles(Path directory, Path pattern) override { return real_.ListFiles(directory, pattern); }
@@ -60,7 +63,6 @@ public:
     bool AppendFileBytes(Path path, std::string_view bytes) override {
         return real_.AppendFileBytes(path, bytes);
     }
-    bool MoveNewFile(Path from, Path to) override { return real_.MoveNewFile(from, to); }
     std::optional<LocalDateTime> CreationTime(Path path) override { return real_.CreationTime(path); }
     std::optional<std::wstring> ShortPathName(Path path) override { return real_.ShortPathName(path); }
     std::optional<std::wstring> LongPathName(Path path) override { return real_.LongPathName(path); }
