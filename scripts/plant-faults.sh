@@ -112,7 +112,9 @@ limited() {
 planted=
 restore() {
     if [ -n "$planted" ]; then
-        cp "$repo/$planted" "$tree/$planted"  # a fresh time, so the next build redoes it
+        # From the copy taken before planting: the checkout may have moved on meanwhile. A
+        # fresh time, so the next build redoes it.
+        cp "$work/unplanted" "$tree/$planted"
         echo "$planted" >>"$work/planted-files"
         planted=
     fi
@@ -207,9 +209,10 @@ for fault in "${faults[@]}"; do
     log=$work/logs/$((tried + 1)).log
     echo "$where" >"$log"
     start=$SECONDS
+    cp -p "$file" "$work/unplanted"
     planted=$file
     python3 "$repo/scripts/lib/fault-sites.py" apply "$file" "$line" "$column" "$old" "$new"
-    diff -u "$repo/$file" "$file" >>"$log" || true
+    diff -u "$work/unplanted" "$file" >>"$log" || true
     verdict=survived
     unrepeated=false
     for stage in "${stages[@]}"; do
