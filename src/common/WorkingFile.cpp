@@ -39,9 +39,9 @@ bool ReplaceThroughWorkingFile(Platform& platform, const std::wstring& destinati
     const std::wstring working = replacing ? WorkingFileFor(destination) : NewFileWorkingName(destination);
     if (!ClearName(files, working)) return false;
     // Only a flushed working file may take the place: after the move nothing is written.
-    const bool placed = produce(working) && files.FlushFile(working) &&
-                        (replacing ? files.MoveReplacing(working, destination)
-                                   : files.MoveNewFile(working, destination));
+    const bool placed =
+        produce(working) && files.FlushFile(working) &&
+        (replacing ? files.MoveReplacing(working, destination) : files.MoveNewFile(working, destination));
     if (placed) return true;
     // A replacing move that removed the old file and then failed (a FAT rename is a removal
     // and a rename) leaves the complete working file as the only copy: it takes the place

@@ -88,7 +88,8 @@ void Importer::RewritePrivateFile(const std::wstring& DestinationFile, const std
 }
 
 std::optional<std::string> Importer::Rewritten(const std::string& content, const std::wstring& FindSTr1,
-                                               const std::wstring& FindStr2, const std::wstring& replacestring) {
+                                               const std::wstring& FindStr2,
+                                               const std::wstring& replacestring) {
     AnsiCodePage& codePage = platform_.codePage;
     const auto replacement = codePage.Encode(replacestring);
     if (!replacement) return std::nullopt;
