@@ -15,6 +15,10 @@ struct DialogCase {
     std::vector<std::wstring> listed = {};  // checked when given
 };
 
+void PrintTo(const DialogCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Dialogs : public StickTest, public ::testing::WithParamInterface<DialogCase> {};
 
 TEST_P(Dialogs, ShowAndHandBack) {

@@ -60,6 +60,10 @@ const SweepCase kCases[] = {
     SweepCase("IniWrite", Act::IniWrite, {{kMain, kSettings, {kSettings, kWithBar}}, {kFtp, "", {""}}}),
 };
 
+void PrintTo(const SweepCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class FaultSweep : public StickTest, public ::testing::WithParamInterface<std::tuple<SweepCase, Fault>> {
 protected:
     // Acts on the case's stick, with Yes only to imports from beside Total Commander.

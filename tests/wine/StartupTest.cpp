@@ -111,6 +111,10 @@ struct StartCase {
     std::map<std::wstring, DWORD> attributes = {};  // set after the layout
 };
 
+void PrintTo(const StartCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Starts : public StickTest, public ::testing::WithParamInterface<StartCase> {};
 
 TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
