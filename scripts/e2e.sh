@@ -28,23 +28,10 @@ install_deps wine
 source scripts/lib/wine-session.sh
 
 echo "Creating the Wine prefix..."
-trap wine_session_stop EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
-wine_session_start
-
-# The fake stick. The marker allows the tests to wipe this drive between tests.
-stick="$WINE_SESSION_ROOT/stick"
-mkdir -p "$stick"
-touch "$stick/velmora-e2e-stick"
-wine_session_map_drive e "$stick"
+wine_session_with_stick velmora-e2e-stick
 
 export VELMORA_EXE VELMORA_E2E_STANDIN
 VELMORA_EXE=$(wine_session_windows_path "$launcher")
 VELMORA_E2E_STANDIN=$(wine_session_windows_path "$build_dir/tests/e2e/Totalcmd.exe")
 
-# In the background, so that a signal reaches the trap at once rather than after the run.
-"$WINE_SESSION_WINE" "$test_program" "$@" &
-status=0
-wait $! || status=$?
-exit "$status"
+wine_session_run_tests "$test_program" "$@"

@@ -24,16 +24,7 @@ source scripts/lib/install-deps.sh
 install_deps wine
 source scripts/lib/wine-session.sh
 
-trap wine_session_stop EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
-wine_session_start
-
-# The fake stick; the tests wipe it between tests only where they find the marker.
-stick="$WINE_SESSION_ROOT/stick"
-mkdir -p "$stick"
-touch "$stick/velmora-wine-stick"
-wine_session_map_drive e "$stick"
+wine_session_with_stick velmora-wine-stick
 
 # ".html" opens with the stand-in on the stick, for the web-page lookup.
 cat >"$WINE_SESSION_ROOT/html.reg" <<'REG'
@@ -54,8 +45,4 @@ REG
 export VELMORA_WINE_STANDIN
 VELMORA_WINE_STANDIN=$(wine_session_windows_path "$standin")
 
-# In the background, so that a signal reaches the trap at once rather than after the run.
-"$WINE_SESSION_WINE" "$test_program" "$@" &
-status=0
-wait $! || status=$?
-exit "$status"
+wine_session_run_tests "$test_program" "$@"

@@ -7,6 +7,9 @@
 #   wine_session_map_drive e "$stick"   # the folder $stick becomes E:\ inside Wine
 #   wine_session_run 'E:\velmora.exe'   # or "$WINE_SESSION_WINE" program.exe args...
 #
+# or, for a test program: wine_session_with_stick MARKER (all of the above, E: a fresh
+# stick), then wine_session_run_tests program.exe args...
+#
 # Needs the `wine` group of scripts/lib/install-deps.sh (wine64, fonts-wine, xvfb).
 
 # wine_session_find NAME FALLBACK: a Wine program on PATH, or where Debian's wine64
@@ -113,4 +116,27 @@ wine_session_stop() {
     rm -rf "$WINE_SESSION_ROOT"
   fi
   WINE_SESSION_ROOT=
+}
+
+# wine_session_with_stick MARKER: starts the session, stopped again on every exit path, and
+# maps a fresh stick folder as E:; the file MARKER on it tells the tests that they may wipe
+# that drive. Sets $stick to the folder.
+wine_session_with_stick() {
+  trap wine_session_stop EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
+  wine_session_start
+  stick="$WINE_SESSION_ROOT/stick"
+  mkdir -p "$stick"
+  touch "$stick/$1"
+  wine_session_map_drive e "$stick"
+}
+
+# wine_session_run_tests PROGRAM [ARGS...]: runs the test program and exits with its status.
+# In the background, so that a signal reaches the trap at once rather than after the run.
+wine_session_run_tests() {
+  local status=0
+  "$WINE_SESSION_WINE" "$@" &
+  wait $! || status=$?
+  exit "$status"
 }
