@@ -13,6 +13,7 @@ struct DialogCase {
     std::optional<std::wstring> choice;  // none: Abbruch
     std::wstring result;
     std::vector<std::wstring> listed = {};  // checked when given
+    std::wstring caption = {};              // checked when given
 };
 
 void PrintTo(const DialogCase& c, std::ostream* os) {
@@ -37,26 +38,26 @@ TEST_P(Dialogs, ShowAndHandBack) {
     if (!c.listed.empty()) {
         EXPECT_EQ(dialog.listed, c.listed);
     }
+    if (!c.caption.empty()) {
+        EXPECT_EQ(dialog.titled, c.caption);
+    }
 }
 
 const std::wstring kBars = L"E:\\TC\\Bars\\";
-INSTANTIATE_TEST_SUITE_P(Cases, Dialogs,
-                         ::testing::Values(DialogCase{"OpenListsTheDefaultNamesTypeOnly",
-                                                      Mode::Open,
-                                                      kBars + L"x",
-                                                      L"*.bar",
-                                                      L"My.bar",
-                                                      kBars + L"My.bar",
-                                                      {L"My.bar"}},
-                                           DialogCase{"OpenKeepsTheBlanksOfATypedName", Mode::Open,
-                                                      kBars + L"x", L"", L" a b ", kBars + L" a b "},
-                                           DialogCase{"AbbruchHandsBackNothing", Mode::Open, kBars + L"x",
-                                                      L"My.bar", std::nullopt, L""},
-                                           DialogCase{"SaveStartsInTheDefaultPathItself", Mode::Save,
-                                                      L"E:\\TC\\Bars", L"", L"out.ini", kBars + L"out.ini"},
-                                           DialogCase{"ADirectoryComesWithItsSeparator", Mode::Directory,
-                                                      L"E:\\TC\\Bars", L"", L"", kBars}),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Dialogs,
+    ::testing::Values(
+        DialogCase("OpenListsTheDefaultNamesTypeOnly", Mode::Open, kBars + L"x", L"*.bar", L"My.bar",
+                   kBars + L"My.bar", {L"My.bar"}, L"Open File    (\"*.bar\")"),
+        DialogCase("OpenGoesToTheDriveOfTheDefaultPath", Mode::Open, L"C:\\Windows\\x", L"", L"a.ini",
+                   L"C:\\Windows\\a.ini"),
+        DialogCase("OpenKeepsTheBlanksOfATypedName", Mode::Open, kBars + L"x", L"", L" a b ",
+                   kBars + L" a b "),
+        DialogCase("AbbruchHandsBackNothing", Mode::Open, kBars + L"x", L"My.bar", std::nullopt, L""),
+        DialogCase("SaveStartsInTheDefaultPathItself", Mode::Save, L"E:\\TC\\Bars", L"", L"out.ini",
+                   kBars + L"out.ini"),
+        DialogCase("ADirectoryComesWithItsSeparator", Mode::Directory, L"E:\\TC\\Bars", L"", L"", kBars)),
+    [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace velmora::wine

@@ -3,7 +3,6 @@
 #include "support/Stick.h"
 
 #include <algorithm>
-#include <set>
 
 #include "ini/Ini.h"
 #include "support/FaultyFiles.h"
@@ -21,7 +20,7 @@ const std::string kWithBar =
 struct StickFile {
     std::wstring path;
     std::string before;
-    std::set<std::string> allowed = {};
+    std::vector<std::string> allowed = {};  // the new content last
 };
 
 enum class Act { Start, ImportButtonBar, ForcedImport, IniWrite };
@@ -41,7 +40,7 @@ const SweepCase kCases[] = {
                {kMain, kMissing, {"", kPrivateMain}},
                {kFtp, kMissing, {"", kPrivateFtp}}}),
     SweepCase("ButtonBarImport", Act::ImportButtonBar,
-              {{kMain, kSettings, {kSettings, kWithBar}},
+              {{kMain, kSettings, {kWithBar, kSettings}},  // the setup window knows no private settings file
                {kFtp, "", {""}},
                {L"E:\\TC\\Bars\\My.bar", "c=E:\\TC\\x\r\n"},
                {kBar, kOld, {kOld, "c=E:\\TC\\x\r\n", "c=%COMMANDER_PATH%\\x\r\n"}},
@@ -100,6 +99,11 @@ TEST_P(FaultSweep, AFreshStartFindsEveryFileWhole) {
     FaultyFiles counting(machine.files);
     Perform(c, counting);
     ASSERT_FALSE(counting.operations.empty());
+    for (const StickFile& file : c.files) {
+        if (!file.allowed.empty()) {
+            EXPECT_EQ(ParseIni(FileBytes(file.path)), ParseIni(file.allowed.back()));
+        }
+    }
     for (std::size_t n = 1; n <= counting.operations.size(); ++n) {
         if (fault == Fault::Half && !counting.operations[n - 1]) continue;
         SCOPED_TRACE("fault at operation " + std::to_string(n));
@@ -120,7 +124,7 @@ TEST_P(FaultSweep, AFreshStartFindsEveryFileWhole) {
             }
         }
         for (const auto& [path, bytes] : Snapshot(L"E:\\"))
-            EXPECT_EQ(path.find(L"_temp2.txt"), std::wstring::npos) << testing::PrintToString(path);
+            EXPECT_EQ(path.find(L"_temp"), std::wstring::npos) << testing::PrintToString(path);
         EXPECT_EQ(Starts(1).size(), 1u);
     }
 }

@@ -109,6 +109,7 @@ struct StartCase {
     std::vector<std::wstring> titles = {};
     std::wstring programDirectory = kTc;
     std::map<std::wstring, DWORD> attributes = {};  // set after the layout
+    std::wstring startIn = {};
 };
 
 void PrintTo(const StartCase& c, std::ostream* os) {
@@ -120,6 +121,7 @@ class Starts : public StickTest, public ::testing::WithParamInterface<StartCase>
 TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     const StartCase& c = GetParam();
     Lay(c.layout);
+    startIn = c.startIn;
     for (const auto& [path, attributes] : c.attributes)
         SetFileAttributesW(path.c_str(), attributes);
     ui.answer = [](const Message& m) { return m.title == kImport ? MessageAnswer::Yes : MessageAnswer::No; };
@@ -192,6 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {kLater[0], kLater[1], {kMain + std::wstring(L"_temp1.txt"), "[C]\r\nd=E:"}, kLater[3]},
                   {{kMain, kPrivateMain}, {kMain + std::wstring(L"_temp1.txt"), kMissing}},
                   {kImport, kShortcut}),
+        StartCase("StartedFromElsewhereTotalCommanderStartsInItsDirectory", L"", kDefaultCommand, kLater, {},
+                  {}, kTc, {}, L"C:\\Windows"),
         StartCase("NotFoundIsReported", L"", L"", {{L"E:\\TC\\x.txt", ""}}, {}, {L"File not found!"})),
     [](const auto& param) { return std::string(param.param.name); });
 

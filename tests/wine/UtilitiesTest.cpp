@@ -17,7 +17,7 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
     Lay({{L"E:\\D\\a.txt", "a"},
          {L"E:\\D\\Sub\\b.txt", "b"},
          {L"E:\\D\\c.ini", "c"},
-
+         {L"E:\\Docs\\p.html", "<p>"},
          {kTotalcmd, kStandin},
          {L"E:\\Web Browser\\Totalcmd.exe", kStandin}});
     Run(machine.files, [&](Platform& platform, Files& files) {
@@ -48,7 +48,7 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         EXPECT_EQ(files.FileGetLongFileName(shortName), longName);
         EXPECT_EQ(files.FileGetShortFileName(L"E:\\none"), L"E:\\none");
 
-        std::wstring program = kTotalcmd;
+        std::wstring program = L"Totalcmd.exe";  // in the current directory, E:\TC
         EXPECT_TRUE(files.FileRun(program, ProcessEnvironment::kShowNormal));
         ASSERT_EQ(Starts(1).size(), 1u);
         EXPECT_EQ(Starts(1)[0].exe, kTotalcmd);
@@ -60,6 +60,14 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         EXPECT_EQ(Starts(2)[1].commandLine,
                   L"\"E:\\Web Browser\\Totalcmd.exe\" https://velmora.example.org/");
         EXPECT_EQ(Snapshot(L"E:\\"), before);
+
+        // A document opens with its program, started in that program's directory.
+        std::wstring document = L"E:\\Docs\\p.html";
+        EXPECT_TRUE(files.FileRun(document));
+        ASSERT_EQ(Starts(3).size(), 3u);
+        EXPECT_EQ(Starts(3)[2].commandLine, L"\"E:\\Web Browser\\Totalcmd.exe\" E:\\Docs\\p.html");
+        EXPECT_EQ(Starts(3)[2].directory, L"E:\\Web Browser");
+        EXPECT_EQ(platform.files.CurrentDirectory(), L"E:\\Docs");
     });
 }
 

@@ -126,11 +126,11 @@ inline std::wstring DesktopLink(bool setup) {
 }
 
 // The file dialog answers itself: `choice` typed (unless empty) and Ok, Abbruch without a
-// choice; `shown` counts, and the name box and file list are kept as they were shown.
+// choice; `shown` counts, and the caption, name box and file list are kept as shown.
 struct DialogScript {
     std::optional<std::wstring> choice;
     std::size_t shown = 0;
-    std::wstring named;
+    std::wstring titled, named;
     std::vector<std::wstring> listed;
 };
 inline DialogScript* answering = nullptr;
@@ -140,6 +140,8 @@ inline BOOL CALLBACK AnswerIfFileDialog(HWND window, LPARAM) {
     namespace ids = file_dialog_ids;
     if (!IsWindowVisible(window) || !GetDlgItem(window, ids::kFrame2)) return TRUE;
     wchar_t text[MAX_PATH] = {};
+    GetWindowTextW(window, text, MAX_PATH);
+    answering->titled = text;
     GetDlgItemTextW(window, ids::kFileName, text, MAX_PATH);
     answering->named = text;
     answering->listed.clear();
@@ -191,7 +193,7 @@ protected:
                           machine.shell};
         win32::Win32FileDialogWindow window(GetModuleHandleW(nullptr));
         Files dialogs(platform, window);
-        SetCurrentDirectoryW(programDirectory.c_str());
+        SetCurrentDirectoryW((startIn.empty() ? programDirectory : startIn).c_str());
         answering = &dialog;
         const struct Timer {
             UINT_PTR id = SetTimer(nullptr, 0, 10, AnswerFileDialog);
@@ -218,6 +220,7 @@ protected:
     win32::Win32Machine machine;
     ScriptedUi ui;
     DialogScript dialog;
+    std::wstring startIn;  // the current directory a run starts in; none: the program's
 };
 
 }  // namespace velmora::wine
