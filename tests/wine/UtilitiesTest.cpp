@@ -18,6 +18,7 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
          {L"E:\\D\\Sub\\b.txt", "b"},
          {L"E:\\D\\c.ini", "c"},
          {L"E:\\Docs\\p.html", "<p>"},
+         {L"E:\\Docs\\s.ini", "[C]\r\na=1\r\n"},
          {kTotalcmd, kStandin},
          {L"E:\\Web Browser\\Totalcmd.exe", kStandin}});
     Run(machine.files, [&](Platform& platform, Files& files) {
@@ -68,6 +69,9 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         EXPECT_EQ(Starts(3)[2].commandLine, L"\"E:\\Web Browser\\Totalcmd.exe\" E:\\Docs\\p.html");
         EXPECT_EQ(Starts(3)[2].directory, L"E:\\Web Browser");
         EXPECT_EQ(platform.files.CurrentDirectory(), L"E:\\Docs");
+        // A settings file named without a drive is the one in the current directory.
+        EXPECT_EQ(ReadIniValue(platform, L"C", L"a", L"s.ini", L"none", false), L"1");
+        EXPECT_EQ(ReadIniValue(platform, L"C", L"a", L"missing.ini", L"none", false), L"none");
     });
 }
 
