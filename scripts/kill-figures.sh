@@ -45,50 +45,41 @@ awk -v bytes=$((megabytes * 1048576)) 'BEGIN {
 }' >"$source_ini"
 cp "$source_ini" "$tc/wincmd.ini"
 
-# find_window TITLE SECONDS: the id of the first window with TITLE, or failure in time.
-find_window() {
-  local deadline=$((SECONDS + $2)) id
-  while [ "$SECONDS" -le "$deadline" ]; do
-    id=$(xdotool search --name "$1" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && echo "$id" && return 0
-    sleep 0.05
+# until_true SECONDS COMMAND...: polls COMMAND until it succeeds, failing after SECONDS.
+until_true() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -le "$deadline" ] || { echo "gave up waiting for: $*" >&2; return 1; }
+    sleep 0.01
   done
-  return 1
 }
+
+gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # wait_exit PID SECONDS: the process ended in time (a hung one is killed and fails).
-wait_exit() {
-  local deadline=$((SECONDS + $2))
-  while kill -0 "$1" 2>/dev/null; do
-    if [ "$SECONDS" -gt "$deadline" ]; then
-      kill -9 "$1" 2>/dev/null || true
-      return 1
-    fi
-    sleep 0.05
-  done
+wait_exit() { until_true "$2" gone "$1" || { kill -9 "$1" 2>/dev/null; return 1; }; }
+
+window_id() { xdotool search --name "$1" 2>/dev/null | head -1 | grep .; }
+
+# A key sent to the window itself (XSendEvent) leaves its release pending in Wine, which
+# then answers the next question too; focusing the box and typing does not. Wine may put a
+# new X window in place of the first one found, so a refused focus is tried again.
+focus_and_type() {
+  local id
+  id=$(window_id "$1") && xdotool windowfocus "$id" key "$2" 2>/dev/null
 }
 
-# press TITLE KEY SECONDS: focuses the window TITLE once it shows and types KEY. A key
-# sent to the window itself (XSendEvent) leaves its release pending in Wine, which then
-# answers the next question too. Wine may put a new X window in place of the first one
-# found, so a refused focus is tried again; a key taken is never sent twice, as the box
-# stays on screen until the program looks at its messages again, after the write.
-press() {
-  local id deadline=$((SECONDS + $3))
-  while [ "$SECONDS" -le "$deadline" ]; do
-    id=$(find_window "$1" 1) && xdotool windowfocus "$id" key "$2" 2>/dev/null && return 0
-  done
-  echo "no window \"$1\" took $2 within $3 s" >&2
-  return 1
-}
+# press TITLE KEY SECONDS: types KEY into the box TITLE once, as soon as it shows. The box
+# stays on screen until the program looks at its messages again, after the write, so its
+# going away cannot tell whether the key was taken.
+press() { until_true "$3" focus_and_type "$1" "$2"; }
 
 start_velmora() {
   "$WINE_SESSION_WINE" 'E:\TC\velmora.exe' >/dev/null 2>&1 &
   pid=$!
   disown "$pid"  # its kill is ours: bash need not report it
 }
-
-now() { date +%s.%N; }
 
 # A normal start until it ends: Yes to the import question when $1 is "yes" (anything
 # else fails the start), No to the shortcut offer. Sets asked=yes when it asked to import.
@@ -99,10 +90,10 @@ follow_up() {
   : >"$record"
   start_velmora
   while kill -0 "$pid" 2>/dev/null && [ "$SECONDS" -le "$deadline" ]; do
-    if [ "$asked" = no ] && find_window 'First Start: Import file' 0 >/dev/null; then
+    if [ "$asked" = no ] && window_id 'First Start: Import file' >/dev/null; then
       asked=yes
       press 'First Start: Import file' "$key" 10 || true
-    elif [ "$offered" = no ] && find_window 'Desktop Shortcut' 0 >/dev/null; then
+    elif [ "$offered" = no ] && window_id 'Desktop Shortcut' >/dev/null; then
       offered=yes
       press 'Desktop Shortcut' n 10 || true
     fi
@@ -122,20 +113,22 @@ state_of() {
 
 # run_scenario NAME: one uninterrupted run to time the write, then a kill per moment.
 run_scenario() {
-  local name=$1 i t left kind ok duration
+  local name=$1 i t left kind ok duration started
   echo "== $name: $(stat -c %s "$source_ini") bytes =="
   prepare_$name
   begin_$name
-  local started
-  started=$(now)
-  limit=300
-  end_$name
-  duration=$(awk -v a="$started" -v b="$(now)" 'BEGIN {printf "%.2f", b - a}')
-  wait_exit "$pid" "$limit" || true
+  started=$EPOCHREALTIME
+  # The write is timed up to the moment the private file takes its new content; what the
+  # start does after it (reading the settings once more, the questions) is not.
+  until_true 300 written_$name
+  duration=$(awk -v a="$started" -v b="$EPOCHREALTIME" 'BEGIN {printf "%.2f", b - a}')
+  finish_$name
   # A start after a kill reads and writes as much again, plus Wine's start-up.
-  limit=$(awk -v d="$duration" 'BEGIN {printf "%d", d * 4 + 30}')
+  limit=$(awk -v d="$duration" 'BEGIN {printf "%d", d * 4 + 60}')
+  wait_exit "$pid" "$limit"
   [ -s "$expected" ] || cp "$private" "$expected"
   cmp -s "$private" "$expected" || { echo "the uninterrupted $name left other bytes" >&2; exit 1; }
+  ! grep -q 'E:\\TC' "$expected" || { echo "the uninterrupted $name left E:\\TC paths" >&2; exit 1; }
   echo "uninterrupted write: $duration s"
   printf '%-8s %-12s %-20s %-20s %s\n' "t (s)" "private" "_temp1.txt" "_temp2.txt" "next start"
   for i in $(seq 0 $((moments - 1))); do
@@ -166,19 +159,19 @@ begin_import() {
   start_velmora
   press 'First Start: Import file' y 30
 }
-end_import() { press 'Desktop Shortcut' n "$limit"; }
+written_import() { [ -e "$private" ]; }
+finish_import() { press 'Desktop Shortcut' n 300; }
 
-# Later start: the private copy still holds E:\TC paths, so the start rewrites it.
-prepare_rewrite() { rm -f "$private"_temp[12].txt; cp "$source_ini" "$private"; : >"$record"; }
-begin_rewrite() { start_velmora; }
-# The write is over once Total Commander is started.
-end_rewrite() {
-  local deadline=$((SECONDS + limit))
-  until [ -s "$record" ]; do
-    [ "$SECONDS" -le "$deadline" ] || { echo "no start of Total Commander within $limit s" >&2; return 1; }
-    sleep 0.05
-  done
+# Later start: the private copy still holds E:\TC paths, so the start rewrites it; the
+# new content comes by a move, so the private file's inode tells when it has come.
+prepare_rewrite() {
+  rm -f "$private"_temp[12].txt
+  cp "$source_ini" "$private"
+  old_inode=$(stat -c %i "$private")
 }
+begin_rewrite() { start_velmora; }
+written_rewrite() { [ -e "$private" ] && [ "$(stat -c %i "$private")" != "$old_inode" ]; }
+finish_rewrite() { :; }
 
 declare -A kinds
 tried=0
