@@ -108,6 +108,13 @@ protected:
     std::unique_ptr<Program> launcher_;
 };
 
+// A file laid on the stick, e.g. {L"TC\\x.ini", "[x]\r\n", FILE_ATTRIBUTE_HIDDEN}.
+struct Laid {
+    std::wstring path;
+    std::string bytes;
+    DWORD attributes = FILE_ATTRIBUTE_NORMAL;
+};
+
 struct StartCase {
     const char* name;
     std::wstring tail;
@@ -117,10 +124,15 @@ struct StartCase {
     std::optional<std::string> privateIni;  // TC_portable_wincmd.ini afterwards
     std::vector<std::wstring> shortcuts{L"", L""};
     std::wstring exe = kLauncher;
+    std::vector<Laid> laid = {};  // files on the stick before the start
 };
 
 // The private settings options, and the directory Total Commander starts in after the tab.
 const std::string kOptions = " /i=E:\\TC\\TC_portable_wincmd.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini\tE:\\TC";
+
+// Private settings that still name E:\TC, and a private FTP file that asks nothing.
+const std::string kStale = "[Configuration]\r\nEditor=E:\\TC\\old.exe\r\n";
+const Laid kPrivateFtp = {L"TC\\TC_portable_wcx_ftp.ini", "[Home]\r\n"};
 
 // The question about the command line has no title of its own: the program's shows.
 const StartCase kCases[] = {
@@ -146,6 +158,21 @@ const StartCase kCases[] = {
      .privateIni = ""},
     {.name = "HelpSwitch", .tail = L"/?"},
     {.name = "SetupSwitch", .tail = L"-Setup", .closeBox = true},
+    {.name = "AHiddenPrivateFileKeepsEveryByte",
+     .boxes = {ImportQuestion(L"wincmd.ini", L"&Yes"),
+               {L"Import failed", L"Import canceled!", L"OK"},
+               ShortcutQuestion(L"&No")},
+     .launches = {"E:\\TC\\Totalcmd.exe  /f=E:\\TC\\TC_portable_wcx_ftp.ini\tE:\\TC"},
+     .privateIni = kStale,
+     .laid = {{L"TC\\TC_portable_wincmd.ini", kStale, FILE_ATTRIBUTE_HIDDEN}, kPrivateFtp}},
+    {.name = "AReadOnlyPrivateFileIsUsedNotReplaced",
+     .launches = {"E:\\TC\\Totalcmd.exe " + kOptions},
+     .privateIni = kStale,
+     .laid = {{L"TC\\TC_portable_wincmd.ini", kStale, FILE_ATTRIBUTE_READONLY}, kPrivateFtp}},
+    {.name = "ALoneCompleteWorkingFileTakesItsPlace",
+     .launches = {"E:\\TC\\Totalcmd.exe " + kOptions},
+     .privateIni = "[Mine]\r\n",
+     .laid = {{L"TC\\TC_portable_wincmd.ini_temp2.txt", "[Mine]\r\n"}, kPrivateFtp}},
     {.name = "NotFound",
      .boxes = {{L"File not found!", L"Total Commander not found!\rRun the velmora.exe in the TC directory.",
                 L"OK"}},
@@ -158,7 +185,12 @@ const std::filesystem::path kWindowsIni = L"C:\\Windows\\wincmd.ini";
 // of Total Commander they lead to, or the setup window instead.
 class StartTest : public LauncherTest, public ::testing::WithParamInterface<int> {
 protected:
-    void TearDown() override { fs::remove(kWindowsIni); }
+    void TearDown() override {
+        fs::remove(kWindowsIni);
+        // The next test empties the stick, and a read-only file cannot be removed.
+        for (const Laid& file : kCases[GetParam()].laid)
+            SetFileAttributesW((stick_ / file.path).c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
 };
 
 TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
@@ -166,6 +198,10 @@ TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
     Put(L"TC\\wincmd.ini", "[Configuration]\r\nEditor=E:\\TC\\notepad.exe\r\n");
     Put(L"TC\\wcx_ftp.ini", "[Home]\r\n");
     std::ofstream(kWindowsIni) << "[Configuration]\r\n";
+    for (const Laid& file : c.laid) {
+        Put(file.path, file.bytes);
+        SetFileAttributesW((stick_ / file.path).c_str(), file.attributes);
+    }
     Start(c.tail, c.exe);
     for (const Box& box : c.boxes)
         Answer(box);
@@ -179,6 +215,16 @@ TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
     EXPECT_EQ(Launches(), c.launches) << "command line TAB directory of Total Commander";
     EXPECT_EQ(Read(L"TC\\TC_portable_wincmd.ini"), c.privateIni);
     EXPECT_EQ(Shortcuts(), c.shortcuts);
+    // The marks a user set stay; a working file is gone, after taking its place.
+    constexpr DWORD kMarks = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY;
+    for (const Laid& file : c.laid) {
+        if (file.path.find(L"_temp") == std::wstring::npos) {
+            EXPECT_EQ(GetFileAttributesW((stick_ / file.path).c_str()) & kMarks, file.attributes & kMarks)
+                << Utf8(file.path);
+        }
+    }
+    for (const auto& entry : fs::directory_iterator(stick_ / L"TC"))
+        EXPECT_EQ(entry.path().wstring().find(L"_temp"), std::wstring::npos) << entry.path();
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, StartTest, ::testing::Range(0, static_cast<int>(std::size(kCases))),
