@@ -51,7 +51,7 @@ EOF
 start_launcher() {
   local record="$tc/standin-record.txt"
   rm -f "$record"
-  wine_session_run "$build/tests/e2e/velmora_demo_run.exe" 'E:\TC\velmora.exe' 'E:\TC' yes
+  wine_session_run "$build/tools/velmora_demo_run.exe" 'E:\TC\velmora.exe' 'E:\TC' yes
   "$WINE_SESSION_WINESERVER" -w
   if [ ! -f "$record" ]; then
     echo "  Total Commander was not started."

@@ -2,8 +2,9 @@
 # Lines of product code against lines of test-only code (C++ and CMake, blank lines not
 # counted, files as clang-format leaves them). Test-only is everything that exists only
 # for the tests: tests/ (test programs, doubles, probes, the stand-in, drivers), the fuzz
-# harnesses and their CMake; the fuzz corpus and sample data are not code. The benchmarks
-# measure the product and belong to neither side.
+# harnesses and their CMake; the fuzz corpus and sample data are not code. The benchmarks,
+# which measure the product, and tools/, which runs it for the demo and the pictures in
+# docs/, belong to neither side.
 # Usage: scripts/loc.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."

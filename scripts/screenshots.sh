@@ -4,7 +4,7 @@
 #   docs/file-dialog-open.png       the file window as "Import Button Bar" opens it
 #   docs/file-dialog-save.png       ... in its save mode
 #   docs/file-dialog-directory.png  ... in its directory mode
-# The file window's other modes are opened through the test tool FileDialogProbe.exe.
+# The file window's other modes are opened through the tool FileDialogProbe.exe (tools/).
 # Usage: scripts/screenshots.sh [windows-build-dir]   (default build/win64, built if missing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,7 +16,7 @@ if [ "$build_dir" = build/win64 ]; then
   cmake --build --preset win64 --target velmora velmora_file_dialog_probe >/dev/null
 fi
 build_dir=$(realpath "$build_dir")
-probe="$build_dir/tests/e2e/FileDialogProbe.exe"
+probe="$build_dir/tools/FileDialogProbe.exe"
 source scripts/lib/wine-session.sh
 
 wine_session_start

@@ -16,10 +16,6 @@ struct DialogCase {
     std::wstring caption = {};              // checked when given
 };
 
-void PrintTo(const DialogCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class Dialogs : public StickTest, public ::testing::WithParamInterface<DialogCase> {};
 
 TEST_P(Dialogs, ShowAndHandBack) {
@@ -53,10 +49,16 @@ INSTANTIATE_TEST_SUITE_P(
                    L"C:\\Windows\\a.ini"),
         DialogCase("OpenKeepsTheBlanksOfATypedName", Mode::Open, kBars + L"x", L"", L" a b ",
                    kBars + L" a b "),
+        DialogCase("OpenKeepsATypedWildcard", Mode::Open, kBars + L"x", L"", L"*.ini", kBars + L"*.ini"),
+        DialogCase("OpenAppendsEvenAFullPath", Mode::Open, kBars + L"x", L"", L"C:\\a.ini",
+                   kBars + L"C:\\a.ini"),
+        DialogCase("AnUnreachableDefaultPathLeavesItWhereItIs", Mode::Open, L"Q:\\nowhere\\x", L"", L"a.ini",
+                   L"E:\\TC\\a.ini"),
         DialogCase("AbbruchHandsBackNothing", Mode::Open, kBars + L"x", L"My.bar", std::nullopt, L""),
-        DialogCase("SaveStartsInTheDefaultPathItself", Mode::Save, L"E:\\TC\\Bars", L"", L"out.ini",
-                   kBars + L"out.ini"),
-        DialogCase("ADirectoryComesWithItsSeparator", Mode::Directory, L"E:\\TC\\Bars", L"", L"", kBars)),
+        DialogCase("SaveStartsInTheDefaultPathItself", Mode::Save, L"E:\\TC\\Bars", L"", L" out.ini ",
+                   kBars + L" out.ini ", {L"My.bar", L"My.br1"}, L"Save File as"),
+        DialogCase("ADirectoryComesWithItsSeparator", Mode::Directory, L"E:\\TC\\Bars", L"", L"", kBars, {},
+                   L"Open Directory")),
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

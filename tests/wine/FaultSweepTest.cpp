@@ -59,10 +59,6 @@ const SweepCase kCases[] = {
     SweepCase("IniWrite", Act::IniWrite, {{kMain, kSettings, {kSettings, kWithBar}}, {kFtp, "", {""}}}),
 };
 
-void PrintTo(const SweepCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class FaultSweep : public StickTest, public ::testing::WithParamInterface<std::tuple<SweepCase, Fault>> {
 protected:
     // Acts on the case's stick, with Yes only to imports from beside Total Commander.
@@ -96,7 +92,7 @@ protected:
 
 TEST_P(FaultSweep, AFreshStartFindsEveryFileWhole) {
     const auto& [c, fault] = GetParam();
-    FaultyFiles counting(machine.files);
+    FaultyFiles counting;
     Perform(c, counting);
     ASSERT_FALSE(counting.operations.empty());
     for (const StickFile& file : c.files) {
@@ -107,7 +103,7 @@ TEST_P(FaultSweep, AFreshStartFindsEveryFileWhole) {
     for (std::size_t n = 1; n <= counting.operations.size(); ++n) {
         if (fault == Fault::Half && !counting.operations[n - 1]) continue;
         SCOPED_TRACE("fault at operation " + std::to_string(n));
-        FaultyFiles faulty(machine.files, n, fault);
+        FaultyFiles faulty(n, fault);
         Perform(c, faulty);
         ForgetStarts();
         Start();

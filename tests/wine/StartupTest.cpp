@@ -102,6 +102,10 @@ std::wstring Command(const std::wstring& exe, const std::wstring& tail = L"") {
            L"TC_portable_wcx_ftp.ini";
 }
 
+using Click = void (SetupWindowController::*)();
+constexpr Click kBarClick = &SetupWindowController::PatchBtnBar_Click;
+const std::wstring kBar = L"E:\\TC\\TC_portable_Default.bar", kBr1 = L"E:\\TC\\TC_portable_Default.br1";
+
 struct StartCase {
     const char* name;
     std::wstring tail, command;          // the stand-in's command line; none: the setup window follows
@@ -110,6 +114,8 @@ struct StartCase {
     std::wstring programDirectory = kTc;
     std::map<std::wstring, DWORD> attributes = {};  // set after the layout
     std::wstring startIn = {};
+    Click click = nullptr;                    // in the setup window
+    std::optional<std::wstring> choice = {};  // typed into the file dialog; none: Abbruch
 };
 
 void PrintTo(const StartCase& c, std::ostream* os) {
@@ -122,11 +128,12 @@ TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     const StartCase& c = GetParam();
     Lay(c.layout);
     startIn = c.startIn;
+    dialog.choice = c.choice;
     for (const auto& [path, attributes] : c.attributes)
         SetFileAttributesW(path.c_str(), attributes);
     ui.answer = [](const Message& m) { return m.title == kImport ? MessageAnswer::Yes : MessageAnswer::No; };
     const auto before = Snapshot(L"E:\\");
-    EXPECT_EQ(Start(c.tail, c.programDirectory),
+    EXPECT_EQ(Start(c.tail, c.programDirectory, nullptr, c.click),
               c.command.empty() ? StartupOutcome::ShowSetupWindow : StartupOutcome::Ended);
     std::vector<std::wstring> titles;
     for (const ShownMessage& shown : ui.shown)
@@ -141,7 +148,8 @@ TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     ASSERT_EQ(starts.size(), c.command.empty() ? 0u : 1u);
     if (starts.empty()) return;
     EXPECT_EQ(starts[0].commandLine, c.command);
-    EXPECT_EQ(starts[0].directory + L"\\", DirectoryOf(starts[0].exe));
+    const std::wstring directory = starts[0].directory;
+    EXPECT_EQ(directory.ends_with(L'\\') ? directory : directory + L"\\", DirectoryOf(starts[0].exe));
 }
 
 const std::wstring kMy = L"E:\\My TC\\", kWorking = kMain + std::wstring(L"_temp2.txt");
@@ -196,6 +204,42 @@ INSTANTIATE_TEST_SUITE_P(
                   {kImport, kShortcut}),
         StartCase("StartedFromElsewhereTotalCommanderStartsInItsDirectory", L"", kDefaultCommand, kLater, {},
                   {}, kTc, {}, L"C:\\Windows"),
+        StartCase("WinCmd32BeforeTotalcmd64", L"", Command(L"E:\\TC\\WinCmd32.exe"),
+                  Found(L"E:\\TC\\WinCmd32.exe", {{L"E:\\TC\\TOTALCMD64.EXE", kStandin}})),
+        StartCase("AClassicOneInAnySubdirectoryBeforeTotalcmd64", L"", Command(L"E:\\B\\Totalcmd.exe"),
+                  Found(L"E:\\B\\Totalcmd.exe", {{L"E:\\A\\TOTALCMD64.EXE", kStandin}}), {}, {}, L"E:\\"),
+        StartCase("AFirstStartFromAboveImportsBesideTotalCommander", L"", kDefaultCommand,
+                  {{kTotalcmd, kStandin}, {kWincmd, kUserMain}}, {{kMain, kPrivateMain}, {kFtp, ""}},
+                  {kImport, kBrowse, kShortcut}, L"E:\\"),
+        StartCase("AtTheRootOfADrive", L"", Command(L"E:\\Totalcmd.exe"),
+                  {{L"E:\\Totalcmd.exe", kStandin}, {L"E:\\wincmd.ini", "p=e:\\Plugins\r\n"}},
+                  {{L"E:\\TC_portable_wincmd.ini", "p=%COMMANDER_PATH%Plugins\r\n"}},
+                  {kImport, kBrowse, kShortcut}, L"E:\\"),
+        StartCase("OwnFtpSettingsAloneMakeNoPrivateFtpFile", L"x /F=C:\\f.ini",
+                  L"E:\\TC\\Totalcmd.exe x /F=C:\\f.ini /i=E:\\TC\\TC_portable_wincmd.ini",
+                  {kLater[0], kLater[1], kLater[2]}),
+        StartCase("AHelpSwitchWithMoreIsHandedOn", L"/? x", Command(kTotalcmd, L"/? x")),
+        StartCase("ABarInsideTheDirectoryBecomesRelative", L"", kDefaultCommand,
+                  {{kTotalcmd, kStandin},
+                   {L"E:\\TC\\my.bar", ""},
+                   {kMain, "[Buttonbar]\r\nButtonbar=E:\\TC\\my.bar\r\n"},
+                   {kFtp, ""}},
+                  {{kMain, "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\my.bar\r\n"}}),
+        // The button-bar import: the companion is the chosen name less its last four
+        // characters plus ".br1"; without one the user is told, and nothing chosen does nothing.
+        StartCase("ABarWithoutACompanionIsCancled", L"/?", L"",
+                  {kLater[0], {L"E:\\TC\\B\\My.bar", "c=E:\\TC\\x\r\n"}},
+                  {{kBar, "c=%COMMANDER_PATH%\\x\r\n"}, {kBr1, kMissing}}, {kImport, L"Cancled"}, kTc, {}, {},
+                  kBarClick, L"B\\My.bar"),
+        StartCase("TheCompanionOfABarOfAnyName", L"/?", L"",
+                  {kLater[0], {L"E:\\TC\\B\\My.txt", "c=e:\\tc\\y\r\n"}, {L"E:\\TC\\B\\My.br1", "i\r\n"}},
+                  {{kBar, "c=%COMMANDER_PATH%\\y\r\n"}, {kBr1, "i\r\n"}}, {kImport}, kTc, {}, {}, kBarClick,
+                  L"B\\My.txt"),
+        StartCase("NoBarChosenNoneImported", L"/?", L"", {kLater[0]}, {}, {}, kTc, {}, {}, kBarClick),
+        StartCase("AMissingBarNoneImported", L"/?", L"", {kLater[0]}, {}, {}, kTc, {}, {}, kBarClick,
+                  L"B\\None.bar"),
+        StartCase("TwoLevelsDownIsTooDeep", L"", L"", {{L"E:\\A\\B\\Totalcmd.exe", kStandin}}, {},
+                  {L"File not found!"}, L"E:\\"),
         StartCase("NotFoundIsReported", L"", L"", {{L"E:\\TC\\x.txt", ""}}, {}, {L"File not found!"})),
     [](const auto& param) { return std::string(param.param.name); });
 

@@ -75,6 +75,24 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
     });
 }
 
+// Values are read whole; a missing file is made only when asked, and never by a read.
+TEST_F(Utilities, IniValuesAreReadWholeAndFilesMadeOnlyWhenAsked) {
+    const std::wstring settings = L"E:\\TC\\s.ini", made = L"E:\\TC\\made.ini";
+    Lay({{settings, "[C]\r\nempty=\r\nblank=   \r\nlong=" + std::string(2000, 'v') + "\r\n"}});
+    Run(machine.files, [&](Platform& p, Files&) {
+        EXPECT_EQ(ReadIniValue(p, L"C", L"long", settings, L"d", false), std::wstring(2000, L'v'));
+        for (const wchar_t* key : {L"empty", L"blank", L"none"})
+            EXPECT_EQ(ReadIniValue(p, L"c", key, settings, L"d", false), L"d") << key;
+        EXPECT_EQ(ReadIniValue(p, L"C", L"k", made, L"d", false), L"d");
+        EXPECT_FALSE(WriteIniValue(p, L"S", L"k", L"v", made, false));
+        EXPECT_EQ(FileBytes(made), kMissing);
+        EXPECT_EQ(ReadIniValue(p, L"C", L"k", made, L"d", true), L"d");
+        EXPECT_EQ(FileBytes(made), "");
+        EXPECT_TRUE(WriteIniValue(p, L"S", L"k", L"v", made, false));
+        EXPECT_EQ(ParseIni(FileBytes(made)), ParseIni("[S]\r\nk=v\r\n"));
+    });
+}
+
 // Seen only when the rewrite could not run: here its read of the settings file fails.
 TEST_F(Utilities, TheBarEntryIsRepairedOnlyForAnExistingBarInsideTheDirectory) {
     const std::pair<std::string, std::string> entries[] = {
@@ -87,7 +105,7 @@ TEST_F(Utilities, TheBarEntryIsRepairedOnlyForAnExistingBarInsideTheDirectory) {
              {L"E:\\TC\\bars\\my.bar", ""},
              {kMain, "[Buttonbar]\r\nButtonbar=" + entry + "\r\n"},
              {kFtp, ""}});
-        FaultyFiles files(machine.files, 1, Fault::Clean);
+        FaultyFiles files(1, Fault::Clean);
         Start(L"", kTc, &files);
         EXPECT_EQ(ParseIni(FileBytes(kMain))["Buttonbar"]["Buttonbar"], expected) << entry;
     }
