@@ -3,9 +3,7 @@
 
 #include "FuzzInput.h"
 #include "common/CommandLine.h"
-#include "import/FileRoutines.h"
-#include "launcher/QuotePath.h"
-#include "launcher/TcDiscovery.h"
+#include "common/Paths.h"
 
 namespace {
 

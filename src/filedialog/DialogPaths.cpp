@@ -8,21 +8,6 @@ std::wstring ExtensionPattern(const std::wstring& name) {
     return L"*." + name.substr(last + 1);
 }
 
-std::wstring LastPathPart(const std::wstring& path) {
-    const auto last = path.find_last_of(L"\\/");
-    return last == std::wstring::npos ? std::wstring() : path.substr(last + 1);
-}
-
-std::wstring CutAtLastBackslash(const std::wstring& path) {
-    const auto last = path.rfind(L'\\');
-    return last == std::wstring::npos ? path : path.substr(0, last);
-}
-
-std::wstring WithSeparator(const std::wstring& directory) {
-    if (directory.empty() || directory.back() == L'\\') return directory;
-    return directory + L'\\';
-}
-
 std::wstring OpenDialogCaption(const std::wstring& WindowCaption, const std::wstring& DefaultFilename) {
     std::wstring caption = WindowCaption.empty() ? L"Open File" : WindowCaption;
     if (!DefaultFilename.empty()) caption += L"    (\"" + ExtensionPattern(DefaultFilename) + L"\")";

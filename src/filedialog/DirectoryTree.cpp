@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "common/Paths.h"
 #include "common/StringOps.h"
 #include "filedialog/DialogPaths.h"
 

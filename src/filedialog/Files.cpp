@@ -1,5 +1,6 @@
 #include "filedialog/Files.h"
 
+#include "common/Paths.h"
 #include "filedialog/DialogPaths.h"
 
 namespace velmora {

@@ -10,7 +10,7 @@
 
 #include "filedialog/FileDialogModel.h"
 #include "filedialog/FileDialogWindow.h"
-#include "filedialog/FileDialogs.h"
+#include "import/FileChooser.h"
 #include "platform/Platform.h"
 #include "sysutil/DirectoryListing.h"
 #include "sysutil/FileRun.h"
@@ -18,7 +18,7 @@
 
 namespace velmora {
 
-class Files final : public FileDialogs {
+class Files final : public FileChooser {
 public:
     Files(Platform& platform, FileDialogWindow& window) : platform_(platform), window_(window) {}
     Files(const Files&) = delete;

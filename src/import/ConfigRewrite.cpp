@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "common/ReplaceAllText.h"
 #include "common/StringOps.h"
-#include "import/ReplaceAllText.h"
 
 namespace velmora {
 namespace {

@@ -1,3 +1,4 @@
+#include "common/Paths.h"
 #include "common/StringOps.h"
 #include "common/WorkingFile.h"
 #include "import/ConfigRewrite.h"
@@ -24,14 +25,15 @@ std::string AnsiSearchText(AnsiCodePage& codePage, const std::wstring& text) {
 
 }  // namespace
 
-void Importer::CopyAndParseFile(const std::wstring& SourceFile, const std::wstring& DestinationFile,
+bool Importer::CopyAndParseFile(const std::wstring& SourceFile, const std::wstring& DestinationFile,
                                 const std::wstring& FindSTr1, const std::wstring& FindStr2,
                                 const std::wstring& replacestring, bool Force) {
     FileSystem& files = platform_.files;
     if (EqualsIgnoringCase(SourceFile, DestinationFile)) {
         platform_.ui.ShowMessage(import_messages::SameFile(SourceFile));
-        return;
+        return false;
     }
+    bool imported = false;
 
     if (!files.FileExists(DestinationFile) || Force) {
         const std::wstring chosen = ChooseSource(SourceFile, DestinationFile);
@@ -41,12 +43,13 @@ void Importer::CopyAndParseFile(const std::wstring& SourceFile, const std::wstri
                 const auto rewritten = Rewritten(*content, FindSTr1, FindStr2, replacestring);
                 PutInPlace(platform_, DestinationFile, rewritten.value_or(*content));
             }
-            state_.FileImported = true;
+            imported = true;
         }
         if (!files.FileExists(DestinationFile)) CreateEmptyFile(platform_, DestinationFile);
     }
 
     RewritePrivateFile(DestinationFile, FindSTr1, FindStr2, replacestring);
+    return imported;
 }
 
 std::wstring Importer::ChooseSource(const std::wstring& SourceFile, const std::wstring& DestinationFile) {
@@ -70,7 +73,7 @@ std::wstring Importer::ChooseSource(const std::wstring& SourceFile, const std::w
     }
 
     if (ui.ShowMessage(import_messages::BrowseForFile(sourceName, DestinationFile)) == MessageAnswer::Yes) {
-        const std::wstring chosen = dialogs_.FileOpenDialog(
+        const std::wstring chosen = chooser_.FileOpenDialog(
             files.CurrentDirectory(), import_messages::BrowseCaption(sourceName), L"*.*");
         if (!DialogCancelled(chosen)) return chosen;
     }

@@ -5,11 +5,6 @@
 
 namespace velmora {
 
-std::wstring GetFileNameFromPath(const std::wstring& path) {
-    const auto separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? path : path.substr(separator + 1);
-}
-
 std::wstring GetSpecialFolderPath(Platform& platform, int csidl) {
     return platform.process.SpecialFolderPath(csidl);
 }

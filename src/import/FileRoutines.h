@@ -7,9 +7,6 @@
 
 namespace velmora {
 
-// The part after the last backslash or slash; the whole path when it has neither.
-std::wstring GetFileNameFromPath(const std::wstring& path);
-
 // The file-system path of a shell folder (CSIDL number), or "".
 std::wstring GetSpecialFolderPath(Platform& platform, int csidl);
 

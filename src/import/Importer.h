@@ -6,34 +6,45 @@
 #include <optional>
 #include <string>
 
-#include "filedialog/FileDialogs.h"
-#include "launcher/LauncherState.h"
+#include "import/FileChooser.h"
 #include "platform/Platform.h"
 
 namespace velmora {
 
-inline constexpr wchar_t kCommanderPath[] = L"%COMMANDER_PATH%";
+// Where the imports work: the Total Commander directory as the launcher found it.
+struct ImportPlace {
+    std::wstring TcDir;         // with a trailing separator; the private files' names follow it
+    std::wstring TcPath;        // the first search string of the rewrite
+    std::wstring TcDirPattern;  // the second search string; may be empty
+};
+
+// What an import of a settings file leaves.
+struct ImportResult {
+    std::wstring privateFile;   // its full path, or "" when it does not exist
+    bool fileImported = false;  // a copy into place was made or tried
+};
 
 class Importer {
 public:
-    Importer(Platform& platform, LauncherState& state, FileDialogs& dialogs)
-        : platform_(platform), state_(state), dialogs_(dialogs) {}
+    Importer(Platform& platform, FileChooser& chooser) : platform_(platform), chooser_(chooser) {}
 
     // Makes sure `DestinationFile` exists: on a first start (or with `Force`) it offers the
     // source, the same name in the Windows directory, or a file to browse for, and copies
     // the chosen one, already rewritten, so that no copy with the old paths is ever in
     // place. Then rewrites every line of the private copy that holds
     // `FindSTr1` or `FindStr2` (case ignored) to `replacestring`.
-    void CopyAndParseFile(const std::wstring& SourceFile, const std::wstring& DestinationFile,
+    // True when a copy into place was made or tried.
+    bool CopyAndParseFile(const std::wstring& SourceFile, const std::wstring& DestinationFile,
                           const std::wstring& FindSTr1, const std::wstring& FindStr2,
                           const std::wstring& replacestring, bool Force = false);
 
-    // wincmd.ini -> TC_portable_wincmd.ini; sets WincmdIniPath. Re-scans on every call.
-    void ImportIni(bool Force = false);
-    // wcx_ftp.ini -> TC_portable_wcx_ftp.ini; sets FtpIniPath. Runs only when missing or forced.
-    void ImportFTPIni(bool Force = false);
-    // A chosen .bar file (and its .br1 companion) -> TC_portable_Default.bar/.br1.
-    void ImportButtonBar(bool Force = false);
+    // wincmd.ini -> TC_portable_wincmd.ini. Re-scans on every call.
+    ImportResult ImportIni(const ImportPlace& place, bool Force = false);
+    // wcx_ftp.ini -> TC_portable_wcx_ftp.ini. Runs only when missing or forced.
+    ImportResult ImportFTPIni(const ImportPlace& place, bool Force = false);
+    // A chosen .bar file (and its .br1 companion) -> TC_portable_Default.bar/.br1; the
+    // private main settings file `wincmdIniPath`, when given, is pointed at the bar.
+    void ImportButtonBar(const ImportPlace& place, const std::wstring& wincmdIniPath, bool Force = false);
 
 private:
     std::wstring ChooseSource(const std::wstring& SourceFile, const std::wstring& DestinationFile);
@@ -42,11 +53,11 @@ private:
     // The content with the rule applied; nothing when it changes nothing.
     std::optional<std::string> Rewritten(const std::string& content, const std::wstring& FindSTr1,
                                          const std::wstring& FindStr2, const std::wstring& replacestring);
-    void ImportInto(const std::wstring& sourceName, const std::wstring& privateName, bool Force);
+    bool ImportInto(const ImportPlace& place, const std::wstring& sourceName, const std::wstring& privateName,
+                    bool Force);
 
     Platform& platform_;
-    LauncherState& state_;
-    FileDialogs& dialogs_;
+    FileChooser& chooser_;
 };
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #include "ini/Ini.h"
 
+#include "common/Paths.h"
 #include "common/StringOps.h"
 #include "common/WorkingFile.h"
 
@@ -36,9 +37,7 @@ bool WriteIniValue(Platform& platform, const std::wstring& section, const std::w
 
 std::wstring ResolveIniFilePath(Platform& platform, const std::wstring& fileName) {
     if (fileName.find(L':') != std::wstring::npos) return fileName;
-    std::wstring absolute = platform.files.CurrentDirectory();
-    if (absolute.empty() || absolute.back() != L'\\') absolute += L'\\';
-    absolute += fileName;
+    const std::wstring absolute = DirectoryPrefix(platform.files.CurrentDirectory()) + fileName;
     return platform.files.FileExists(absolute) ? absolute : fileName;
 }
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "import/Importer.h"
 #include "launcher/HelpTexts.h"
+#include "launcher/LauncherImports.h"
 #include "platform/Platform.h"
 #include "shortcut/DesktopShortcuts.h"
 
@@ -23,7 +23,7 @@ enum class AfterClick { StayOpen, EndProgram };
 
 class SetupWindowController {
 public:
-    SetupWindowController(Platform& platform, Importer& imports, DesktopShortcuts& shortcuts,
+    SetupWindowController(Platform& platform, LauncherImports& imports, DesktopShortcuts& shortcuts,
                           std::wstring webPageAddress = WebPageAddress())
         : platform_(platform),
           imports_(imports),
@@ -44,7 +44,7 @@ public:
 
 private:
     Platform& platform_;
-    Importer& imports_;
+    LauncherImports& imports_;
     DesktopShortcuts& shortcuts_;
     std::wstring webPage_;
 };

@@ -1,25 +1,17 @@
 #include "launcher/StartupSequence.h"
 
+#include "common/CommandLine.h"
+#include "common/Paths.h"
+#include "common/ReplaceAllText.h"
 #include "common/StringOps.h"
+#include "common/TcFiles.h"
 #include "common/WorkingFile.h"
-#include "import/ReplaceAllText.h"
 #include "ini/Ini.h"
 #include "launcher/HelpTexts.h"
-#include "launcher/PrivateFiles.h"
-#include "launcher/QuotePath.h"
+#include "launcher/LaunchCommand.h"
 #include "launcher/TcDiscovery.h"
 
 namespace velmora {
-namespace {
-
-bool Mentions(const std::wstring& commandLine, const wchar_t* option) {
-    return UpperAscii(commandLine).find(option) != std::wstring::npos;
-}
-
-constexpr wchar_t kUserMainSettings[] = L" /I=";
-constexpr wchar_t kUserFtpSettings[] = L" /F=";
-
-}  // namespace
 
 bool IsHelpSwitch(const std::wstring& tail) {
     if (tail == L"/?" || tail == L"?" || tail == L"-?") return true;
@@ -28,27 +20,34 @@ bool IsHelpSwitch(const std::wstring& tail) {
 }
 
 StartupOutcome StartupSequence::Run() {
-    const std::wstring tail = platform_.process.CommandLineTail();
+    const std::wstring tail = CommandLineTailOf(platform_.process.CommandLine());
     state_.CommandLine = TrimBlanks(tail);
     state_.FileImported = false;
     state_.TcPath = TrimBlanks(platform_.process.ProgramDirectory());
     SetExecutablePaths();
 
     if (IsHelpSwitch(tail)) return StartupOutcome::ShowSetupWindow;
-    if (!LocateTotalCommander()) return StartupOutcome::ShowSetupWindow;
+    const auto tcPath = LocateTotalCommander();
+    if (!tcPath) return StartupOutcome::ShowSetupWindow;
+    if (*tcPath != state_.TcPath) {
+        // Found one level down: the imports look for the user's files from there.
+        state_.TcPath = *tcPath;
+        SetExecutablePaths();
+        platform_.files.ChangeDirectory(state_.TcPath);
+    }
 
     state_.TcDirPattern = state_.TcDir;
     // What an interrupted earlier run left is tidied before a private file is looked at.
-    using namespace private_files;
+    using namespace tc_files;
     for (const wchar_t* name : {kMainSettings, kFtpSettings, kButtonBar, kButtonBarCompanion})
         RecoverInterruptedWrite(platform_, state_.TcDir + name);
-    if (!Mentions(state_.CommandLine, kUserMainSettings)) {
-        importer_.ImportIni(false);
+    if (!NamesOwnMainSettings(state_.CommandLine)) {
+        imports_.ImportIni(false);
     } else {
         state_.WincmdIniPath.clear();  // the user brings his own main settings file
     }
     state_.FtpIniPath.clear();
-    if (!Mentions(state_.CommandLine, kUserFtpSettings)) importer_.ImportFTPIni(false);
+    if (!NamesOwnFtpSettings(state_.CommandLine)) imports_.ImportFTPIni(false);
 
     RepairButtonBarEntry();
 
@@ -58,38 +57,37 @@ StartupOutcome StartupSequence::Run() {
     if (!tcDir.empty() && tcDir[0] != L'\\' && tcDir[0] != L'/') platform_.files.ChangeDrive(tcDir[0]);
     platform_.files.ChangeDirectory(tcDir);
 
-    AppendSettingsOptions();
+    state_.CommandLine =
+        WithSettingsOptions(state_.CommandLine, Existing(state_.WincmdIniPath), Existing(state_.FtpIniPath));
     Launch();
     return StartupOutcome::Ended;
 }
 
 void StartupSequence::SetExecutablePaths() {
     state_.TcDir = PathWithSeparator(state_.TcPath);
-    state_.TotalcmdExe = state_.TcDir + private_files::kTotalcmdExe;
-    state_.WinCmdExe = state_.TcDir + private_files::kWinCmdExe;
-    state_.Totalcmd64Exe = state_.TcDir + private_files::kTotalcmd64Exe;
+    state_.TotalcmdExe = state_.TcDir + tc_files::kTotalcmdExe;
+    state_.WinCmdExe = state_.TcDir + tc_files::kWinCmdExe;
+    state_.Totalcmd64Exe = state_.TcDir + tc_files::kTotalcmd64Exe;
 }
 
-// False when Total Commander is nowhere to be found and the setup window is to be shown.
-bool StartupSequence::LocateTotalCommander() {
+// The Total Commander directory, or nothing when Total Commander is nowhere to be found
+// and the setup window is to be shown.
+std::optional<std::wstring> StartupSequence::LocateTotalCommander() {
     FileSystem& files = platform_.files;
-    if (files.FileExists(state_.TotalcmdExe) || files.FileExists(state_.WinCmdExe)) return true;
+    if (files.FileExists(state_.TotalcmdExe) || files.FileExists(state_.WinCmdExe)) return state_.TcPath;
 
     // The classic executables beside the program, then one level down; only then the
     // 64-bit one, beside the program and one level down.
-    auto found = FindTCDirectory(platform_, state_.TcPath, {L"Totalcmd.exe", L"wincmd32.exe"});
-    if (found && found->empty() && files.FileExists(state_.Totalcmd64Exe)) return true;
-    if (found && found->empty()) found = FindTCDirectory(platform_, state_.TcPath, {L"TOTALCMD64.EXE"});
-    if (!found) return true;  // the directory could not be searched: the launch reports it
-
-    state_.TcPath = *found;
-    if (state_.TcPath.empty()) {
+    using namespace tc_files;
+    auto found = FindTCDirectory(platform_, state_.TcPath, {kTotalcmdExe, kWinCmdExe});
+    if (found && found->empty() && files.FileExists(state_.Totalcmd64Exe)) return state_.TcPath;
+    if (found && found->empty()) found = FindTCDirectory(platform_, state_.TcPath, {kTotalcmd64Exe});
+    if (!found) return state_.TcPath;  // the directory could not be searched: the launch reports it
+    if (found->empty()) {
         platform_.ui.ShowMessage(TotalCommanderNotFound(platform_.process.ProgramName()));
-        return false;
+        return std::nullopt;
     }
-    SetExecutablePaths();
-    files.ChangeDirectory(state_.TcPath);
-    return true;
+    return found;
 }
 
 // Points the private main settings file at the private button bar when its entry still
@@ -98,7 +96,7 @@ void StartupSequence::RepairButtonBarEntry() {
     const std::wstring& settings = state_.WincmdIniPath;
     if (settings.empty() || !platform_.files.FileExists(settings)) return;
 
-    using namespace private_files;
+    using namespace tc_files;
     const std::wstring value =
         ReadIniValue(platform_, kButtonBarSection, kButtonBarKey, settings, L"", false);
     if (value.empty() || !platform_.files.FileExists(value)) return;
@@ -114,23 +112,15 @@ void StartupSequence::RepairButtonBarEntry() {
     }
 }
 
-void StartupSequence::AppendSettingsOptions() {
-    FileSystem& files = platform_.files;
-    if (!Mentions(state_.CommandLine, kUserMainSettings) && !state_.WincmdIniPath.empty() &&
-        files.FileExists(state_.WincmdIniPath)) {
-        state_.CommandLine += L" /i=" + QuotePath(state_.WincmdIniPath);
-    }
-    if (!Mentions(state_.CommandLine, kUserFtpSettings) && !state_.FtpIniPath.empty() &&
-        files.FileExists(state_.FtpIniPath)) {
-        state_.CommandLine += L" /f=" + QuotePath(state_.FtpIniPath);
-    }
+std::wstring StartupSequence::Existing(const std::wstring& path) {
+    return !path.empty() && platform_.files.FileExists(path) ? path : std::wstring();
 }
 
 void StartupSequence::Launch() {
     FileSystem& files = platform_.files;
     for (const std::wstring* exe : {&state_.TotalcmdExe, &state_.WinCmdExe, &state_.Totalcmd64Exe}) {
         if (files.FileExists(*exe)) {
-            platform_.process.StartProgram(TrimBlanks(QuotePath(*exe) + L" " + state_.CommandLine));
+            platform_.process.StartProgram(LaunchCommandLine(*exe, state_.CommandLine));
             return;
         }
     }

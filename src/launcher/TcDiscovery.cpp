@@ -2,27 +2,10 @@
 
 #include <algorithm>
 
+#include "common/Paths.h"
 #include "common/StringOps.h"
 
 namespace velmora {
-
-std::wstring PathWithSeparator(const std::wstring& path) {
-    std::wstring p = path;
-    std::wstring suffix;
-    if (!p.empty() && p.back() == L'"') {
-        suffix = L"\"";
-        p.pop_back();
-    }
-    const auto appendIfMissing = [&p](wchar_t separator) {
-        if (p.empty() || p.back() != separator) p += separator;
-    };
-    if (p.find(L'\\') != std::wstring::npos) {
-        appendIfMissing(L'\\');
-    } else if (p.find(L'/') != std::wstring::npos) {
-        appendIfMissing(L'/');
-    }
-    return p + suffix;
-}
 
 std::optional<std::wstring> FindTCDirectory(Platform& platform, const std::wstring& start,
                                             const std::vector<std::wstring>& executables) {

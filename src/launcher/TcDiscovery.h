@@ -1,4 +1,4 @@
-// Finding Total Commander's directory, and turning a directory into a file-name prefix.
+// Finding Total Commander's directory.
 #pragma once
 
 #include <optional>
@@ -8,10 +8,6 @@
 #include "platform/Platform.h"
 
 namespace velmora {
-
-// The path with the separator it already uses appended (a backslash when it has both
-// kinds, none when it has neither); a closing double quote stays last.
-std::wstring PathWithSeparator(const std::wstring& path);
 
 // The first immediate subdirectory of `start`, in order of name, that holds one of
 // `executables`; its full path without trailing separator, or "" when none does.

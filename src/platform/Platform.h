@@ -167,8 +167,8 @@ public:
 class ProcessEnvironment {
 public:
     virtual ~ProcessEnvironment() = default;
-    // The command line after the program's own path and the blanks that follow it.
-    virtual std::wstring CommandLineTail() = 0;
+    // The whole command line, the program's own path first, as the system hands it over.
+    virtual std::wstring CommandLine() = 0;
     // The executable's directory: no trailing separator, except at a drive root (E:\).
     virtual std::wstring ProgramDirectory() = 0;
     // The executable's file name without its extension.

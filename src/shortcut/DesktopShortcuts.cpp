@@ -1,5 +1,7 @@
 #include "shortcut/DesktopShortcuts.h"
 
+#include "common/CommandLine.h"
+#include "common/Paths.h"
 #include "common/StringOps.h"
 #include "common/WorkingFile.h"
 
@@ -36,9 +38,7 @@ bool IsSetupTail(const std::wstring& tail) {
 }
 
 std::wstring GetDesktopFolder(Platform& platform) {
-    std::wstring folder = TrimBlanks(platform.process.SpecialFolderPath(kDesktopFolder));
-    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
-    return folder;
+    return WithSeparator(TrimBlanks(platform.process.SpecialFolderPath(kDesktopFolder)));
 }
 
 void CreateDesktopLink(Platform& platform, const std::wstring& targetPath, const std::wstring& linkName,
@@ -58,7 +58,7 @@ void DesktopShortcutCreator::CreateDesktopShortCut() {
     ProcessEnvironment& process = platform_.process;
     const std::wstring target = ShortcutTarget(process.ProgramDirectory(), process.ProgramName());
 
-    const std::wstring tail = process.CommandLineTail();
+    const std::wstring tail = CommandLineTailOf(process.CommandLine());
     std::wstring arguments;
     if (!IsSetupTail(tail) &&
         platform_.ui.ShowMessage(CommandLineQuestion(process.ProgramName(), tail)) == MessageAnswer::Yes) {

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "common/Paths.h"
+
 namespace velmora {
 namespace {
 
@@ -52,7 +54,7 @@ bool ReadDirctoryStructureToFile(Platform& platform, bool& StopListing, std::wst
         written.clear();
         return appended;
     };
-    if (Path.empty() || Path.back() != L'\\') Path += L'\\';
+    Path = DirectoryPrefix(Path);
 
     for (const DirectoryEntry& entry : platform.files.FindEntries(Path + SearchExtension)) {
         if (StopListing) {

@@ -1,7 +1,7 @@
 #include "sysutil/FileRun.h"
 
+#include "common/Paths.h"
 #include "common/StringOps.h"
-#include "launcher/QuotePath.h"
 #include "sysutil/RunFile.h"
 
 namespace velmora {
@@ -23,8 +23,7 @@ void MakeCurrent(FileSystem& files, const std::wstring& directory) {
 }  // namespace
 
 std::optional<std::uint32_t> FileRun(Platform& platform, std::wstring& Datei, int Style) {
-    std::wstring runDirectory = platform.files.CurrentDirectory();
-    if (runDirectory.empty() || runDirectory.back() != L'\\') runDirectory += L'\\';
+    std::wstring runDirectory = DirectoryPrefix(platform.files.CurrentDirectory());
     const auto separator = Datei.rfind(L'\\');
     if (separator != std::wstring::npos) {
         runDirectory = Datei.substr(0, separator + 1);

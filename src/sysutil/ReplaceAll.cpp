@@ -1,6 +1,6 @@
 #include "sysutil/ReplaceAll.h"
 
-#include "import/ReplaceAllText.h"
+#include "common/ReplaceAllText.h"
 
 namespace velmora {
 

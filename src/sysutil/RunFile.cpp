@@ -1,7 +1,7 @@
 #include "sysutil/RunFile.h"
 
+#include "common/Paths.h"
 #include "common/StringOps.h"
-#include "launcher/QuotePath.h"
 #include "sysutil/ThrowAwayFile.h"
 
 namespace velmora {

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "common/CommandLine.h"
-#include "import/FileRoutines.h"
-#include "launcher/QuotePath.h"
+#include "common/Paths.h"
+#include "launcher/LaunchCommand.h"
 #include "launcher/StartupSequence.h"
-#include "launcher/TcDiscovery.h"
 
 namespace velmora {
 namespace {
@@ -42,6 +41,25 @@ TEST(CommandLineTail, FollowsTheProgramPathAndItsBlanks) {
     EXPECT_EQ(CommandLineTailOf(L"velmora.exe"), L"");
     EXPECT_EQ(CommandLineTailOf(L"\"velmora.exe\""), L"");
     EXPECT_EQ(CommandLineTailOf(L"velmora.exe\tx /i=a"), L"x /i=a");
+}
+
+TEST(LaunchCommand, NamesThePrivateSettingsUnlessTheTailNamesItsOwn) {
+    struct Case {
+        const wchar_t *tail, *main, *ftp, *command;
+    };
+    const Case cases[] = {
+        {L"", L"E:\\TC\\m.ini", L"E:\\TC\\f.ini", L"E:\\TC\\Totalcmd.exe  /i=E:\\TC\\m.ini /f=E:\\TC\\f.ini"},
+        {L"/O", L"E:\\My TC\\m.ini", L"", L"E:\\TC\\Totalcmd.exe /O /i=\"E:\\My TC\\m.ini\""},
+        {L"x /I=C:\\a.ini", L"m.ini", L"f.ini", L"E:\\TC\\Totalcmd.exe x /I=C:\\a.ini /f=f.ini"},
+        {L"x /f=C:\\b.ini", L"m.ini", L"f.ini", L"E:\\TC\\Totalcmd.exe x /f=C:\\b.ini /i=m.ini"},
+        {L"/i=C:\\a.ini", L"m.ini", L"", L"E:\\TC\\Totalcmd.exe /i=C:\\a.ini /i=m.ini"},
+        {L"", L"", L"", L"E:\\TC\\Totalcmd.exe"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LaunchCommandLine(L"E:\\TC\\Totalcmd.exe", WithSettingsOptions(c.tail, c.main, c.ftp)),
+                  c.command)
+            << c.tail;
+    EXPECT_EQ(LaunchCommandLine(L"E:\\My TC\\Totalcmd.exe", L""), L"\"E:\\My TC\\Totalcmd.exe\"");
 }
 
 TEST(HelpSwitch, IsTheWholeTailExactly) {

@@ -1,4 +1,4 @@
-#include "import/ReplaceAllText.h"
+#include "common/ReplaceAllText.h"
 
 #include <gtest/gtest.h>
 

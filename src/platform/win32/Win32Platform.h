@@ -56,7 +56,7 @@ public:
     // Answers for a program started from `modulePath` with `commandLine` instead of this one.
     Win32ProcessEnvironment(std::wstring modulePath, std::wstring commandLine)
         : modulePath_(std::move(modulePath)), commandLine_(std::move(commandLine)), given_(true) {}
-    std::wstring CommandLineTail() override;
+    std::wstring CommandLine() override;
     std::wstring ProgramDirectory() override;
     std::wstring ProgramName() override;
     using ProcessEnvironment::StartProgram;

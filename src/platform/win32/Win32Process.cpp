@@ -2,7 +2,6 @@
 // shlobj.h needs the definitions of windows.h
 #include <shlobj.h>
 
-#include "common/CommandLine.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace velmora::win32 {
@@ -27,8 +26,8 @@ std::wstring Win32ProcessEnvironment::ModulePath() const {
     return given_ ? modulePath_ : OwnModulePath();
 }
 
-std::wstring Win32ProcessEnvironment::CommandLineTail() {
-    return CommandLineTailOf(given_ ? commandLine_.c_str() : GetCommandLineW());
+std::wstring Win32ProcessEnvironment::CommandLine() {
+    return given_ ? commandLine_ : GetCommandLineW();
 }
 
 std::wstring Win32ProcessEnvironment::ProgramDirectory() {

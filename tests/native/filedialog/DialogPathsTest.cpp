@@ -1,6 +1,7 @@
 // The values the dialog derives from its arguments, and the rows of the directory list.
 #include <gtest/gtest.h>
 
+#include "common/Paths.h"
 #include "filedialog/DialogPaths.h"
 #include "filedialog/DirectoryTree.h"
 

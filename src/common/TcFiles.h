@@ -1,7 +1,10 @@
-// Names of the files the launcher reads and writes in the Total Commander directory.
+// Total Commander's names: its executables, the settings files the launcher reads and
+// writes in its directory, and the placeholder it expands to that directory.
 #pragma once
 
-namespace velmora::private_files {
+namespace velmora::tc_files {
+
+inline constexpr wchar_t kCommanderPath[] = L"%COMMANDER_PATH%";
 
 inline constexpr wchar_t kMainSource[] = L"wincmd.ini";
 inline constexpr wchar_t kFtpSource[] = L"wcx_ftp.ini";
@@ -19,4 +22,4 @@ inline constexpr wchar_t kTotalcmdExe[] = L"Totalcmd.exe";
 inline constexpr wchar_t kWinCmdExe[] = L"WinCmd32.exe";
 inline constexpr wchar_t kTotalcmd64Exe[] = L"TOTALCMD64.EXE";
 
-}  // namespace velmora::private_files
+}  // namespace velmora::tc_files

@@ -1,13 +1,14 @@
-// The program's own file selection dialog, as the imports see it.
+// How an import asks the user for a file; the program's own file selection dialog
+// (filedialog/Files.h) answers.
 #pragma once
 
 #include <string>
 
 namespace velmora {
 
-class FileDialogs {
+class FileChooser {
 public:
-    virtual ~FileDialogs() = default;
+    virtual ~FileChooser() = default;
     // The chosen file's full path, or "" when nothing was chosen.
     virtual std::wstring FileOpenDialog(const std::wstring& DefaultPath, const std::wstring& WindowCaption,
                                         const std::wstring& DefaultFilename) = 0;
