@@ -16,16 +16,12 @@ build_dir=$(realpath "$1")
 shift
 launcher="$build_dir/velmora.exe"
 test_program="$build_dir/tests/e2e/velmora_e2e.exe"
-for file in "$launcher" "$test_program" "$build_dir/tests/e2e/Totalcmd.exe"; do
-  if [ ! -f "$file" ]; then
-    echo "missing $file (build it with scripts/build-windows.sh)" >&2
-    exit 2
-  fi
-done
+source scripts/lib/wine-session.sh
+wine_session_require_built "build it with scripts/build-windows.sh" \
+  "$launcher" "$test_program" "$build_dir/tests/e2e/Totalcmd.exe"
 
 source scripts/lib/install-deps.sh
 install_deps wine
-source scripts/lib/wine-session.sh
 
 echo "Creating the Wine prefix..."
 wine_session_with_stick velmora-e2e-stick

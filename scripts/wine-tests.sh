@@ -13,16 +13,12 @@ build_dir=$(realpath "$1")
 shift
 test_program="$build_dir/tests/wine/velmora_wine_tests.exe"
 standin="$build_dir/tests/e2e/Totalcmd.exe"
-for file in "$test_program" "$standin"; do
-  if [ ! -f "$file" ]; then
-    echo "missing $file (cmake --build --preset win64 --target velmora_wine_tests e2e_standin)" >&2
-    exit 2
-  fi
-done
+source scripts/lib/wine-session.sh
+wine_session_require_built "cmake --build --preset win64 --target velmora_wine_tests e2e_standin" \
+  "$test_program" "$standin"
 
 source scripts/lib/install-deps.sh
 install_deps wine
-source scripts/lib/wine-session.sh
 
 wine_session_with_stick velmora-wine-stick
 

@@ -121,6 +121,16 @@ wine_session_stop() {
 # wine_session_with_stick MARKER: starts the session, stopped again on every exit path, and
 # maps a fresh stick folder as E:; the file MARKER on it tells the tests that they may wipe
 # that drive. Sets $stick to the folder.
+# wine_session_require_built HINT FILE...: ends the script (status 2) when a file it runs
+# is missing, with the hint how to build it.
+wine_session_require_built() {
+  local hint=$1 file
+  shift
+  for file in "$@"; do
+    [ -f "$file" ] || { echo "missing $file ($hint)" >&2; exit 2; }
+  done
+}
+
 wine_session_with_stick() {
   trap wine_session_stop EXIT
   trap 'exit 130' INT
