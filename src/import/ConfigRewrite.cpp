@@ -9,18 +9,30 @@
 namespace velmora {
 namespace {
 
-using Size = std::string_view::size_type;
-constexpr Size kNone = std::string_view::npos;
+constexpr std::size_t kNone = std::string_view::npos;
+
+template <typename Char>
+bool HoldsCr(const std::basic_string<Char>& text) {
+    return text.find(Char('\r')) != std::basic_string<Char>::npos;
+}
 
 // Finds one (upper-case) search string in the text, case ignored, occurrence after
 // occurrence. The text is upper-cased a block at a time into a small window, so a large
 // file is scanned once without a second copy of it in memory.
+template <typename Char>
 class Occurrences {
 public:
-    Occurrences(std::string_view text, std::string search)
-        : text_(text), search_(std::move(search)), searcher_(search_.begin(), search_.end()) {}
+    using String = std::basic_string<Char>;
+    using View = std::basic_string_view<Char>;
 
-    Size NextFrom(Size position) {
+    Occurrences(View text, String search, const UpperInPlace<Char>& upper, bool wholeLines)
+        : text_(text),
+          search_(std::move(search)),
+          searcher_(search_.begin(), search_.end()),
+          upper_(upper),
+          wholeLines_(wholeLines) {}
+
+    std::size_t NextFrom(std::size_t position) {
         if (search_.empty()) return kNone;
         while (position + search_.size() <= text_.size()) {
             if (position < windowStart_ || position + search_.size() > windowStart_ + window_.size()) {
@@ -28,7 +40,8 @@ public:
             }
             const auto begin = window_.begin() + static_cast<std::ptrdiff_t>(position - windowStart_);
             const auto found = std::search(begin, window_.end(), searcher_);
-            if (found != window_.end()) return windowStart_ + static_cast<Size>(found - window_.begin());
+            if (found != window_.end())
+                return windowStart_ + static_cast<std::size_t>(found - window_.begin());
             if (windowStart_ + window_.size() >= text_.size()) return kNone;
             // The next window overlaps this one by less than a search string's length.
             position = windowStart_ + window_.size() - (search_.size() - 1);
@@ -37,80 +50,88 @@ public:
     }
 
 private:
-    static constexpr Size kWindow = 64 * 1024;
+    static constexpr std::size_t kWindow = 64 * 1024;
 
-    void Fill(Size start) {
-        windowStart_ = start;
-        window_.assign(text_.substr(start, kWindow));
-        UpperAsciiInPlace(window_);
+    void Fill(std::size_t start) {
+        std::size_t from = start;
+        if (wholeLines_) {
+            const Char ends[] = {Char('\r'), Char('\n')};
+            const auto end = start == 0 ? kNone : text_.find_last_of(View(ends, 2), start - 1);
+            from = end == kNone ? 0 : end + 1;
+        }
+        windowStart_ = from;
+        window_.assign(text_.substr(from, start - from + kWindow));
+        upper_(window_);
     }
 
-    std::string_view text_;
-    std::string search_;
-    std::boyer_moore_horspool_searcher<std::string::const_iterator> searcher_;
-    std::string window_;
-    Size windowStart_ = 0;
+    View text_;
+    String search_;
+    std::boyer_moore_horspool_searcher<typename String::const_iterator> searcher_;
+    const UpperInPlace<Char>& upper_;
+    bool wholeLines_;
+    String window_;
+    std::size_t windowStart_ = 0;
 };
-
-bool HoldsCr(const std::string& text) {
-    return text.find('\r') != std::string::npos;
-}
 
 }  // namespace
 
-std::optional<std::string> RewriteConfigText(std::string_view content, RewriteRule rule) {
-    rule.search1 = UpperAscii(rule.search1);
-    rule.search2 = UpperAscii(rule.search2);
+template <typename Char>
+std::optional<std::basic_string<Char>> RewriteLines(std::basic_string_view<Char> content,
+                                                    BasicRewriteRule<Char> rule,
+                                                    const UpperInPlace<Char>& upper, bool wholeLines) {
+    using String = std::basic_string<Char>;
+    constexpr Char kCr = Char('\r');
+    upper(rule.search1);
+    upper(rule.search2);
     // A line of the file holds no CR, so a search string with one never matches there; the
     // second can still match a CR that the first one's replacement put into a line.
     if (HoldsCr(rule.search1)) rule.search1.clear();
     if (rule.search1.empty() && (rule.search2.empty() || HoldsCr(rule.search2))) return std::nullopt;
 
-    Occurrences first(content, rule.search1);
+    Occurrences<Char> first(content, rule.search1, upper, wholeLines);
     // Lines that can hold the second search string only after the first pass, or that hold
     // the first whenever they hold the second (the directory, and the directory with its
     // separator), are found through the first.
     const bool secondFoundThroughFirst =
-        HoldsCr(rule.search2) ||
-        (!rule.search1.empty() && rule.search2.find(rule.search1) != std::string::npos);
-    Occurrences second(content, secondFoundThroughFirst ? std::string() : rule.search2);
+        HoldsCr(rule.search2) || (!rule.search1.empty() && rule.search2.find(rule.search1) != String::npos);
+    Occurrences<Char> second(content, secondFoundThroughFirst ? String() : rule.search2, upper, wholeLines);
 
-    std::string result;
-    std::string upperLine;
-    std::string afterFirst;
-    std::string upperAfterFirst;
+    String result;
+    String upperLine;
+    String afterFirst;
+    String upperAfterFirst;
     bool anyLine = false;
-    Size copied = 0;  // content before this offset is in `result` already
-    Size position = 0;
+    std::size_t copied = 0;  // content before this offset is in `result` already
+    std::size_t position = 0;
     for (;;) {
-        const Size hit = std::min(first.NextFrom(position), second.NextFrom(position));
+        const std::size_t hit = std::min(first.NextFrom(position), second.NextFrom(position));
         if (hit == kNone) break;
 
         // The line around the occurrence: it starts after the previous line end (CR or
         // CR LF) and ends at the next CR.
-        const Size cr = hit == 0 ? kNone : content.rfind('\r', hit - 1);
-        Size lineStart = cr == kNone ? 0 : cr + 1;
-        if (cr != kNone && lineStart < content.size() && content[lineStart] == '\n') ++lineStart;
+        const std::size_t cr = hit == 0 ? kNone : content.rfind(kCr, hit - 1);
+        std::size_t lineStart = cr == kNone ? 0 : cr + 1;
+        if (cr != kNone && lineStart < content.size() && content[lineStart] == Char('\n')) ++lineStart;
         if (hit < lineStart) {  // the occurrence begins inside a line end: not in any line
             position = hit + 1;
             continue;
         }
-        Size lineEnd = content.find('\r', hit);
+        std::size_t lineEnd = content.find(kCr, hit);
         if (lineEnd == kNone) lineEnd = content.size();
 
         // The two passes reuse their buffers: no allocation per line once they have grown.
-        const std::string_view line = content.substr(lineStart, lineEnd - lineStart);
+        const std::basic_string_view<Char> line = content.substr(lineStart, lineEnd - lineStart);
         upperLine.assign(line);
-        UpperAsciiInPlace(upperLine);
+        upper(upperLine);
         afterFirst.clear();
-        AppendReplaced<char>(afterFirst, line, upperLine, rule.search1, rule.replacement);
+        AppendReplaced<Char>(afterFirst, line, upperLine, rule.search1, rule.replacement);
         upperAfterFirst.assign(afterFirst);
-        UpperAsciiInPlace(upperAfterFirst);
+        upper(upperAfterFirst);
 
         if (!anyLine) result.reserve(content.size() + content.size() / 8);
         anyLine = true;
         result.append(content.substr(copied, lineStart - copied));
-        AppendReplaced<char>(result, afterFirst, upperAfterFirst, rule.search2, rule.replacement);
+        AppendReplaced<Char>(result, afterFirst, upperAfterFirst, rule.search2, rule.replacement);
         copied = lineEnd;
         position = lineEnd;
     }
@@ -118,6 +139,16 @@ std::optional<std::string> RewriteConfigText(std::string_view content, RewriteRu
     result.append(content.substr(copied));
     if (result == content) return std::nullopt;
     return result;
+}
+
+template std::optional<std::string> RewriteLines(std::string_view, RewriteRule, const UpperInPlace<char>&,
+                                                 bool);
+template std::optional<std::u16string> RewriteLines(std::u16string_view, BasicRewriteRule<char16_t>,
+                                                    const UpperInPlace<char16_t>&, bool);
+
+std::optional<std::string> RewriteConfigText(std::string_view content, RewriteRule rule) {
+    static const UpperInPlace<char> ascii = [](std::string& text) { UpperAsciiInPlace(text); };
+    return RewriteLines(content, std::move(rule), ascii);
 }
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #include "common/Paths.h"
 #include "common/StringOps.h"
+#include "common/Utf.h"
 #include "common/WorkingFile.h"
 #include "import/ConfigRewrite.h"
 #include "import/FileRoutines.h"
@@ -20,7 +21,7 @@ bool DialogCancelled(const std::wstring& chosen) {
 // The search text as it stands in an ANSI file; a path with characters the code page
 // cannot hold can never occur there, so it searches for nothing.
 std::string AnsiSearchText(AnsiCodePage& codePage, const std::wstring& text) {
-    return codePage.Encode(UpperAscii(text)).value_or(std::string());
+    return codePage.Encode(text).value_or(std::string());
 }
 
 }  // namespace
@@ -94,11 +95,15 @@ std::optional<std::string> Importer::Rewritten(const std::string& content, const
                                                const std::wstring& FindStr2,
                                                const std::wstring& replacestring) {
     AnsiCodePage& codePage = platform_.codePage;
-    const auto replacement = codePage.Encode(replacestring);
-    if (!replacement) return std::nullopt;
-    const RewriteRule rule{AnsiSearchText(codePage, FindSTr1), AnsiSearchText(codePage, FindStr2),
-                           *replacement};
-    return RewriteConfigText(content, rule);
+    if (!textCase_) {
+        textCase_ =
+            TextCase{codePage.Case(), [&codePage](std::u16string& text) { codePage.UpperUtf16(text); }};
+    }
+    SettingsRule rule{{ToUtf16(FindSTr1), ToUtf16(FindStr2), ToUtf16(replacestring)}, {}};
+    if (const auto replacement = codePage.Encode(replacestring)) {
+        rule.ansi = {AnsiSearchText(codePage, FindSTr1), AnsiSearchText(codePage, FindStr2), *replacement};
+    }
+    return RewriteSettingsText(content, rule, *textCase_);
 }
 
 }  // namespace velmora

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "import/FileChooser.h"
+#include "import/SettingsText.h"
 #include "platform/Platform.h"
 
 namespace velmora {
@@ -58,6 +59,7 @@ private:
 
     Platform& platform_;
     FileChooser& chooser_;
+    std::optional<TextCase> textCase_;  // the system's upper case, looked up on the first rewrite
 };
 
 }  // namespace velmora

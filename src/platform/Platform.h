@@ -5,6 +5,7 @@
 // the current drive ("E:name" against E:'s own current directory), as Windows does.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -191,13 +192,25 @@ public:
     virtual std::wstring EnvironmentVariable(const std::wstring& name) = 0;
 };
 
-// Conversion between the program's wide strings and the ANSI code page of file contents.
+// Upper case in the ANSI code page, byte by byte.
+struct AnsiCase {
+    std::array<unsigned char, 256> upper{};  // each single-byte character's upper case, or itself
+    std::array<bool, 256> leadsPair{};       // bytes that begin a double-byte character
+};
+
+// Conversion between the program's wide strings and the ANSI code page of file contents,
+// and upper case as the system has it.
 class AnsiCodePage {
 public:
     virtual ~AnsiCodePage() = default;
     // Nothing when a character has no ANSI form (such text cannot occur in an ANSI file).
     virtual std::optional<std::string> Encode(const std::wstring& text) = 0;
     virtual std::wstring Decode(std::string_view bytes) = 0;
+    // The code page's upper case, independent of the user's language.
+    virtual AnsiCase Case() = 0;
+    // Windows' upper-case mapping of UTF-16 text, unit for unit, independent of the user's
+    // language.
+    virtual void UpperUtf16(std::u16string& text) = 0;
 };
 
 // Everything the core needs, handed around by reference.

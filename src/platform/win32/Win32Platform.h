@@ -88,6 +88,8 @@ class Win32AnsiCodePage final : public AnsiCodePage {
 public:
     std::optional<std::string> Encode(const std::wstring& text) override;
     std::wstring Decode(std::string_view bytes) override;
+    AnsiCase Case() override;
+    void UpperUtf16(std::u16string& text) override;
 };
 
 // The whole real platform in one object with the lifetime of the program.

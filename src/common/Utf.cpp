@@ -1,0 +1,106 @@
+#include "common/Utf.h"
+
+namespace velmora {
+namespace {
+
+bool IsHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool IsLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+void AppendUtf16(std::u16string& out, char32_t code) {
+    if (code < 0x10000) {
+        out += static_cast<char16_t>(code);
+    } else {
+        code -= 0x10000;
+        out += static_cast<char16_t>(0xD800 + (code >> 10));
+        out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
+    }
+}
+
+}  // namespace
+
+std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes) {
+    std::u16string text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            text += static_cast<char16_t>(lead);
+            ++i;
+            continue;
+        }
+        // The sequence's length, and the smallest code point it may carry (no overlong form).
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        if (length == 0 || lead > 0xF4 || i + length > bytes.size()) return std::nullopt;
+        char32_t code = lead & (0xFF >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80) return std::nullopt;
+            code = (code << 6) | (next & 0x3F);
+        }
+        constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < kSmallest[length] || code > 0x10FFFF || IsHighSurrogate(code) || IsLowSurrogate(code))
+            return std::nullopt;
+        AppendUtf16(text, code);
+        i += length;
+    }
+    return text;
+}
+
+std::optional<std::string> Utf16ToUtf8(std::u16string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t code = text[i];
+        if (IsHighSurrogate(code) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00);
+        } else if (IsHighSurrogate(code) || IsLowSurrogate(code)) {
+            return std::nullopt;
+        }
+        if (code < 0x80) {
+            bytes += static_cast<char>(code);
+        } else if (code < 0x800) {
+            bytes += static_cast<char>(0xC0 | (code >> 6));
+            bytes += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            bytes += static_cast<char>(0xE0 | (code >> 12));
+            bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            bytes += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            bytes += static_cast<char>(0xF0 | (code >> 18));
+            bytes += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            bytes += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return bytes;
+}
+
+bool IsWellFormedUtf16(std::u16string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+            ++i;
+        } else if (IsHighSurrogate(text[i]) || IsLowSurrogate(text[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::u16string ToUtf16(std::wstring_view text) {
+    std::u16string result;
+    result.reserve(text.size());
+    for (const wchar_t c : text) {
+        if constexpr (sizeof(wchar_t) == 2) {
+            result += static_cast<char16_t>(c);
+        } else {
+            AppendUtf16(result, static_cast<char32_t>(c));
+        }
+    }
+    return result;
+}
+
+}  // namespace velmora

@@ -1,0 +1,23 @@
+// Conversions between UTF-8, UTF-16 and the program's wide strings, with no system call:
+// the settings files' text is compared as UTF-16, and valid UTF-8 converts both ways
+// without losing or changing a byte.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// The UTF-16 text of valid UTF-8 (no overlong form, no surrogate, nothing past U+10FFFF);
+// nothing when the bytes are not valid UTF-8.
+std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes);
+// The UTF-8 bytes of UTF-16 text; nothing when it holds an unpaired surrogate.
+std::optional<std::string> Utf16ToUtf8(std::u16string_view text);
+// True when every surrogate of the text is paired.
+bool IsWellFormedUtf16(std::u16string_view text);
+
+// A wide string as UTF-16 (wchar_t is UTF-16 on Windows and UTF-32 elsewhere).
+std::u16string ToUtf16(std::wstring_view text);
+
+}  // namespace velmora

@@ -1,0 +1,79 @@
+// The rewrite in each encoding a settings file may have, with the upper case of its kind.
+#include <gtest/gtest.h>
+
+#include "common/Utf.h"
+#include "import/SettingsText.h"
+
+namespace velmora {
+namespace {
+
+// Latin-1 letters upper-cased, as in code page 1252; 0x81 leads a pair in the double-byte case.
+AnsiCase Latin1Case(bool doubleByte) {
+    AnsiCase ansi;
+    for (int b = 0; b < 256; ++b) {
+        const bool lower = (b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7);
+        ansi.upper[b] = static_cast<unsigned char>(lower ? b - 0x20 : b);
+    }
+    ansi.leadsPair[0x81] = doubleByte;
+    return ansi;
+}
+
+void UpperLatin1(std::u16string& text) {
+    for (char16_t& c : text)
+        if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
+            c = static_cast<char16_t>(c - 0x20);
+}
+
+std::string Utf16Bytes(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t c : text)
+        bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    return bytes;
+}
+
+TEST(SettingsText, EachEncodingIsRewrittenInItself) {
+    const SettingsRule rule{{u"E:\\T\u00f6t\u00e4l", u"E:\\T\u00f6t\u00e4l\\", u"%C%"},
+                            {"E:\\T\xf6t\xe4l", "E:\\T\xf6t\xe4l\\", "%C%"}};
+    struct Case {
+        const char* name;
+        std::string before, after;  // after "": nothing to rewrite
+        bool doubleByte = false;
+    };
+    const Case cases[] = {
+        {"ansi", "a=E:\\T\xd6T\xc4L\\x\r\nb=\xe9\r\n", "a=%C%\\x\r\nb=\xe9\r\n"},
+        // 0x81 'e' is one character in the double-byte code page: its trail byte is no letter.
+        {"ansi, single bytes",
+         "x=\x81"
+         "e:\\T\xf6t\xe4l\r\n",
+         "x=\x81%C%\r\n"},
+        {"ansi, a pair",
+         "x=\x81"
+         "e:\\T\xf6t\xe4l\r\n",
+         "", true},
+        {"utf-8 with bom", "\xEF\xBB\xBFp=e:\\t\xC3\xB6t\xC3\xA4l\\a \xE2\x82\xAC\r\n",
+         "\xEF\xBB\xBFp=%C%\\a \xE2\x82\xAC\r\n"},
+        {"utf-8", "p=E:\\T\xC3\x96T\xC3\x84L\rq=\xF0\x9F\x98\x80", "p=%C%\rq=\xF0\x9F\x98\x80"},
+        {"utf-8 bom, invalid behind it", "\xEF\xBB\xBFp=E:\\T\xC3\xB6t\xC3\xA4l\xC0\xAF", ""},
+        {"utf-16", Utf16Bytes(u"x=E:\\T\u00d6T\u00c4L\\y \U0001F600\r\n\r\n"),
+         Utf16Bytes(u"x=%C%\\y \U0001F600\r\n\r\n")},
+        {"utf-16 of odd length", Utf16Bytes(u"x=E:\\T\u00f6t\u00e4l") + "x", ""},
+        {"utf-16 with a lone surrogate", Utf16Bytes(u"x=E:\\T\u00f6t\u00e4l\xD800"), ""},
+    };
+    for (const Case& c : cases) {
+        const TextCase textCase{Latin1Case(c.doubleByte), UpperLatin1};
+        const auto rewritten = RewriteSettingsText(c.before, rule, textCase);
+        EXPECT_EQ(rewritten.value_or(""), c.after) << c.name;
+    }
+}
+
+TEST(SettingsText, TheEncodingComesFromTheFirstBytes) {
+    EXPECT_EQ(DetectEncoding("\xFF\xFEx\0"), TextEncoding::Utf16Le);
+    EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF\xFF"), TextEncoding::Utf8WithBom);
+    EXPECT_EQ(DetectEncoding("a=\xC3\xB6"), TextEncoding::Utf8);
+    EXPECT_EQ(DetectEncoding("a=\xF6"), TextEncoding::Ansi);
+    EXPECT_EQ(DetectEncoding("a=b"), TextEncoding::Ansi);
+    EXPECT_EQ(DetectEncoding("a=\xE0\x80\x80"), TextEncoding::Ansi) << "an overlong form is no UTF-8";
+}
+
+}  // namespace
+}  // namespace velmora
