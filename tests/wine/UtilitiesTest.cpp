@@ -99,15 +99,22 @@ TEST_F(Utilities, TheBarEntryIsRepairedOnlyForAnExistingBarInsideTheDirectory) {
         {"e:\\tc\\bars\\my.bar", "%COMMANDER_PATH%\\TC_portable_Default.bar"},
         {"C:\\windows\\win.ini", "C:\\windows\\win.ini"},
         {"E:\\TC\\missing.bar", "E:\\TC\\missing.bar"}};
-    for (const auto& [entry, expected] : entries) {
-        SetUp();
-        Lay({{kTotalcmd, kStandin},
-             {L"E:\\TC\\bars\\my.bar", ""},
-             {kMain, "[Buttonbar]\r\nButtonbar=" + entry + "\r\n"},
-             {kFtp, ""}});
-        FaultyFiles files(1, Fault::Clean);
-        Start(L"", kTc, &files);
-        EXPECT_EQ(ParseIni(FileBytes(kMain))["Buttonbar"]["Buttonbar"], expected) << entry;
+    // A UTF-16 settings file is read and written by the profile functions in UTF-16.
+    for (const bool utf16 : {false, true}) {
+        for (const auto& [entry, expected] : entries) {
+            SetUp();
+            const std::string settings = "[Buttonbar]\r\nButtonbar=" + entry + "\r\n";
+            Lay({{kTotalcmd, kStandin},
+                 {L"E:\\TC\\bars\\my.bar", ""},
+                 {kMain, utf16 ? Utf16(settings) : settings},
+                 {kFtp, ""}});
+            FaultyFiles files(1, Fault::Clean);
+            Start(L"", kTc, &files);
+            std::string now = FileBytes(kMain);
+            EXPECT_EQ(now.starts_with("\xFF\xFE"), utf16);
+            if (utf16) std::erase(now, '\0');  // the text is ASCII
+            EXPECT_EQ(ParseIni(now.substr(utf16 ? 2 : 0))["Buttonbar"]["Buttonbar"], expected) << entry;
+        }
     }
 }
 

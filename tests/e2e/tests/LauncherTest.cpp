@@ -230,6 +230,50 @@ TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
 INSTANTIATE_TEST_SUITE_P(Answers, StartTest, ::testing::Range(0, static_cast<int>(std::size(kCases))),
                          [](const auto& p) { return std::string(kCases[p.param].name); });
 
+// "\xFF\xFE" and the UTF-16LE units of ASCII text.
+std::string Utf16(std::string_view ascii) {
+    std::string bytes = "\xFF\xFE";
+    for (const char c : ascii)
+        bytes += {c, '\0'};
+    return bytes;
+}
+
+struct EncodingCase {
+    const char* name;
+    std::wstring directory;  // Total Commander's, on the stick
+    std::string before, after;
+};
+const EncodingCase kEncodings[] = {
+    {"Utf16", L"TC", Utf16("[C]\r\nd=E:\\TC\\x\r\ne=e:\\tc\\y\r\n"),
+     Utf16("[C]\r\nd=%COMMANDER_PATH%\\x\r\ne=%COMMANDER_PATH%\\y\r\n")},
+    {"Utf8WithBom", L"TC", "\xEF\xBB\xBF[C]\r\nd=\xE2\x82\xAC E:\\Tc\\x\r\n",
+     "\xEF\xBB\xBF[C]\r\nd=\xE2\x82\xAC %COMMANDER_PATH%\\x\r\n"},
+    {"ADirectoryOutsideTheCodePageInUtf8", L"\u0422\u0421", "d=E:\\\xD1\x82\xD1\x81\\x\r\n",
+     "d=%COMMANDER_PATH%\\x\r\n"},
+    {"TheCodePagesOwnUpperCase", L"T\u00f6t\u00e4l", "d=E:\\T\xD6T\xC4L\\x\r\n", "d=%COMMANDER_PATH%\\x\r\n"},
+};
+
+class Encodings : public LauncherTest, public ::testing::WithParamInterface<EncodingCase> {};
+
+// A first start imports wincmd.ini in its own encoding, every occurrence rewritten.
+TEST_P(Encodings, ImportRewritesEveryOccurrence) {
+    const EncodingCase& c = GetParam();
+    const std::wstring tc = L"E:\\" + c.directory + L"\\";
+    fs::create_directories(tc);
+    fs::copy_file(_wgetenv(L"VELMORA_E2E_STANDIN"), tc + L"Totalcmd.exe", fs::copy_options::skip_existing);
+    Put(c.directory + L"\\wincmd.ini", c.before);
+    Put(c.directory + L"\\wcx_ftp.ini", "[Home]\r\n");
+    Start(L"", tc + L"velmora.exe");
+    Answer(ImportQuestion(L"wincmd.ini", L"&Yes"));
+    Answer(ImportQuestion(L"wcx_ftp.ini", L"&Yes"));
+    Answer(ShortcutQuestion(L"&No"));
+    EXPECT_TRUE(launcher_->WaitForAll()) << "the launcher or what it started did not end";
+    EXPECT_EQ(Read(c.directory + L"\\TC_portable_wincmd.ini"), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, Encodings, ::testing::ValuesIn(kEncodings),
+                         [](const auto& p) { return std::string(p.param.name); });
+
 // The setup window's buttons, its picture and its web link, one after the other in one
 // window, as a user might try them; the button bar is picked in the file dialog by double
 // clicks. The stand-in on the stick serves as the browser registered for ".html" as well.
@@ -238,7 +282,7 @@ TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
     Put(L"TC\\wcx_ftp.ini", "[Home]\r\nlocaldir=E:\\TC\\Download\r\n");
     Put(L"TC\\TC_portable_wincmd.ini", "[old]\r\n");
     Put(L"TC\\TC_portable_wcx_ftp.ini", "[old]\r\n");
-    Put(L"Bars\\My.bar", "cmd=E:\\TC\\tool.exe\r\n");
+    Put(L"Bars\\My.bar", Utf16("cmd=E:\\TC\\tool.exe\r\n"));
     Put(L"Bars\\My.br1", "icons\r\n");
     // The prefix lives for this run only: nothing is undone.
     RegSetValueW(HKEY_CLASSES_ROOT, L".html", REG_SZ, L"VelmoraE2E.html", 0);
@@ -264,7 +308,7 @@ TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
               "[Configuration]\r\nEditor=%COMMANDER_PATH%\\notepad.exe\r\n[Buttonbar]\r\n"
               "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
     EXPECT_EQ(Read(L"TC\\TC_portable_wcx_ftp.ini"), "[Home]\r\nlocaldir=%COMMANDER_PATH%\\Download\r\n");
-    EXPECT_EQ(Read(L"TC\\TC_portable_Default.bar"), "cmd=%COMMANDER_PATH%\\tool.exe\r\n");
+    EXPECT_EQ(Read(L"TC\\TC_portable_Default.bar"), Utf16("cmd=%COMMANDER_PATH%\\tool.exe\r\n"));
     EXPECT_EQ(Read(L"TC\\TC_portable_Default.br1"), "icons\r\n");
 
     // The picture asks as the shortcut button does; "/?" is a setup switch, so no question

@@ -100,6 +100,14 @@ inline std::vector<StandinStart> Starts(std::size_t count) {
     return starts;
 }
 
+// "\xFF\xFE" and the UTF-16LE units of ASCII text.
+inline std::string Utf16(std::string_view ascii) {
+    std::string bytes = "\xFF\xFE";
+    for (const char c : ascii)
+        bytes += {c, '\0'};
+    return bytes;
+}
+
 // Sections, keys and values of an INI text, blank lines left out.
 using IniContent = std::map<std::string, std::map<std::string, std::string>>;
 inline IniContent ParseIni(const std::string& text) {
