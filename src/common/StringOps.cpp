@@ -37,14 +37,18 @@ std::wstring TrimBlanks(std::wstring_view text) {
 }
 
 void UpperAsciiInPlace(std::string& text) {
+    UpperAsciiInPlace(text.data(), text.size());
+}
+
+void UpperAsciiInPlace(char* text, std::size_t size) {
     size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
+    for (; i + 8 <= size; i += 8) {
         std::uint64_t bytes;
-        std::memcpy(&bytes, text.data() + i, 8);
+        std::memcpy(&bytes, text + i, 8);
         bytes = UpperEightBytes(bytes);
-        std::memcpy(text.data() + i, &bytes, 8);
+        std::memcpy(text + i, &bytes, 8);
     }
-    for (; i < text.size(); ++i) {
+    for (; i < size; ++i) {
         text[i] = UpperByte(text[i]);
     }
 }

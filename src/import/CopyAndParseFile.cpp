@@ -26,15 +26,15 @@ std::string AnsiSearchText(AnsiCodePage& codePage, const std::wstring& text) {
 
 }  // namespace
 
-bool Importer::CopyAndParseFile(const std::wstring& SourceFile, const std::wstring& DestinationFile,
-                                const std::wstring& FindSTr1, const std::wstring& FindStr2,
-                                const std::wstring& replacestring, bool Force) {
+CopyOutcome Importer::CopyAndParseFile(const std::wstring& SourceFile, const std::wstring& DestinationFile,
+                                       const std::wstring& FindSTr1, const std::wstring& FindStr2,
+                                       const std::wstring& replacestring, bool Force) {
     FileSystem& files = platform_.files;
     if (EqualsIgnoringCase(SourceFile, DestinationFile)) {
         platform_.ui.ShowMessage(import_messages::SameFile(SourceFile));
-        return false;
+        return {};
     }
-    bool imported = false;
+    CopyOutcome outcome;
 
     if (!files.FileExists(DestinationFile) || Force) {
         const std::wstring chosen = ChooseSource(SourceFile, DestinationFile);
@@ -44,13 +44,13 @@ bool Importer::CopyAndParseFile(const std::wstring& SourceFile, const std::wstri
                 const auto rewritten = Rewritten(*content, FindSTr1, FindStr2, replacestring);
                 PutInPlace(platform_, DestinationFile, rewritten.value_or(*content));
             }
-            imported = true;
+            outcome.fileImported = true;
         }
         if (!files.FileExists(DestinationFile)) CreateEmptyFile(platform_, DestinationFile);
     }
 
-    RewritePrivateFile(DestinationFile, FindSTr1, FindStr2, replacestring);
-    return imported;
+    outcome.mayHoldDirectory = RewritePrivateFile(DestinationFile, FindSTr1, FindStr2, replacestring);
+    return outcome;
 }
 
 std::wstring Importer::ChooseSource(const std::wstring& SourceFile, const std::wstring& DestinationFile) {
@@ -81,17 +81,25 @@ std::wstring Importer::ChooseSource(const std::wstring& SourceFile, const std::w
     return {};
 }
 
-void Importer::RewritePrivateFile(const std::wstring& DestinationFile, const std::wstring& FindSTr1,
+bool Importer::RewritePrivateFile(const std::wstring& DestinationFile, const std::wstring& FindSTr1,
                                   const std::wstring& FindStr2, const std::wstring& replacestring) {
     FileSystem& files = platform_.files;
-    if (!files.FileExists(DestinationFile)) return;
-    const auto content = files.ReadFileBytes(DestinationFile);
-    if (!content) return;
-    if (const auto rewritten = Rewritten(*content, FindSTr1, FindStr2, replacestring))
-        PutInPlace(platform_, DestinationFile, *rewritten);
+    if (!files.FileExists(DestinationFile)) return true;
+    std::optional<std::string> rewritten;
+    {
+        // Mapped, not read: a later start scans a large file without copying it, and the
+        // view is gone before the file is replaced.
+        const auto view = files.ViewFile(DestinationFile);
+        if (!view) return true;
+        rewritten = Rewritten(view->Bytes(), FindSTr1, FindStr2, replacestring);
+    }
+    if (!rewritten) return false;
+    // The rule may leave an occurrence (one right after a replaced one).
+    return !PutInPlace(platform_, DestinationFile, *rewritten) ||
+           Rewritten(*rewritten, FindSTr1, FindStr2, replacestring).has_value();
 }
 
-std::optional<std::string> Importer::Rewritten(const std::string& content, const std::wstring& FindSTr1,
+std::optional<std::string> Importer::Rewritten(std::string_view content, const std::wstring& FindSTr1,
                                                const std::wstring& FindStr2,
                                                const std::wstring& replacestring) {
     AnsiCodePage& codePage = platform_.codePage;

@@ -7,29 +7,30 @@
 
 namespace velmora {
 
-bool Importer::ImportInto(const ImportPlace& place, const std::wstring& sourceName,
-                          const std::wstring& privateName, bool Force) {
+CopyOutcome Importer::ImportInto(const ImportPlace& place, const std::wstring& sourceName,
+                                 const std::wstring& privateName, bool Force) {
     return CopyAndParseFile(place.TcDir + sourceName, place.TcDir + privateName, place.TcPath,
                             place.TcDirPattern, tc_files::kCommanderPath, Force);
 }
 
 ImportResult Importer::ImportIni(const ImportPlace& place, bool Force) {
-    const bool imported = ImportInto(place, tc_files::kMainSource, tc_files::kMainSettings, Force);
+    const CopyOutcome outcome = ImportInto(place, tc_files::kMainSource, tc_files::kMainSettings, Force);
     const std::wstring privateFile = place.TcDir + tc_files::kMainSettings;
-    if (platform_.files.FileExists(privateFile)) return {privateFile, imported};
+    if (platform_.files.FileExists(privateFile))
+        return {privateFile, outcome.fileImported, outcome.mayHoldDirectory};
     platform_.ui.ShowMessage(import_messages::MainImportFailed());
-    return {L"", imported};
+    return {L"", outcome.fileImported};
 }
 
 ImportResult Importer::ImportFTPIni(const ImportPlace& place, bool Force) {
     const std::wstring privateFile = place.TcDir + tc_files::kFtpSettings;
-    bool imported = false;
+    CopyOutcome outcome;
     if (!platform_.files.FileExists(privateFile) || Force) {
-        imported = ImportInto(place, tc_files::kFtpSource, tc_files::kFtpSettings, Force);
+        outcome = ImportInto(place, tc_files::kFtpSource, tc_files::kFtpSettings, Force);
     }
-    if (platform_.files.FileExists(privateFile)) return {privateFile, imported};
+    if (platform_.files.FileExists(privateFile)) return {privateFile, outcome.fileImported};
     platform_.ui.SystemBeep();
-    return {L"", imported};
+    return {L"", outcome.fileImported};
 }
 
 void Importer::ImportButtonBar(const ImportPlace& place, const std::wstring& wincmdIniPath, bool Force) {

@@ -19,10 +19,17 @@ struct ImportPlace {
     std::wstring TcDirPattern;  // the second search string; may be empty
 };
 
+// What the copy and rewrite of one file did.
+struct CopyOutcome {
+    bool fileImported = false;     // a copy into place was made or tried
+    bool mayHoldDirectory = true;  // false when the private copy as it stands names the directory nowhere
+};
+
 // What an import of a settings file leaves.
 struct ImportResult {
-    std::wstring privateFile;   // its full path, or "" when it does not exist
-    bool fileImported = false;  // a copy into place was made or tried
+    std::wstring privateFile;  // its full path, or "" when it does not exist
+    bool fileImported = false;
+    bool mayHoldDirectory = true;
 };
 
 class Importer {
@@ -34,10 +41,9 @@ public:
     // the chosen one, already rewritten, so that no copy with the old paths is ever in
     // place. Then rewrites every line of the private copy that holds
     // `FindSTr1` or `FindStr2` (case ignored) to `replacestring`.
-    // True when a copy into place was made or tried.
-    bool CopyAndParseFile(const std::wstring& SourceFile, const std::wstring& DestinationFile,
-                          const std::wstring& FindSTr1, const std::wstring& FindStr2,
-                          const std::wstring& replacestring, bool Force = false);
+    CopyOutcome CopyAndParseFile(const std::wstring& SourceFile, const std::wstring& DestinationFile,
+                                 const std::wstring& FindSTr1, const std::wstring& FindStr2,
+                                 const std::wstring& replacestring, bool Force = false);
 
     // wincmd.ini -> TC_portable_wincmd.ini. Re-scans on every call.
     ImportResult ImportIni(const ImportPlace& place, bool Force = false);
@@ -49,13 +55,14 @@ public:
 
 private:
     std::wstring ChooseSource(const std::wstring& SourceFile, const std::wstring& DestinationFile);
-    void RewritePrivateFile(const std::wstring& DestinationFile, const std::wstring& FindSTr1,
+    // False when the file as it stands holds neither search string.
+    bool RewritePrivateFile(const std::wstring& DestinationFile, const std::wstring& FindSTr1,
                             const std::wstring& FindStr2, const std::wstring& replacestring);
     // The content with the rule applied; nothing when it changes nothing.
-    std::optional<std::string> Rewritten(const std::string& content, const std::wstring& FindSTr1,
+    std::optional<std::string> Rewritten(std::string_view content, const std::wstring& FindSTr1,
                                          const std::wstring& FindStr2, const std::wstring& replacestring);
-    bool ImportInto(const ImportPlace& place, const std::wstring& sourceName, const std::wstring& privateName,
-                    bool Force);
+    CopyOutcome ImportInto(const ImportPlace& place, const std::wstring& sourceName,
+                           const std::wstring& privateName, bool Force);
 
     Platform& platform_;
     FileChooser& chooser_;

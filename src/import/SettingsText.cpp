@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/StringOps.h"
 #include "common/Utf.h"
 
 namespace velmora {
@@ -53,12 +54,20 @@ TextEncoding DetectEncoding(std::string_view bytes) {
 }
 
 void UpperAnsiInPlace(std::string& text, const AnsiCase& ansiCase) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
+    const auto isHigh = [](char c) { return static_cast<unsigned char>(c) >= 0x80; };
+    for (auto at = text.begin(); at != text.end();) {
+        // A stretch of ASCII at the fast pace: its letters have the same upper case in every
+        // code page, and no double-byte character begins there.
+        const auto high = std::find_if(at, text.end(), isHigh);
+        UpperAsciiInPlace(&*at, static_cast<std::size_t>(high - at));
+        if (high == text.end()) break;
+        const auto byte = static_cast<unsigned char>(*high);
         if (ansiCase.leadsPair[byte]) {
-            ++i;  // its trail byte is no letter either
+            // Its trail byte is no letter either.
+            at = high + 1 == text.end() ? text.end() : high + 2;
         } else {
-            text[i] = static_cast<char>(ansiCase.upper[byte]);
+            *high = static_cast<char>(ansiCase.upper[byte]);
+            at = high + 1;
         }
     }
 }

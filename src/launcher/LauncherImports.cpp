@@ -5,6 +5,7 @@ namespace velmora {
 void LauncherImports::ImportIni(bool Force) {
     const ImportResult result = importer_.ImportIni(Place(), Force);
     state_.WincmdIniPath = result.privateFile;
+    state_.WincmdIniMayHoldTcDir = result.mayHoldDirectory;
     state_.FileImported = state_.FileImported || result.fileImported;
 }
 

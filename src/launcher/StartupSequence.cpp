@@ -94,7 +94,9 @@ std::optional<std::wstring> StartupSequence::LocateTotalCommander() {
 // names an existing bar file inside the Total Commander directory.
 void StartupSequence::RepairButtonBarEntry() {
     const std::wstring& settings = state_.WincmdIniPath;
-    if (settings.empty() || !platform_.files.FileExists(settings)) return;
+    // An entry can only name the directory where the file does: a file the rewrite found
+    // free of it spares the profile read, which costs most of a later start on a large file.
+    if (settings.empty() || !state_.WincmdIniMayHoldTcDir || !platform_.files.FileExists(settings)) return;
 
     using namespace tc_files;
     const std::wstring value =

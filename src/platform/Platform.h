@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,6 +41,14 @@ struct LocalDateTime {
     bool operator==(const LocalDateTime&) const = default;
 };
 
+// A file's bytes, mapped for reading while the view lives: a large file is read without
+// a copy of it in memory.
+class FileView {
+public:
+    virtual ~FileView() = default;
+    virtual std::string_view Bytes() const = 0;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -50,6 +59,9 @@ public:
 
     // The whole content as the bytes on disk, or nothing when it cannot be read.
     virtual std::optional<std::string> ReadFileBytes(const std::wstring& path) = 0;
+    // The same, mapped; nothing when it cannot be read. The file cannot be replaced while
+    // a view of it lives.
+    virtual std::unique_ptr<FileView> ViewFile(const std::wstring& path) = 0;
 
     // Creates a new file with the bytes, no attributes set, and writes them through to the
     // medium before returning. False when anything already stands at the path, or when any

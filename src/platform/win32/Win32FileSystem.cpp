@@ -35,6 +35,41 @@ std::optional<std::string> Win32FileSystem::ReadFileBytes(const std::wstring& pa
     return bytes;
 }
 
+namespace {
+
+class MappedFile final : public FileView {
+public:
+    MappedFile(const void* view, std::size_t size) : view_(view), size_(size) {}
+    ~MappedFile() override {
+        if (view_) UnmapViewOfFile(view_);
+    }
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    std::string_view Bytes() const override { return {static_cast<const char*>(view_), size_}; }
+
+private:
+    const void* view_;
+    std::size_t size_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileView> Win32FileSystem::ViewFile(const std::wstring& path) {
+    const UniqueHandle file =
+        OwnFileHandle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return nullptr;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return nullptr;
+    if (size.QuadPart == 0) return std::make_unique<MappedFile>(nullptr, 0);  // nothing to map
+    // The view keeps the mapping alive; neither handle is needed once it exists.
+    const UniqueHandle mapping(CreateFileMappingW(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+    const void* view = mapping ? MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0) : nullptr;
+    if (!view) return nullptr;
+    return std::make_unique<MappedFile>(view, static_cast<std::size_t>(size.QuadPart));
+}
+
 bool Win32FileSystem::WriteFileBytes(const std::wstring& path, std::string_view bytes) {
     // CREATE_NEW: whatever stands at the name is never emptied, hidden files included.
     const UniqueHandle file = OwnFileHandle(

@@ -12,6 +12,7 @@ class Win32FileSystem : public FileSystem {
 public:
     bool FileExists(const std::wstring& path) override;
     std::optional<std::string> ReadFileBytes(const std::wstring& path) override;
+    std::unique_ptr<FileView> ViewFile(const std::wstring& path) override;
     bool WriteFileBytes(const std::wstring& path, std::string_view bytes) override;
     std::optional<std::uint32_t> EntryAttributes(const std::wstring& path) override;
     bool FlushFile(const std::wstring& path) override;

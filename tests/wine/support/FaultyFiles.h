@@ -29,6 +29,10 @@ public:
         if (!Change([] { return true; }, nullptr)) return std::nullopt;
         return Real::ReadFileBytes(path);
     }
+    std::unique_ptr<FileView> ViewFile(Path path) override {
+        if (!Change([] { return true; }, nullptr)) return nullptr;
+        return Real::ViewFile(path);
+    }
     bool WriteFileBytes(Path path, std::string_view bytes) override {
         return Change([&] { return Real::WriteFileBytes(path, bytes); },
                       [&] { Real::WriteFileBytes(path, HalfOf(bytes)); });
