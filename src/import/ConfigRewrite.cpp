@@ -1,6 +1,7 @@
 #include "import/ConfigRewrite.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 
 #include "common/ReplaceAllText.h"
@@ -16,6 +17,40 @@ bool HoldsCr(const std::basic_string<Char>& text) {
     return text.find(Char('\r')) != std::basic_string<Char>::npos;
 }
 
+// Boyer-Moore-Horspool over any character type, its skip table indexed by a unit's low
+// byte: units that share one take the smaller skip, so no occurrence is passed over.
+template <typename Char>
+class Horspool {
+public:
+    using String = std::basic_string<Char>;
+    using View = std::basic_string_view<Char>;
+
+    explicit Horspool(String needle) : needle_(std::move(needle)) {
+        skip_.fill(needle_.size());
+        for (std::size_t i = 0; i + 1 < needle_.size(); ++i)
+            skip_[LowByte(needle_[i])] = needle_.size() - 1 - i;
+    }
+
+    // The first occurrence at or after `from`, or kNone.
+    std::size_t Find(View text, std::size_t from) const {
+        const std::size_t size = needle_.size();
+        if (size == 0) return kNone;
+        const View head = View(needle_).substr(0, size - 1);
+        for (std::size_t at = from; at + size <= text.size(); at += skip_[LowByte(text[at + size - 1])]) {
+            if (text[at + size - 1] == needle_.back() && text.substr(at, size - 1) == head) return at;
+        }
+        return kNone;
+    }
+
+    std::size_t size() const { return needle_.size(); }
+
+private:
+    static unsigned char LowByte(Char c) { return static_cast<unsigned char>(c & 0xFF); }
+
+    String needle_;
+    std::array<std::size_t, 256> skip_{};
+};
+
 // Finds one (upper-case) search string in the text, case ignored, occurrence after
 // occurrence. The text is upper-cased a block at a time into a small window, so a large
 // file is scanned once without a second copy of it in memory.
@@ -26,25 +61,20 @@ public:
     using View = std::basic_string_view<Char>;
 
     Occurrences(View text, String search, const UpperInPlace<Char>& upper, bool wholeLines)
-        : text_(text),
-          search_(std::move(search)),
-          searcher_(search_.begin(), search_.end()),
-          upper_(upper),
-          wholeLines_(wholeLines) {}
+        : text_(text), searcher_(std::move(search)), upper_(upper), wholeLines_(wholeLines) {}
 
     std::size_t NextFrom(std::size_t position) {
-        if (search_.empty()) return kNone;
-        while (position + search_.size() <= text_.size()) {
-            if (position < windowStart_ || position + search_.size() > windowStart_ + window_.size()) {
+        const std::size_t size = searcher_.size();
+        if (size == 0) return kNone;
+        while (position + size <= text_.size()) {
+            if (position < windowStart_ || position + size > windowStart_ + window_.size()) {
                 Fill(position);
             }
-            const auto begin = window_.begin() + static_cast<std::ptrdiff_t>(position - windowStart_);
-            const auto found = std::search(begin, window_.end(), searcher_);
-            if (found != window_.end())
-                return windowStart_ + static_cast<std::size_t>(found - window_.begin());
+            const std::size_t found = searcher_.Find(window_, position - windowStart_);
+            if (found != kNone) return windowStart_ + found;
             if (windowStart_ + window_.size() >= text_.size()) return kNone;
             // The next window overlaps this one by less than a search string's length.
-            position = windowStart_ + window_.size() - (search_.size() - 1);
+            position = windowStart_ + window_.size() - (size - 1);
         }
         return kNone;
     }
@@ -65,8 +95,7 @@ private:
     }
 
     View text_;
-    String search_;
-    std::boyer_moore_horspool_searcher<typename String::const_iterator> searcher_;
+    Horspool<Char> searcher_;
     const UpperInPlace<Char>& upper_;
     bool wholeLines_;
     String window_;

@@ -1,6 +1,8 @@
 #include "import/SettingsText.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "common/StringOps.h"
@@ -17,30 +19,54 @@ bool HoldsNonAscii(std::string_view bytes) {
                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
+// Upper-cases the ASCII letters of four UTF-16 units at once; false (and nothing
+// changed) when one of them is not ASCII. Each unit's low seven bits are offset so that
+// bit 7 tells "at least 'a'" and "above 'z'".
+bool UpperFourAsciiUnits(char16_t* units) {
+    constexpr std::uint64_t kLanes = 0x0001000100010001ull;
+    std::uint64_t four;
+    std::memcpy(&four, units, 8);
+    if (four & (0xFF80 * kLanes)) return false;
+    const std::uint64_t atLeastA = four + (0x80 - 'a') * kLanes;
+    const std::uint64_t aboveZ = four + (0x80 - 'z' - 1) * kLanes;
+    four ^= (atLeastA & ~aboveZ & (0x80 * kLanes)) >> 2;  // 0x80 >> 2 is the case bit 0x20
+    std::memcpy(units, &four, 8);
+    return true;
+}
+
+// The system's mapping, spared for text that is all ASCII, whose upper case is plain.
+UpperInPlace<char16_t> UpperUnicode(const TextCase& textCase) {
+    return [&textCase](std::u16string& text) {
+        std::size_t i = 0;
+        for (; i + 4 <= text.size(); i += 4) {
+            if (!UpperFourAsciiUnits(text.data() + i)) return textCase.unicode(text);
+        }
+        for (; i < text.size(); ++i) {
+            if (text[i] >= 0x80) return textCase.unicode(text);
+            if (text[i] >= u'a' && text[i] <= u'z') text[i] = static_cast<char16_t>(text[i] - (u'a' - u'A'));
+        }
+    };
+}
+
 std::optional<std::string> RewriteUtf8(std::string_view bytes, const SettingsRule& rule,
                                        const TextCase& textCase) {
     const auto text = Utf8ToUtf16(bytes);
     if (!text) return std::nullopt;
-    const auto rewritten = RewriteLines<char16_t>(*text, rule.unicode, textCase.unicode);
+    const auto rewritten = RewriteLines<char16_t>(*text, rule.unicode, UpperUnicode(textCase));
     return rewritten ? Utf16ToUtf8(*rewritten) : std::nullopt;
 }
 
 std::optional<std::string> RewriteUtf16(std::string_view bytes, const SettingsRule& rule,
                                         const TextCase& textCase) {
     if (bytes.size() % 2 != 0) return std::nullopt;
+    static_assert(std::endian::native == std::endian::little, "UTF-16LE units are copied as they are");
     std::u16string text(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        text[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                        (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-    }
+    std::memcpy(text.data(), bytes.data(), bytes.size());
     if (!IsWellFormedUtf16(text)) return std::nullopt;
-    const auto rewritten = RewriteLines<char16_t>(text, rule.unicode, textCase.unicode);
+    const auto rewritten = RewriteLines<char16_t>(text, rule.unicode, UpperUnicode(textCase));
     if (!rewritten) return std::nullopt;
     std::string result(rewritten->size() * 2, '\0');
-    for (std::size_t i = 0; i < rewritten->size(); ++i) {
-        result[2 * i] = static_cast<char>((*rewritten)[i] & 0xFF);
-        result[2 * i + 1] = static_cast<char>((*rewritten)[i] >> 8);
-    }
+    std::memcpy(result.data(), rewritten->data(), result.size());
     return result;
 }
 
