@@ -57,6 +57,13 @@ TEST(RewriteConfigText, BinaryAndLongContent) {
     EXPECT_EQ(RewriteConfigText(content, kRule), expected);
 }
 
+TEST(RewriteConfigText, FindsAnOccurrenceAcrossTheBorderOfItsScanWindows) {
+    for (std::size_t at = 64 * 1024 - 6; at <= 64 * 1024 + 1; ++at) {
+        const std::string before(at, 'x');
+        EXPECT_EQ(RewriteConfigText(before + "E:\\Tc\\y", kRule), before + "%COMMANDER_PATH%\\y") << at;
+    }
+}
+
 TEST(RewriteConfigText, TheSecondSearchSeesTheFirstOnesResult) {
     // "E:\TC" right after a replacement survives the first search; the second (with its
     // separator) then takes it, separator included.

@@ -4,6 +4,8 @@
 #include "common/Paths.h"
 #include "launcher/LaunchCommand.h"
 #include "launcher/StartupSequence.h"
+#include "shortcut/DesktopShortcuts.h"
+#include "sysutil/ThrowAwayFile.h"
 
 namespace velmora {
 namespace {
@@ -60,6 +62,26 @@ TEST(LaunchCommand, NamesThePrivateSettingsUnlessTheTailNamesItsOwn) {
                   c.command)
             << c.tail;
     EXPECT_EQ(LaunchCommandLine(L"E:\\My TC\\Totalcmd.exe", L""), L"\"E:\\My TC\\Totalcmd.exe\"");
+}
+
+TEST(Shortcuts, TargetFollowsTheDirectorysSeparatorAndSetupTailsTakeNoArguments) {
+    EXPECT_EQ(ShortcutTarget(L"E:\\TC", L"velmora"), L"E:\\TC\\velmora.exe");
+    EXPECT_EQ(ShortcutTarget(L"E:\\", L"velmora"), L"E:\\velmora.exe");
+    EXPECT_EQ(ShortcutTarget(L"E:/TC", L"v"), L"E:/TC/v.exe");
+    EXPECT_EQ(ShortcutTarget(L"\\\\server\\share", L"v"), L"\\\\server\\share\\v.exe");
+    for (const wchar_t* tail : {L"", L"   ", L"/setup", L"  Setup ", L"-sEtUp", L"/?"})
+        EXPECT_TRUE(IsSetupTail(tail)) << tail;
+    for (const wchar_t* tail : {L"?", L"-?", L"/O", L"/? x"})
+        EXPECT_FALSE(IsSetupTail(tail)) << tail;
+}
+
+TEST(ThrowAwayNames, TheFixedNameFirstThenNumberedOnesOfItsForm) {
+    const ThrowAwayNames page{L"E:\\", L"Kavo00001.html", L"Kavo", L".html", 5};
+    EXPECT_EQ(page.Candidate(0), L"E:\\Kavo00001.html");
+    EXPECT_EQ(page.Candidate(1), L"E:\\Kavo00002.html");
+    EXPECT_EQ(page.Candidate(11), L"E:\\Kavo00012.html");
+    const ThrowAwayNames bare{L"E:\\", L"zzzzzzzTemp_.ext", L"zzzzzzzTemp", L"_.ext", 0};
+    EXPECT_EQ(bare.Candidate(2), L"E:\\zzzzzzzTemp3_.ext");
 }
 
 TEST(HelpSwitch, IsTheWholeTailExactly) {

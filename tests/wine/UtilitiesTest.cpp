@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "filedialog/DirectoryTree.h"
+#include "import/FileRoutines.h"
 #include "ini/Ini.h"
 #include "support/FaultyFiles.h"
 #include "sysutil/RunFile.h"
@@ -90,6 +92,27 @@ TEST_F(Utilities, IniValuesAreReadWholeAndFilesMadeOnlyWhenAsked) {
         EXPECT_EQ(FileBytes(made), "");
         EXPECT_TRUE(WriteIniValue(p, L"S", L"k", L"v", made, false));
         EXPECT_EQ(ParseIni(FileBytes(made)), ParseIni("[S]\r\nk=v\r\n"));
+    });
+}
+
+TEST_F(Utilities, DirectoryPathsAndCopiesAsTheSystemTakesThem) {
+    Lay({{L"E:\\TC\\a.ini", "a"}, {L"E:\\TC\\b.ini", "b"}});
+    Run(machine.files, [&](Platform& p, Files&) {  // in E:\TC
+        const std::pair<const wchar_t*, const wchar_t*> paths[] = {
+            {L"E:", L"E:\\TC"},         {L"x", L"E:\\TC\\x"},
+            {L"\\x", L"E:\\x"},         {L"..\\A\\.", L"E:\\A"},
+            {L"E:/TC/B/..", L"E:\\TC"}, {L"\\\\server\\share\\x", L"\\\\server\\share\\x"}};
+        for (const auto& [given, absolute] : paths)
+            EXPECT_EQ(AbsoluteDirectoryPath(p.files, given).value_or(L"<none>"), absolute) << given;
+        // A copy never replaces without being told to, nor copies a file onto itself.
+        EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"E:\\TC\\b.ini", false));
+        EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"e:\\tc\\A.INI", true));
+        EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\none.ini", L"E:\\TC\\c.ini", true));
+        EXPECT_FALSE(FileCopyChecked(p, L"", L"E:\\TC\\c.ini", true));
+        EXPECT_EQ(FileBytes(L"E:\\TC\\a.ini") + FileBytes(L"E:\\TC\\b.ini") + FileBytes(L"E:\\TC\\c.ini"),
+                  "ab" + kMissing);
+        EXPECT_TRUE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"E:\\TC\\b.ini", true));
+        EXPECT_EQ(FileBytes(L"E:\\TC\\b.ini"), "a");
     });
 }
 

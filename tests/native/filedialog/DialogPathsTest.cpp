@@ -37,6 +37,11 @@ TEST(DialogPathsTest, PathPartsAndSeparators) {
     EXPECT_EQ(WithSeparator(L"C:\\"), L"C:\\");
     EXPECT_EQ(WithSeparator(L"C:\\Apps"), L"C:\\Apps\\");
     EXPECT_EQ(WithSeparator(L""), L"");
+    EXPECT_EQ(DirectoryPrefix(L""), L"\\");
+
+    EXPECT_TRUE(HasWildcard(L"*.bar"));
+    EXPECT_TRUE(HasWildcard(L"a?.ini"));
+    EXPECT_FALSE(HasWildcard(L"a.ini"));
 }
 
 TEST(DialogPathsTest, OpenCaptionAppendsThePatternBehindFourBlanks) {
