@@ -62,6 +62,9 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         ASSERT_EQ(Starts(2).size(), 2u);
         EXPECT_EQ(Starts(2)[1].commandLine,
                   L"\"E:\\Web Browser\\Totalcmd.exe\" https://velmora.example.org/");
+        // A file that is not there is asked about through a placeholder beside it, which goes again.
+        for (const wchar_t* name : {L"E:\\Docs\\none.html", L"E:/Docs/p.html"})
+            EXPECT_EQ(GetAssociatedProgram(platform, name), longName) << name;
         EXPECT_EQ(Snapshot(L"E:\\"), before);
 
         // A document opens with its program, started in that program's directory.
