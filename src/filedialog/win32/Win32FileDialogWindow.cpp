@@ -7,6 +7,7 @@
 #include "filedialog/win32/DirectoryListDrawing.h"
 #include "filedialog/win32/FileDialogControlIds.h"
 #include "filedialog/win32/ShortcutPictures.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/WindowRouting.h"
 
 namespace velmora::win32 {
@@ -20,10 +21,6 @@ constexpr wchar_t kShortcutBarClass[] = L"VelmoraFileDialogShortcutBar";
 constexpr wchar_t kButtonBarClass[] = L"VelmoraFileDialogButtonBar";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-
-int Px(int twips, int dpi) {
-    return MulDiv(twips, dpi, 1440);
-}
 
 LRESULT CALLBACK BarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND) return SendMessageW(GetParent(bar), message, wParam, lParam);
@@ -48,13 +45,6 @@ void RegisterClasses(HINSTANCE instance, WNDPROC windowProc) {
     RegisterClassExW(&windowClass);
 }
 
-HFONT MakeFont(int dpi, bool bold) {
-    // MS Sans Serif at 8.25 points.
-    return CreateFontW(-MulDiv(825, dpi, 7200), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
-}
-
 std::wstring DriveText(const DriveInfo& drive) {
     std::wstring text{static_cast<wchar_t>(drive.letter | 0x20), L':'};
     if (!drive.label.empty()) text += L" [" + drive.label + L"]";
@@ -75,13 +65,12 @@ void Win32FileDialogWindow::Build(FileDialogModel& model) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
 
-    HDC screen = GetDC(nullptr);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    font_.reset(MakeFont(dpi_, false));
-    boldFont_.reset(MakeFont(dpi_, true));
-    desktopPicture_.reset(DrawShortcutPicture(ShortcutPicture::Desktop, GetSysColor(COLOR_BTNFACE)));
-    startMenuPicture_.reset(DrawShortcutPicture(ShortcutPicture::StartMenu, GetSysColor(COLOR_BTNFACE)));
+    dpi_ = ScreenDpi();
+    // MS Sans Serif at 8.25 points.
+    font_ = MakeFont({L"MS Sans Serif", 825, false, false}, dpi_);
+    boldFont_ = MakeFont({L"MS Sans Serif", 825, true, false}, dpi_);
+    desktopPicture_ = DrawShortcutPicture(ShortcutPicture::Desktop, GetSysColor(COLOR_BTNFACE));
+    startMenuPicture_ = DrawShortcutPicture(ShortcutPicture::StartMenu, GetSysColor(COLOR_BTNFACE));
 
     // Modal over whatever window of the program is active, or over none.
     owner_ = GetActiveWindow();
@@ -91,8 +80,8 @@ void Win32FileDialogWindow::Build(FileDialogModel& model) {
 }
 
 void Win32FileDialogWindow::CreateControls() {
-    HFONT font = static_cast<HFONT>(font_.get());
-    HFONT bold = static_cast<HFONT>(boldFont_.get());
+    HFONT font = font_.get();
+    HFONT bold = boldFont_.get();
     // Created in the tab order; ApplyLayout puts them in place.
     AddControl(window_, WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS,
                ids::kDrive1, font);
@@ -213,8 +202,8 @@ void Win32FileDialogWindow::SetCaption(const std::wstring& caption) {
 void Win32FileDialogWindow::ApplyLayout(const FileDialogLayout& layout) {
     if (!window_) return;
     const auto place = [this](int id, const DialogRect& r) {
-        MoveWindow(Control(id), Px(r.left, dpi_), Px(r.top, dpi_), Px(r.width, dpi_), Px(r.height, dpi_),
-                   TRUE);
+        MoveWindow(Control(id), TwipsToPixels(r.left, dpi_), TwipsToPixels(r.top, dpi_),
+                   TwipsToPixels(r.width, dpi_), TwipsToPixels(r.height, dpi_), TRUE);
     };
     place(ids::kFrame1, layout.frame1);
     place(ids::kCommand1, layout.command1);
@@ -232,7 +221,7 @@ void Win32FileDialogWindow::ApplyLayout(const FileDialogLayout& layout) {
     ShowWindow(Control(ids::kFileName), layout.fileNameVisible ? SW_SHOW : SW_HIDE);
     ShowWindow(Control(ids::kFile1), layout.file1Visible ? SW_SHOW : SW_HIDE);
 
-    RECT size{0, 0, Px(layout.windowWidth, dpi_), Px(layout.windowHeight, dpi_)};
+    RECT size{0, 0, TwipsToPixels(layout.windowWidth, dpi_), TwipsToPixels(layout.windowHeight, dpi_)};
     if (!layout.outerSize) AdjustWindowRectEx(&size, kStyle, FALSE, kExStyle);
     SetWindowPos(window_, nullptr, 0, 0, size.right - size.left, size.bottom - size.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -303,8 +292,7 @@ LRESULT Win32FileDialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM
         case WM_MEASUREITEM: {
             auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             if (measure->CtlID == static_cast<UINT>(ids::kDir1)) {
-                measure->itemHeight =
-                    static_cast<UINT>(DirectoryRowHeight(dpi_, static_cast<HFONT>(font_.get())));
+                measure->itemHeight = static_cast<UINT>(DirectoryRowHeight(dpi_, font_.get()));
                 return TRUE;
             }
             break;

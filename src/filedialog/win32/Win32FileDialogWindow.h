@@ -6,11 +6,10 @@
 #include <windows.h>
 
 #include <array>
-#include <memory>
-#include <type_traits>
 #include <vector>
 
 #include "filedialog/FileDialogWindow.h"
+#include "platform/win32/GdiObject.h"
 
 namespace velmora::win32 {
 
@@ -35,11 +34,6 @@ public:
     void SetOkEnabled(bool enabled) override;
 
 private:
-    struct GdiDeleter {
-        void operator()(HGDIOBJ object) const { DeleteObject(object); }
-    };
-    using GdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, GdiDeleter>;
-
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
@@ -60,7 +54,8 @@ private:
     bool inModalLoop_ = false;
     bool settingName_ = false;
     int dpi_ = 96;
-    GdiObject font_, boldFont_, desktopPicture_, startMenuPicture_;
+    UniqueFont font_, boldFont_;
+    UniqueBitmap desktopPicture_, startMenuPicture_;
     std::array<HWND, 10> controls_{};  // by id, from the first id on
 };
 

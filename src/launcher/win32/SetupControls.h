@@ -4,24 +4,12 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
 #include <vector>
 
 #include "launcher/SetupWindowDesign.h"
+#include "platform/win32/GdiObject.h"
 
 namespace velmora::win32 {
-
-inline int TwipsToPixels(int twips, int dpi) {
-    return MulDiv(twips, dpi, 1440);
-}
-
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const {
-        if (object) DeleteObject(object);
-    }
-};
-using GdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, GdiObjectDeleter>;
 
 // The fonts of one window, each made once for the screen's DPI.
 class SetupFonts {
@@ -32,7 +20,7 @@ public:
 private:
     struct Entry {
         setup_design::FontDesign design;
-        GdiObject font;
+        UniqueFont font;
     };
     int dpi_;
     std::vector<Entry> fonts_;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ResourceIds.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/WindowRouting.h"
 
 namespace velmora::win32 {
@@ -15,13 +16,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"VelmoraSetupWindow";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // fixed: no sizing, no min/max box
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
-}
 
 HICON LoadProgramIcon(HINSTANCE instance, int metricX, int metricY) {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON,
@@ -54,13 +48,13 @@ void WidenToText(HWND link, HFONT font) {
     const int length = GetWindowTextLengthW(link);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(link, text.data(), length + 1)));
-    HDC dc = GetDC(link);
-    if (!dc) return;
-    HGDIOBJ previous = SelectObject(dc, font);
     SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(link, dc);
+    {
+        const WindowDc dc(link);
+        if (!dc.get()) return;
+        const SelectedObject selected(dc.get(), font);
+        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    }
 
     const int width = std::min<int>(extent.cx + 2, client.right - bounds.left);
     if (width > bounds.right - bounds.left)
@@ -81,7 +75,8 @@ void SetupWindow::ShowModal(HINSTANCE instance) {
     RegisterWindowClass(instance, WindowProc);
     dpi_ = ScreenDpi();
     fonts_ = std::make_unique<SetupFonts>(dpi_);
-    picture_.reset(LoadImageW(instance, MAKEINTRESOURCEW(IDB_SETUP_PICTURE), IMAGE_BITMAP, 0, 0, 0));
+    picture_.reset(static_cast<HBITMAP>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDB_SETUP_PICTURE), IMAGE_BITMAP, 0, 0, 0)));
 
     RECT frame{0, 0, TwipsToPixels(setup_design::kClientWidth, dpi_),
                TwipsToPixels(setup_design::kClientHeight, dpi_)};
@@ -128,7 +123,7 @@ LRESULT SetupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item->CtlID != setup_design::kPicture1) break;
-            DrawPicture(*item, static_cast<HBITMAP>(picture_.get()), dpi_);
+            DrawPicture(*item, picture_.get(), dpi_);
             return TRUE;
         }
         case WM_SETCURSOR:

@@ -9,6 +9,7 @@
 
 #include "launcher/SetupWindowController.h"
 #include "launcher/win32/SetupControls.h"
+#include "platform/win32/GdiObject.h"
 
 namespace velmora::win32 {
 
@@ -38,7 +39,7 @@ private:
     HWND owner_ = nullptr;
     int dpi_ = 96;
     std::unique_ptr<SetupFonts> fonts_;
-    GdiObject picture_;
+    UniqueBitmap picture_;
 };
 
 }  // namespace velmora::win32
