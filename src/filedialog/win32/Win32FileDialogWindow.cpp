@@ -8,6 +8,8 @@
 #include "filedialog/win32/FileDialogControlIds.h"
 #include "filedialog/win32/ShortcutPictures.h"
 #include "platform/win32/Dpi.h"
+#include "platform/win32/ToolTip.h"
+#include "platform/win32/WindowClass.h"
 #include "platform/win32/WindowRouting.h"
 
 namespace velmora::win32 {
@@ -28,21 +30,9 @@ LRESULT CALLBACK BarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void RegisterClasses(HINSTANCE instance, WNDPROC windowProc) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassExW(&windowClass);  // fails harmlessly when already registered
-
-    windowClass.lpfnWndProc = BarProc;
-    windowClass.lpszClassName = kButtonBarClass;
-    RegisterClassExW(&windowClass);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-    windowClass.lpszClassName = kShortcutBarClass;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(instance, {kWindowClass, windowProc, COLOR_BTNFACE});
+    RegisterWindowClass(instance, {kButtonBarClass, BarProc, COLOR_BTNFACE});
+    RegisterWindowClass(instance, {kShortcutBarClass, BarProc, COLOR_APPWORKSPACE});
 }
 
 std::wstring DriveText(const DriveInfo& drive) {
@@ -104,11 +94,7 @@ void Win32FileDialogWindow::CreateControls() {
 
     SendMessageW(desktop, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(desktopPicture_.get()));
     SendMessageW(startMenu, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(startMenuPicture_.get()));
-    HWND tip =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
-    AddToolTip(tip, desktop, L"Desktop");
-    AddToolTip(tip, startMenu, L"Startmen\u00fc");
+    AddToolTips(window_, {{desktop, L"Desktop"}, {startMenu, L"Startmen\u00fc"}});
 }
 
 HWND Win32FileDialogWindow::AddControl(HWND parent, const wchar_t* className, const wchar_t* text,
@@ -119,16 +105,6 @@ HWND Win32FileDialogWindow::AddControl(HWND parent, const wchar_t* className, co
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     controls_[static_cast<std::size_t>(id - ids::kDrive1)] = control;
     return control;
-}
-
-void Win32FileDialogWindow::AddToolTip(HWND tip, HWND button, const wchar_t* text) {
-    TTTOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(button);
-    tool.lpszText = const_cast<wchar_t*>(text);
-    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 HWND Win32FileDialogWindow::Control(int id) const {

@@ -41,7 +41,6 @@ private:
     void CreateControls();
     HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id,
                     HFONT font, DWORD exStyle = 0);
-    void AddToolTip(HWND tip, HWND button, const wchar_t* text);
     HWND Control(int id) const;
     void ReleaseOwner();
     void WakeModalLoop();

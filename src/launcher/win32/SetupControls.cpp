@@ -1,8 +1,5 @@
 #include "launcher/win32/SetupControls.h"
 
-// commctrl.h needs the definitions of windows.h
-#include <commctrl.h>
-
 #include <string>
 
 #include "platform/win32/Dpi.h"
@@ -72,20 +69,6 @@ HWND CreateControl(HWND parent, const setup_design::ControlDesign& design, const
     // Tab follows the order of the siblings: each new control goes after the others.
     SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return control;
-}
-
-void AddToolTip(HWND parent, HWND control, const wchar_t* text) {
-    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, nullptr, nullptr);
-    if (!tip) return;
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = parent;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<wchar_t*>(text);
-    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void DrawPicture(const DRAWITEMSTRUCT& item, HBITMAP picture, int dpi) {

@@ -1,5 +1,5 @@
 // Building the setup window's controls from the design table: DPI-scaled positions,
-// the fonts, the picture and the tool tip.
+// the fonts and the picture.
 #pragma once
 
 #include <windows.h>
@@ -29,9 +29,6 @@ private:
 // Creates the control as a child of `parent`, at its design position scaled to `dpi`.
 HWND CreateControl(HWND parent, const setup_design::ControlDesign& design, const std::wstring& text,
                    HFONT font, int dpi);
-
-// Adds the tool tip that shows `text` while the mouse rests on `control`.
-void AddToolTip(HWND parent, HWND control, const wchar_t* text);
 
 // Draws the picture into the owner-drawn picture control, scaled to `dpi` from its
 // 96-DPI size, on the window's background.

@@ -1,13 +1,12 @@
 #include "launcher/win32/SetupWindow.h"
 
-// commctrl.h needs the definitions of windows.h
-#include <commctrl.h>
-
 #include <algorithm>
 #include <string>
 
 #include "ResourceIds.h"
 #include "platform/win32/Dpi.h"
+#include "platform/win32/ToolTip.h"
+#include "platform/win32/WindowClass.h"
 #include "platform/win32/WindowRouting.h"
 
 namespace velmora::win32 {
@@ -16,25 +15,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"VelmoraSetupWindow";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // fixed: no sizing, no min/max box
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-
-HICON LoadProgramIcon(HINSTANCE instance, int metricX, int metricY) {
-    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON,
-                                         GetSystemMetrics(metricX), GetSystemMetrics(metricY),
-                                         LR_DEFAULTCOLOR));
-}
-
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    windowClass.hIcon = LoadProgramIcon(instance, SM_CXICON, SM_CYICON);
-    windowClass.hIconSm = LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON);
-    RegisterClassExW(&windowClass);
-}
 
 // The address is a build setting: a longer one than the design's width widens the link
 // towards the window's right edge instead of being cut off.
@@ -70,9 +50,7 @@ SetupWindow::~SetupWindow() {
 
 void SetupWindow::ShowModal(HINSTANCE instance) {
     instance_ = instance;
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};  // the tool tip
-    InitCommonControlsEx(&controls);
-    RegisterWindowClass(instance, WindowProc);
+    RegisterWindowClass(instance, {kClassName, WindowProc, COLOR_BTNFACE, IDI_VELMORA});
     dpi_ = ScreenDpi();
     fonts_ = std::make_unique<SetupFonts>(dpi_);
     picture_.reset(static_cast<HBITMAP>(
@@ -152,7 +130,7 @@ void SetupWindow::OnCreate() {
             text = texts.title;
         HWND control = CreateControl(window_, design, text, fonts_->For(design.font), dpi_);
         if (control && design.id == setup_design::kPatchBtnBar)
-            AddToolTip(window_, control, setup_design::kPatchBtnBarToolTip);
+            AddToolTips(window_, {{control, setup_design::kPatchBtnBarToolTip}});
         if (control && design.id == setup_design::kLabel2) WidenToText(control, fonts_->For(design.font));
     }
 }
