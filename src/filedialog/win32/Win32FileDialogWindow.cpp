@@ -126,21 +126,7 @@ void Win32FileDialogWindow::ShowModal() {
     ShowWindow(window_, SW_SHOWNORMAL);
     SetFocus(Control(ids::kDrive1));
 
-    inModalLoop_ = true;
-    MSG message;
-    while (window_ && IsWindowVisible(window_)) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            if (got == 0)
-                PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that owns the quit
-            break;
-        }
-        if (!IsDialogMessageW(window_, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    inModalLoop_ = false;
+    loop_.Run(window_);
     ReleaseOwner();
 }
 
@@ -150,22 +136,17 @@ void Win32FileDialogWindow::ReleaseOwner() {
     ownerDisabled_ = false;
 }
 
-void Win32FileDialogWindow::WakeModalLoop() {
-    // A sent message (not a posted one) may end the showing; GetMessage would then go on
-    // waiting for the next posted message before the loop sees that it is over.
-    if (inModalLoop_) PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
-}
-
 void Win32FileDialogWindow::Hide() {
     ReleaseOwner();
     if (window_) ShowWindow(window_, SW_HIDE);
-    WakeModalLoop();
+    // The model hides the window from inside a message, which may have been sent.
+    loop_.Wake();
 }
 
 void Win32FileDialogWindow::Close() {
     ReleaseOwner();
     if (window_) DestroyWindow(window_);
-    WakeModalLoop();
+    loop_.Wake();
     window_ = nullptr;
     controls_.fill(nullptr);
     model_ = nullptr;

@@ -10,6 +10,7 @@
 
 #include "filedialog/FileDialogWindow.h"
 #include "platform/win32/GdiObject.h"
+#include "platform/win32/ModalLoop.h"
 
 namespace velmora::win32 {
 
@@ -43,19 +44,18 @@ private:
                     HFONT font, DWORD exStyle = 0);
     HWND Control(int id) const;
     void ReleaseOwner();
-    void WakeModalLoop();
 
     HINSTANCE instance_;
     FileDialogModel* model_ = nullptr;
     HWND window_ = nullptr;
     HWND owner_ = nullptr;
     bool ownerDisabled_ = false;
-    bool inModalLoop_ = false;
     bool settingName_ = false;
     int dpi_ = 96;
     UniqueFont font_, boldFont_;
     UniqueBitmap desktopPicture_, startMenuPicture_;
     std::array<HWND, 10> controls_{};  // by id, from the first id on
+    ModalLoop loop_;
 };
 
 }  // namespace velmora::win32

@@ -71,13 +71,7 @@ void SetupWindow::ShowModal(HINSTANCE instance) {
     ShowWindow(window_, SW_SHOWNORMAL);
     SetFocus(GetDlgItem(window_, setup_design::kCommand1));
 
-    MSG message;
-    while (window_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(window_, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
+    loop_.Run(window_);
 }
 
 void SetupWindow::ShowWebLink(bool visible) {

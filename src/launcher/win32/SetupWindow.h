@@ -10,6 +10,7 @@
 #include "launcher/SetupWindowController.h"
 #include "launcher/win32/SetupControls.h"
 #include "platform/win32/GdiObject.h"
+#include "platform/win32/ModalLoop.h"
 
 namespace velmora::win32 {
 
@@ -40,6 +41,7 @@ private:
     int dpi_ = 96;
     std::unique_ptr<SetupFonts> fonts_;
     UniqueBitmap picture_;
+    ModalLoop loop_;
 };
 
 }  // namespace velmora::win32
