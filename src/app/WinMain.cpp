@@ -34,7 +34,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
         return 0;
     } catch (...) {
-        // Nothing the launcher does is worth a crash dialog on a stranger's machine.
+        // Nothing the launcher does is worth a crash dialog on a stranger's machine. A
+        // window procedure's exception arrives here too, from the modal loop it ended.
         return 1;
     }
 }

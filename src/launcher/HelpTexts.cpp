@@ -1,5 +1,7 @@
 #include "launcher/HelpTexts.h"
 
+#include "launcher/SetupWindowDesign.h"
+
 #ifndef VELMORA_WEB_PAGE
 #define VELMORA_WEB_PAGE L"https://velmora.example.org/"
 #endif
@@ -19,12 +21,10 @@ std::wstring WebPageCaption() {
 
 SetupWindowTexts MakeSetupWindowTexts() {
     SetupWindowTexts texts;
-    texts.title = std::wstring(L"Velmora - TC-Mobile Launcher (V.") + kVersion + L")";
-    texts.helpText =
-        L"Run this file from your TC dirctory.\r\rParameter for this screen: '/?'\r\r"
-        L"..for more infos: check the Web-page";
+    texts.title = setup_design::Title();
+    texts.helpText = setup_design::kHelpText;
     texts.webAddress = WebPageCaption();
-    texts.caption = std::wstring(kDesignCaption) + L"  V." + kVersion;
+    texts.caption = setup_design::Caption();
     return texts;
 }
 

@@ -1,4 +1,5 @@
-// The texts of the setup window, as the help branch fills them in.
+// The texts of the setup window, as the help branch fills them in (their words are in
+// SetupWindowDesign.h), and the messages about a missing Total Commander.
 #pragma once
 
 #include <string>
@@ -6,9 +7,6 @@
 #include "platform/Platform.h"
 
 namespace velmora {
-
-inline constexpr wchar_t kVersion[] = L"1.3";
-inline constexpr wchar_t kDesignCaption[] = L"Velmora - Total Commander mobile launcher";
 
 struct SetupWindowTexts {
     std::wstring caption;     // the window's caption

@@ -1,9 +1,11 @@
-// The setup window as designed: its controls in tab order, with their ids, texts, fonts
-// and positions. Positions are in twips (1/1440 inch) and are scaled to the screen's
-// DPI when the window is built. The view and the tests read this one table.
+// The setup window as designed: its caption, its controls in tab order, with their ids,
+// texts, fonts and positions, and the texts that its labels show. Positions are in twips
+// (1/1440 inch) and are scaled to the screen's DPI when the window is built. The view and
+// the tests read this one header.
 #pragma once
 
 #include <array>
+#include <string>
 
 namespace velmora::setup_design {
 
@@ -49,6 +51,24 @@ inline constexpr int kPatchBtnBar = 109;  // imports a button bar
 
 inline constexpr wchar_t kPatchBtnBarToolTip[] = L"Patch a Button Bar to relative pathes (if possible)";
 
+inline constexpr wchar_t kVersion[] = L"1.3";
+inline constexpr wchar_t kDesignCaption[] = L"Velmora - Total Commander mobile launcher";
+
+inline std::wstring Caption() {
+    return std::wstring(kDesignCaption) + L"  V." + kVersion;
+}
+
+// What TitelLable shows.
+inline std::wstring Title() {
+    return std::wstring(L"Velmora - TC-Mobile Launcher (V.") + kVersion + L")";
+}
+
+// What Label1 shows; a bare CR breaks the line, as in the program's messages. Label2
+// shows the web page that the build sets.
+inline constexpr wchar_t kHelpText[] =
+    L"Run this file from your TC dirctory.\r\rParameter for this screen: '/?'\r\r"
+    L"..for more infos: check the Web-page";
+
 // The directory list of the original window is left out: the discovery of Total
 // Commander lists subdirectories without it.
 inline constexpr std::array<ControlDesign, 8> kControls{{
@@ -76,5 +96,13 @@ inline constexpr std::array<ControlDesign, 8> kControls{{
      {240, 1320, 2655, 495},
      kDefaultFont},
 }};
+
+// The design text of the control with this id; "" for an id of none.
+constexpr const wchar_t* DesignText(int id) {
+    for (const ControlDesign& control : kControls) {
+        if (control.id == id) return control.text;
+    }
+    return L"";
+}
 
 }  // namespace velmora::setup_design

@@ -3,25 +3,23 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/win32/Dpi.h"
+#include "platform/win32/GdiObject.h"
+
 namespace velmora::win32 {
 namespace {
 
 constexpr LPARAM kOpenFlag = 0x10000;
 
-int Scaled(int pixels, int dpi) {
-    return MulDiv(pixels, dpi, 96);
-}
-
 void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF color) {
     const RECT rect{left, top, right, bottom};
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
+    const UniqueBrush brush(CreateSolidBrush(color));
+    FillRect(dc, &rect, brush.get());
 }
 
 // A folder 16 x 12 (at 96 dpi) with its top-left corner at (x, y).
 void DrawFolder(HDC dc, int x, int y, bool open, int dpi) {
-    const auto s = [dpi](int pixels) { return Scaled(pixels, dpi); };
+    const auto s = [dpi](int pixels) { return ScaledFrom96Dpi(pixels, dpi); };
     const COLORREF back = RGB(214, 170, 40);
     const COLORREF front = RGB(255, 214, 80);
     FillBox(dc, x, y, x + s(6), y + s(2), back);  // the tab
@@ -30,15 +28,11 @@ void DrawFolder(HDC dc, int x, int y, bool open, int dpi) {
         // The front flap tilted down and away from the back.
         const POINT flap[] = {
             {x + s(3), y + s(5)}, {x + s(17), y + s(5)}, {x + s(14), y + s(12)}, {x, y + s(12)}};
-        HBRUSH brush = CreateSolidBrush(front);
-        HPEN pen = CreatePen(PS_SOLID, 1, RGB(120, 90, 0));
-        HGDIOBJ oldBrush = SelectObject(dc, brush);
-        HGDIOBJ oldPen = SelectObject(dc, pen);
+        const UniqueBrush brush(CreateSolidBrush(front));
+        const UniquePen pen(CreatePen(PS_SOLID, 1, RGB(120, 90, 0)));
+        const SelectedObject brushSelected(dc, brush.get());
+        const SelectedObject penSelected(dc, pen.get());
         Polygon(dc, flap, 4);
-        SelectObject(dc, oldPen);
-        SelectObject(dc, oldBrush);
-        DeleteObject(pen);
-        DeleteObject(brush);
     } else {
         FillBox(dc, x + s(1), y + s(4), x + s(15), y + s(11), front);
     }
@@ -51,13 +45,13 @@ LPARAM DirectoryRowData(int level, bool open) {
 }
 
 int DirectoryRowHeight(int dpi, HFONT font) {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, font);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
-    return std::max<int>(metrics.tmHeight + Scaled(2, dpi), Scaled(16, dpi));
+    {
+        const WindowDc screen;
+        const SelectedObject selected(screen.get(), font);
+        GetTextMetricsW(screen.get(), &metrics);
+    }
+    return std::max<int>(metrics.tmHeight + ScaledFrom96Dpi(2, dpi), ScaledFrom96Dpi(16, dpi));
 }
 
 void DrawDirectoryRow(const DRAWITEMSTRUCT& item, int dpi) {
@@ -70,8 +64,8 @@ void DrawDirectoryRow(const DRAWITEMSTRUCT& item, int dpi) {
     const int level = static_cast<int>(item.itemData & 0xFFFF);
     const bool open = (item.itemData & kOpenFlag) != 0;
     const int height = box.bottom - box.top;
-    const int folderLeft = box.left + Scaled(2, dpi) + level * Scaled(10, dpi);
-    DrawFolder(dc, folderLeft, box.top + (height - Scaled(12, dpi)) / 2, open, dpi);
+    const int folderLeft = box.left + ScaledFrom96Dpi(2, dpi) + level * ScaledFrom96Dpi(10, dpi);
+    DrawFolder(dc, folderLeft, box.top + (height - ScaledFrom96Dpi(12, dpi)) / 2, open, dpi);
 
     const auto length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
     std::wstring text(length > 0 ? static_cast<std::size_t>(length) : 0, L'\0');
@@ -79,11 +73,12 @@ void DrawDirectoryRow(const DRAWITEMSTRUCT& item, int dpi) {
         SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    RECT textBox{folderLeft + Scaled(20, dpi), box.top, folderLeft + Scaled(24, dpi) + extent.cx, box.bottom};
+    RECT textBox{folderLeft + ScaledFrom96Dpi(20, dpi), box.top,
+                 folderLeft + ScaledFrom96Dpi(24, dpi) + extent.cx, box.bottom};
     if (selected) FillRect(dc, &textBox, GetSysColorBrush(COLOR_HIGHLIGHT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    textBox.left += Scaled(2, dpi);
+    textBox.left += ScaledFrom96Dpi(2, dpi);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textBox,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &textBox);

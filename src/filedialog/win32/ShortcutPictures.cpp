@@ -7,16 +7,14 @@ constexpr int kSize = 32;
 
 void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF color) {
     const RECT rect{left, top, right, bottom};
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
+    const UniqueBrush brush(CreateSolidBrush(color));
+    FillRect(dc, &rect, brush.get());
 }
 
 void Frame(HDC dc, int left, int top, int right, int bottom, COLORREF color) {
     const RECT rect{left, top, right, bottom};
-    HBRUSH brush = CreateSolidBrush(color);
-    FrameRect(dc, &rect, brush);
-    DeleteObject(brush);
+    const UniqueBrush brush(CreateSolidBrush(color));
+    FrameRect(dc, &rect, brush.get());
 }
 
 // A monitor showing a small desktop: two icons and a task strip.
@@ -47,33 +45,26 @@ void DrawStartMenu(HDC dc) {
     Frame(dc, 6, 2, 27, 30, RGB(0, 0, 0));
     // The arrow that says "opens from here".
     const POINT arrow[] = {{1, 26}, {5, 22}, {5, 30}};
-    HBRUSH brush = CreateSolidBrush(RGB(0, 0, 0));
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    const UniqueBrush brush(CreateSolidBrush(RGB(0, 0, 0)));
+    const SelectedObject selected(dc, brush.get());
     Polygon(dc, arrow, 3);
-    SelectObject(dc, oldBrush);
-    DeleteObject(brush);
 }
 
 }  // namespace
 
-HBITMAP DrawShortcutPicture(ShortcutPicture picture, COLORREF background) {
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, kSize, kSize);
-    HDC dc = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    if (!bitmap || !dc) {
-        if (dc) DeleteDC(dc);
-        return bitmap;
-    }
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    Fill(dc, 0, 0, kSize, kSize, background);
+UniqueBitmap DrawShortcutPicture(ShortcutPicture picture, COLORREF background) {
+    const WindowDc screen;
+    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), kSize, kSize));
+    const MemoryDc dc(CreateCompatibleDC(screen.get()));
+    if (!bitmap || !dc) return bitmap;
+    // The bitmap must be out of the device context before the caller can use it.
+    const SelectedObject selected(dc.get(), bitmap.get());
+    Fill(dc.get(), 0, 0, kSize, kSize, background);
     if (picture == ShortcutPicture::Desktop) {
-        DrawDesktop(dc);
+        DrawDesktop(dc.get());
     } else {
-        DrawStartMenu(dc);
+        DrawStartMenu(dc.get());
     }
-    SelectObject(dc, old);
-    DeleteDC(dc);
     return bitmap;
 }
 

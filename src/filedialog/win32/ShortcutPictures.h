@@ -3,11 +3,13 @@
 
 #include <windows.h>
 
+#include "platform/win32/GdiObject.h"
+
 namespace velmora::win32 {
 
 enum class ShortcutPicture { Desktop, StartMenu };
 
-// A new bitmap the caller owns, on the given background colour.
-HBITMAP DrawShortcutPicture(ShortcutPicture picture, COLORREF background);
+// A new bitmap, on the given background colour.
+UniqueBitmap DrawShortcutPicture(ShortcutPicture picture, COLORREF background);
 
 }  // namespace velmora::win32

@@ -5,14 +5,17 @@
 
 #include "filedialog/FileDialogModel.h"
 #include "filedialog/win32/DirectoryListDrawing.h"
-#include "filedialog/win32/FileDialogControlIds.h"
+#include "filedialog/win32/FileDialogDesign.h"
 #include "filedialog/win32/ShortcutPictures.h"
+#include "platform/win32/Dpi.h"
+#include "platform/win32/ToolTip.h"
+#include "platform/win32/WindowClass.h"
 #include "platform/win32/WindowRouting.h"
 
 namespace velmora::win32 {
 namespace {
 
-namespace ids = file_dialog_ids;
+namespace design = file_dialog_design;
 
 constexpr wchar_t kWindowClass[] = L"VelmoraFileDialog";
 // The two bars that hold buttons: they pass their buttons' notifications on to the window.
@@ -21,38 +24,15 @@ constexpr wchar_t kButtonBarClass[] = L"VelmoraFileDialogButtonBar";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-int Px(int twips, int dpi) {
-    return MulDiv(twips, dpi, 1440);
-}
-
 LRESULT CALLBACK BarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND) return SendMessageW(GetParent(bar), message, wParam, lParam);
     return DefWindowProcW(bar, message, wParam, lParam);
 }
 
 void RegisterClasses(HINSTANCE instance, WNDPROC windowProc) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassExW(&windowClass);  // fails harmlessly when already registered
-
-    windowClass.lpfnWndProc = BarProc;
-    windowClass.lpszClassName = kButtonBarClass;
-    RegisterClassExW(&windowClass);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-    windowClass.lpszClassName = kShortcutBarClass;
-    RegisterClassExW(&windowClass);
-}
-
-HFONT MakeFont(int dpi, bool bold) {
-    // MS Sans Serif at 8.25 points.
-    return CreateFontW(-MulDiv(825, dpi, 7200), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+    RegisterWindowClass(instance, {kWindowClass, windowProc, COLOR_BTNFACE});
+    RegisterWindowClass(instance, {kButtonBarClass, BarProc, COLOR_BTNFACE});
+    RegisterWindowClass(instance, {kShortcutBarClass, BarProc, COLOR_APPWORKSPACE});
 }
 
 std::wstring DriveText(const DriveInfo& drive) {
@@ -75,13 +55,11 @@ void Win32FileDialogWindow::Build(FileDialogModel& model) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
 
-    HDC screen = GetDC(nullptr);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    font_.reset(MakeFont(dpi_, false));
-    boldFont_.reset(MakeFont(dpi_, true));
-    desktopPicture_.reset(DrawShortcutPicture(ShortcutPicture::Desktop, GetSysColor(COLOR_BTNFACE)));
-    startMenuPicture_.reset(DrawShortcutPicture(ShortcutPicture::StartMenu, GetSysColor(COLOR_BTNFACE)));
+    dpi_ = ScreenDpi();
+    font_ = MakeFont({design::kFontFace, design::kFontHundredthsOfPoint, false, false}, dpi_);
+    boldFont_ = MakeFont({design::kFontFace, design::kFontHundredthsOfPoint, true, false}, dpi_);
+    desktopPicture_ = DrawShortcutPicture(ShortcutPicture::Desktop, GetSysColor(COLOR_BTNFACE));
+    startMenuPicture_ = DrawShortcutPicture(ShortcutPicture::StartMenu, GetSysColor(COLOR_BTNFACE));
 
     // Modal over whatever window of the program is active, or over none.
     owner_ = GetActiveWindow();
@@ -91,35 +69,33 @@ void Win32FileDialogWindow::Build(FileDialogModel& model) {
 }
 
 void Win32FileDialogWindow::CreateControls() {
-    HFONT font = static_cast<HFONT>(font_.get());
-    HFONT bold = static_cast<HFONT>(boldFont_.get());
+    HFONT font = font_.get();
+    HFONT bold = boldFont_.get();
     // Created in the tab order; ApplyLayout puts them in place.
     AddControl(window_, WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS,
-               ids::kDrive1, font);
+               design::kDrive1, font);
     AddControl(window_, WC_LISTBOXW, L"",
                WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
                    LBS_NOINTEGRALHEIGHT,
-               ids::kDir1, font);
-    AddControl(window_, WC_EDITW, L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, ids::kFileName, font,
+               design::kDir1, font);
+    AddControl(window_, WC_EDITW, L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, design::kFileName, font,
                WS_EX_CLIENTEDGE);
     AddControl(window_, WC_LISTBOXW, L"",
-               WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, ids::kFile1, font);
-    HWND shortcuts = AddControl(window_, kShortcutBarClass, L"", 0, ids::kFrame1, font, WS_EX_CONTROLPARENT);
+               WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, design::kFile1, font);
+    HWND shortcuts =
+        AddControl(window_, kShortcutBarClass, L"", 0, design::kFrame1, font, WS_EX_CONTROLPARENT);
     HWND startMenu = AddControl(shortcuts, WC_BUTTONW, L"", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP,
-                                ids::kStartMenuButton, font);
-    HWND desktop =
-        AddControl(shortcuts, WC_BUTTONW, L"", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, ids::kCommand1, font);
-    HWND buttons = AddControl(window_, kButtonBarClass, L"", 0, ids::kFrame2, font, WS_EX_CONTROLPARENT);
-    AddControl(buttons, WC_BUTTONW, L"Abbruch", WS_TABSTOP | BS_PUSHBUTTON, ids::kAbbruch, bold);
-    AddControl(buttons, WC_BUTTONW, L"Ok", WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, ids::kOk, bold);
+                                design::kStartMenuButton, font);
+    HWND desktop = AddControl(shortcuts, WC_BUTTONW, L"", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP,
+                              design::kCommand1, font);
+    HWND buttons = AddControl(window_, kButtonBarClass, L"", 0, design::kFrame2, font, WS_EX_CONTROLPARENT);
+    AddControl(buttons, WC_BUTTONW, design::kAbbruchText, WS_TABSTOP | BS_PUSHBUTTON, design::kAbbruch, bold);
+    AddControl(buttons, WC_BUTTONW, design::kOkText, WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, design::kOk,
+               bold);
 
     SendMessageW(desktop, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(desktopPicture_.get()));
     SendMessageW(startMenu, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(startMenuPicture_.get()));
-    HWND tip =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
-    AddToolTip(tip, desktop, L"Desktop");
-    AddToolTip(tip, startMenu, L"Startmen\u00fc");
+    AddToolTips(window_, {{desktop, design::kCommand1ToolTip}, {startMenu, design::kStartMenuToolTip}});
 }
 
 HWND Win32FileDialogWindow::AddControl(HWND parent, const wchar_t* className, const wchar_t* text,
@@ -128,22 +104,12 @@ HWND Win32FileDialogWindow::AddControl(HWND parent, const wchar_t* className, co
         CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    controls_[static_cast<std::size_t>(id - ids::kDrive1)] = control;
+    controls_[static_cast<std::size_t>(id - design::kDrive1)] = control;
     return control;
 }
 
-void Win32FileDialogWindow::AddToolTip(HWND tip, HWND button, const wchar_t* text) {
-    TTTOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(button);
-    tool.lpszText = const_cast<wchar_t*>(text);
-    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
 HWND Win32FileDialogWindow::Control(int id) const {
-    return controls_[static_cast<std::size_t>(id - ids::kDrive1)];
+    return controls_[static_cast<std::size_t>(id - design::kDrive1)];
 }
 
 void Win32FileDialogWindow::ShowModal() {
@@ -159,23 +125,9 @@ void Win32FileDialogWindow::ShowModal() {
         ownerDisabled_ = true;
     }
     ShowWindow(window_, SW_SHOWNORMAL);
-    SetFocus(Control(ids::kDrive1));
+    SetFocus(Control(design::kDrive1));
 
-    inModalLoop_ = true;
-    MSG message;
-    while (window_ && IsWindowVisible(window_)) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            if (got == 0)
-                PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that owns the quit
-            break;
-        }
-        if (!IsDialogMessageW(window_, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    inModalLoop_ = false;
+    loop_.Run(window_);
     ReleaseOwner();
 }
 
@@ -185,22 +137,17 @@ void Win32FileDialogWindow::ReleaseOwner() {
     ownerDisabled_ = false;
 }
 
-void Win32FileDialogWindow::WakeModalLoop() {
-    // A sent message (not a posted one) may end the showing; GetMessage would then go on
-    // waiting for the next posted message before the loop sees that it is over.
-    if (inModalLoop_) PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
-}
-
 void Win32FileDialogWindow::Hide() {
     ReleaseOwner();
     if (window_) ShowWindow(window_, SW_HIDE);
-    WakeModalLoop();
+    // The model hides the window from inside a message, which may have been sent.
+    loop_.Wake();
 }
 
 void Win32FileDialogWindow::Close() {
     ReleaseOwner();
     if (window_) DestroyWindow(window_);
-    WakeModalLoop();
+    loop_.Wake();
     window_ = nullptr;
     controls_.fill(nullptr);
     model_ = nullptr;
@@ -213,26 +160,26 @@ void Win32FileDialogWindow::SetCaption(const std::wstring& caption) {
 void Win32FileDialogWindow::ApplyLayout(const FileDialogLayout& layout) {
     if (!window_) return;
     const auto place = [this](int id, const DialogRect& r) {
-        MoveWindow(Control(id), Px(r.left, dpi_), Px(r.top, dpi_), Px(r.width, dpi_), Px(r.height, dpi_),
-                   TRUE);
+        MoveWindow(Control(id), TwipsToPixels(r.left, dpi_), TwipsToPixels(r.top, dpi_),
+                   TwipsToPixels(r.width, dpi_), TwipsToPixels(r.height, dpi_), TRUE);
     };
-    place(ids::kFrame1, layout.frame1);
-    place(ids::kCommand1, layout.command1);
-    place(ids::kStartMenuButton, layout.startMenuButton);
+    place(design::kFrame1, layout.frame1);
+    place(design::kCommand1, layout.command1);
+    place(design::kStartMenuButton, layout.startMenuButton);
     // A drop-down list's height includes its open list.
     DialogRect drive = layout.drive1;
     drive.height *= 8;
-    place(ids::kDrive1, drive);
-    place(ids::kDir1, layout.dir1);
-    place(ids::kFileName, layout.fileName);
-    place(ids::kFile1, layout.file1);
-    place(ids::kFrame2, layout.frame2);
-    place(ids::kOk, layout.ok);
-    place(ids::kAbbruch, layout.abbruch);
-    ShowWindow(Control(ids::kFileName), layout.fileNameVisible ? SW_SHOW : SW_HIDE);
-    ShowWindow(Control(ids::kFile1), layout.file1Visible ? SW_SHOW : SW_HIDE);
+    place(design::kDrive1, drive);
+    place(design::kDir1, layout.dir1);
+    place(design::kFileName, layout.fileName);
+    place(design::kFile1, layout.file1);
+    place(design::kFrame2, layout.frame2);
+    place(design::kOk, layout.ok);
+    place(design::kAbbruch, layout.abbruch);
+    ShowWindow(Control(design::kFileName), layout.fileNameVisible ? SW_SHOW : SW_HIDE);
+    ShowWindow(Control(design::kFile1), layout.file1Visible ? SW_SHOW : SW_HIDE);
 
-    RECT size{0, 0, Px(layout.windowWidth, dpi_), Px(layout.windowHeight, dpi_)};
+    RECT size{0, 0, TwipsToPixels(layout.windowWidth, dpi_), TwipsToPixels(layout.windowHeight, dpi_)};
     if (!layout.outerSize) AdjustWindowRectEx(&size, kStyle, FALSE, kExStyle);
     SetWindowPos(window_, nullptr, 0, 0, size.right - size.left, size.bottom - size.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -240,7 +187,7 @@ void Win32FileDialogWindow::ApplyLayout(const FileDialogLayout& layout) {
 
 void Win32FileDialogWindow::ShowDrives(const std::vector<DriveInfo>& drives,
                                        std::optional<std::size_t> selected) {
-    HWND list = Control(ids::kDrive1);
+    HWND list = Control(design::kDrive1);
     if (!list) return;
     SendMessageW(list, CB_RESETCONTENT, 0, 0);
     for (const DriveInfo& drive : drives)
@@ -249,7 +196,7 @@ void Win32FileDialogWindow::ShowDrives(const std::vector<DriveInfo>& drives,
 }
 
 void Win32FileDialogWindow::ShowDirectories(const std::vector<DirectoryRow>& rows, std::size_t current) {
-    HWND list = Control(ids::kDir1);
+    HWND list = Control(design::kDir1);
     if (!list) return;
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
@@ -264,7 +211,7 @@ void Win32FileDialogWindow::ShowDirectories(const std::vector<DirectoryRow>& row
 
 void Win32FileDialogWindow::ShowFiles(const std::vector<std::wstring>& names,
                                       std::optional<std::size_t> selected) {
-    HWND list = Control(ids::kFile1);
+    HWND list = Control(design::kFile1);
     if (!list) return;
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
@@ -276,7 +223,7 @@ void Win32FileDialogWindow::ShowFiles(const std::vector<std::wstring>& names,
 }
 
 void Win32FileDialogWindow::SetNameText(const std::wstring& text) {
-    HWND box = Control(ids::kFileName);
+    HWND box = Control(design::kFileName);
     if (!box) return;
     settingName_ = true;
     SetWindowTextW(box, text.c_str());
@@ -284,7 +231,7 @@ void Win32FileDialogWindow::SetNameText(const std::wstring& text) {
 }
 
 void Win32FileDialogWindow::SetOkEnabled(bool enabled) {
-    if (HWND ok = Control(ids::kOk)) EnableWindow(ok, enabled);
+    if (HWND ok = Control(design::kOk)) EnableWindow(ok, enabled);
 }
 
 LRESULT CALLBACK Win32FileDialogWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -302,16 +249,15 @@ LRESULT Win32FileDialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM
             return 0;
         case WM_MEASUREITEM: {
             auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (measure->CtlID == static_cast<UINT>(ids::kDir1)) {
-                measure->itemHeight =
-                    static_cast<UINT>(DirectoryRowHeight(dpi_, static_cast<HFONT>(font_.get())));
+            if (measure->CtlID == static_cast<UINT>(design::kDir1)) {
+                measure->itemHeight = static_cast<UINT>(DirectoryRowHeight(dpi_, font_.get()));
                 return TRUE;
             }
             break;
         }
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item->CtlID == static_cast<UINT>(ids::kDir1)) {
+            if (item->CtlID == static_cast<UINT>(design::kDir1)) {
                 DrawDirectoryRow(*item, dpi_);
                 return TRUE;
             }
@@ -327,38 +273,40 @@ void Win32FileDialogWindow::OnCommand(int id, int code) {
         case IDOK:  // Enter: no button is the default, so it acts on the control it is in
             OnEnter();
             break;
-        case ids::kDrive1:
-            if (code == CBN_SELCHANGE) model_->UserChoseDrive(Selection(Control(ids::kDrive1), CB_GETCURSEL));
+        case design::kDrive1:
+            if (code == CBN_SELCHANGE)
+                model_->UserChoseDrive(Selection(Control(design::kDrive1), CB_GETCURSEL));
             break;
-        case ids::kDir1:
-            if (code == LBN_DBLCLK) model_->UserOpenedDirectory(Selection(Control(ids::kDir1), LB_GETCURSEL));
+        case design::kDir1:
+            if (code == LBN_DBLCLK)
+                model_->UserOpenedDirectory(Selection(Control(design::kDir1), LB_GETCURSEL));
             break;
-        case ids::kFile1:
+        case design::kFile1:
             if (code == LBN_SELCHANGE) {
-                model_->UserClickedFile(Selection(Control(ids::kFile1), LB_GETCURSEL));
+                model_->UserClickedFile(Selection(Control(design::kFile1), LB_GETCURSEL));
             } else if (code == LBN_DBLCLK) {
-                model_->UserDoubleClickedFile(Selection(Control(ids::kFile1), LB_GETCURSEL));
+                model_->UserDoubleClickedFile(Selection(Control(design::kFile1), LB_GETCURSEL));
             }
             break;
-        case ids::kFileName:
+        case design::kFileName:
             if (code == EN_CHANGE && !settingName_) {
-                HWND box = Control(ids::kFileName);
+                HWND box = Control(design::kFileName);
                 std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
                 text.resize(static_cast<std::size_t>(
                     GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
                 model_->UserEditedName(text);
             }
             break;
-        case ids::kOk:
+        case design::kOk:
             model_->UserPressedOk();
             break;
-        case ids::kAbbruch:
+        case design::kAbbruch:
             model_->UserPressedAbbruch();
             break;
-        case ids::kCommand1:
+        case design::kCommand1:
             model_->UserPressedDesktop();
             break;
-        case ids::kStartMenuButton:
+        case design::kStartMenuButton:
             model_->UserPressedStartMenu();
             break;
         default:
@@ -368,12 +316,12 @@ void Win32FileDialogWindow::OnCommand(int id, int code) {
 
 void Win32FileDialogWindow::OnEnter() {
     HWND focus = GetFocus();
-    if (focus == Control(ids::kDir1)) {
+    if (focus == Control(design::kDir1)) {
         model_->UserOpenedDirectory(Selection(focus, LB_GETCURSEL));
         return;
     }
     // A focused button takes Enter as a press, as it takes the space bar.
-    for (int id : {ids::kOk, ids::kAbbruch, ids::kCommand1, ids::kStartMenuButton}) {
+    for (int id : {design::kOk, design::kAbbruch, design::kCommand1, design::kStartMenuButton}) {
         if (focus == Control(id) && IsWindowEnabled(focus)) {
             OnCommand(id, BN_CLICKED);
             return;

@@ -6,11 +6,11 @@
 #include <windows.h>
 
 #include <array>
-#include <memory>
-#include <type_traits>
 #include <vector>
 
 #include "filedialog/FileDialogWindow.h"
+#include "platform/win32/GdiObject.h"
+#include "platform/win32/ModalLoop.h"
 
 namespace velmora::win32 {
 
@@ -35,11 +35,6 @@ public:
     void SetOkEnabled(bool enabled) override;
 
 private:
-    struct GdiDeleter {
-        void operator()(HGDIOBJ object) const { DeleteObject(object); }
-    };
-    using GdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, GdiDeleter>;
-
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
@@ -47,21 +42,20 @@ private:
     void CreateControls();
     HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id,
                     HFONT font, DWORD exStyle = 0);
-    void AddToolTip(HWND tip, HWND button, const wchar_t* text);
     HWND Control(int id) const;
     void ReleaseOwner();
-    void WakeModalLoop();
 
     HINSTANCE instance_;
     FileDialogModel* model_ = nullptr;
     HWND window_ = nullptr;
     HWND owner_ = nullptr;
     bool ownerDisabled_ = false;
-    bool inModalLoop_ = false;
     bool settingName_ = false;
     int dpi_ = 96;
-    GdiObject font_, boldFont_, desktopPicture_, startMenuPicture_;
+    UniqueFont font_, boldFont_;
+    UniqueBitmap desktopPicture_, startMenuPicture_;
     std::array<HWND, 10> controls_{};  // by id, from the first id on
+    ModalLoop loop_;
 };
 
 }  // namespace velmora::win32

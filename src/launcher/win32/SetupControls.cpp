@@ -1,9 +1,8 @@
 #include "launcher/win32/SetupControls.h"
 
-// commctrl.h needs the definitions of windows.h
-#include <commctrl.h>
-
 #include <string>
+
+#include "platform/win32/Dpi.h"
 
 namespace velmora::win32 {
 namespace {
@@ -46,14 +45,12 @@ HFONT SetupFonts::For(const setup_design::FontDesign& design) {
     for (const Entry& entry : fonts_) {
         if (entry.design.hundredthsOfPoint == design.hundredthsOfPoint && entry.design.bold == design.bold &&
             entry.design.underline == design.underline) {
-            return static_cast<HFONT>(entry.font.get());
+            return entry.font.get();
         }
     }
-    const int height = -MulDiv(design.hundredthsOfPoint, dpi_, 7200);
-    GdiObject font(CreateFontW(height, 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, FALSE, design.underline,
-                               FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, setup_design::kFontFace));
-    const auto handle = static_cast<HFONT>(font.get());
+    UniqueFont font =
+        MakeFont({setup_design::kFontFace, design.hundredthsOfPoint, design.bold, design.underline}, dpi_);
+    HFONT handle = font.get();
     fonts_.push_back({design, std::move(font)});
     return handle;
 }
@@ -74,32 +71,16 @@ HWND CreateControl(HWND parent, const setup_design::ControlDesign& design, const
     return control;
 }
 
-void AddToolTip(HWND parent, HWND control, const wchar_t* text) {
-    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, nullptr, nullptr);
-    if (!tip) return;
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = parent;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<wchar_t*>(text);
-    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
 void DrawPicture(const DRAWITEMSTRUCT& item, HBITMAP picture, int dpi) {
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
     BITMAP size{};
     if (!picture || !GetObjectW(picture, sizeof(size), &size)) return;
-    HDC source = CreateCompatibleDC(item.hDC);
+    const MemoryDc source(CreateCompatibleDC(item.hDC));
     if (!source) return;
-    HGDIOBJ previous = SelectObject(source, picture);
+    const SelectedObject selected(source.get(), picture);
     SetStretchBltMode(item.hDC, HALFTONE);
-    StretchBlt(item.hDC, item.rcItem.left, item.rcItem.top, MulDiv(size.bmWidth, dpi, 96),
-               MulDiv(size.bmHeight, dpi, 96), source, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteDC(source);
+    StretchBlt(item.hDC, item.rcItem.left, item.rcItem.top, ScaledFrom96Dpi(size.bmWidth, dpi),
+               ScaledFrom96Dpi(size.bmHeight, dpi), source.get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
 }
 
 }  // namespace velmora::win32

@@ -1,27 +1,15 @@
 // Building the setup window's controls from the design table: DPI-scaled positions,
-// the fonts, the picture and the tool tip.
+// the fonts and the picture.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
 #include <vector>
 
 #include "launcher/SetupWindowDesign.h"
+#include "platform/win32/GdiObject.h"
 
 namespace velmora::win32 {
-
-inline int TwipsToPixels(int twips, int dpi) {
-    return MulDiv(twips, dpi, 1440);
-}
-
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const {
-        if (object) DeleteObject(object);
-    }
-};
-using GdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, GdiObjectDeleter>;
 
 // The fonts of one window, each made once for the screen's DPI.
 class SetupFonts {
@@ -32,7 +20,7 @@ public:
 private:
     struct Entry {
         setup_design::FontDesign design;
-        GdiObject font;
+        UniqueFont font;
     };
     int dpi_;
     std::vector<Entry> fonts_;
@@ -41,9 +29,6 @@ private:
 // Creates the control as a child of `parent`, at its design position scaled to `dpi`.
 HWND CreateControl(HWND parent, const setup_design::ControlDesign& design, const std::wstring& text,
                    HFONT font, int dpi);
-
-// Adds the tool tip that shows `text` while the mouse rests on `control`.
-void AddToolTip(HWND parent, HWND control, const wchar_t* text);
 
 // Draws the picture into the owner-drawn picture control, scaled to `dpi` from its
 // 96-DPI size, on the window's background.

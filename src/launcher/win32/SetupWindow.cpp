@@ -1,12 +1,12 @@
 #include "launcher/win32/SetupWindow.h"
 
-// commctrl.h needs the definitions of windows.h
-#include <commctrl.h>
-
 #include <algorithm>
 #include <string>
 
 #include "ResourceIds.h"
+#include "platform/win32/Dpi.h"
+#include "platform/win32/ToolTip.h"
+#include "platform/win32/WindowClass.h"
 #include "platform/win32/WindowRouting.h"
 
 namespace velmora::win32 {
@@ -15,32 +15,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"VelmoraSetupWindow";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // fixed: no sizing, no min/max box
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
-}
-
-HICON LoadProgramIcon(HINSTANCE instance, int metricX, int metricY) {
-    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON,
-                                         GetSystemMetrics(metricX), GetSystemMetrics(metricY),
-                                         LR_DEFAULTCOLOR));
-}
-
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    windowClass.hIcon = LoadProgramIcon(instance, SM_CXICON, SM_CYICON);
-    windowClass.hIconSm = LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON);
-    RegisterClassExW(&windowClass);
-}
 
 // The address is a build setting: a longer one than the design's width widens the link
 // towards the window's right edge instead of being cut off.
@@ -54,13 +28,13 @@ void WidenToText(HWND link, HFONT font) {
     const int length = GetWindowTextLengthW(link);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(link, text.data(), length + 1)));
-    HDC dc = GetDC(link);
-    if (!dc) return;
-    HGDIOBJ previous = SelectObject(dc, font);
     SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(link, dc);
+    {
+        const WindowDc dc(link);
+        if (!dc.get()) return;
+        const SelectedObject selected(dc.get(), font);
+        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    }
 
     const int width = std::min<int>(extent.cx + 2, client.right - bounds.left);
     if (width > bounds.right - bounds.left)
@@ -76,12 +50,11 @@ SetupWindow::~SetupWindow() {
 
 void SetupWindow::ShowModal(HINSTANCE instance) {
     instance_ = instance;
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};  // the tool tip
-    InitCommonControlsEx(&controls);
-    RegisterWindowClass(instance, WindowProc);
+    RegisterWindowClass(instance, {kClassName, WindowProc, COLOR_BTNFACE, IDI_VELMORA});
     dpi_ = ScreenDpi();
     fonts_ = std::make_unique<SetupFonts>(dpi_);
-    picture_.reset(LoadImageW(instance, MAKEINTRESOURCEW(IDB_SETUP_PICTURE), IMAGE_BITMAP, 0, 0, 0));
+    picture_.reset(static_cast<HBITMAP>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDB_SETUP_PICTURE), IMAGE_BITMAP, 0, 0, 0)));
 
     RECT frame{0, 0, TwipsToPixels(setup_design::kClientWidth, dpi_),
                TwipsToPixels(setup_design::kClientHeight, dpi_)};
@@ -98,13 +71,7 @@ void SetupWindow::ShowModal(HINSTANCE instance) {
     ShowWindow(window_, SW_SHOWNORMAL);
     SetFocus(GetDlgItem(window_, setup_design::kCommand1));
 
-    MSG message;
-    while (window_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(window_, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
+    loop_.Run(window_);
 }
 
 void SetupWindow::ShowWebLink(bool visible) {
@@ -128,7 +95,7 @@ LRESULT SetupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item->CtlID != setup_design::kPicture1) break;
-            DrawPicture(*item, static_cast<HBITMAP>(picture_.get()), dpi_);
+            DrawPicture(*item, picture_.get(), dpi_);
             return TRUE;
         }
         case WM_SETCURSOR:
@@ -157,7 +124,7 @@ void SetupWindow::OnCreate() {
             text = texts.title;
         HWND control = CreateControl(window_, design, text, fonts_->For(design.font), dpi_);
         if (control && design.id == setup_design::kPatchBtnBar)
-            AddToolTip(window_, control, setup_design::kPatchBtnBarToolTip);
+            AddToolTips(window_, {{control, setup_design::kPatchBtnBarToolTip}});
         if (control && design.id == setup_design::kLabel2) WidenToText(control, fonts_->For(design.font));
     }
 }

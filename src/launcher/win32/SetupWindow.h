@@ -9,6 +9,8 @@
 
 #include "launcher/SetupWindowController.h"
 #include "launcher/win32/SetupControls.h"
+#include "platform/win32/GdiObject.h"
+#include "platform/win32/ModalLoop.h"
 
 namespace velmora::win32 {
 
@@ -38,7 +40,8 @@ private:
     HWND owner_ = nullptr;
     int dpi_ = 96;
     std::unique_ptr<SetupFonts> fonts_;
-    GdiObject picture_;
+    UniqueBitmap picture_;
+    ModalLoop loop_;
 };
 
 }  // namespace velmora::win32

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/win32/ModalLoop.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace velmora::win32 {
@@ -21,6 +22,8 @@ MessageAnswer Win32UserInterface::ShowMessage(const Message& message) {
             break;
     }
     const int answer = MessageBoxW(nullptr, message.text.c_str(), message.title.c_str(), style);
+    // A window of the program that failed while the box was up has ended it: no answer counts.
+    RethrowWindowFailure();
     if (answer == IDYES) return MessageAnswer::Yes;
     if (answer == IDOK) return MessageAnswer::Ok;
     return MessageAnswer::No;
@@ -35,6 +38,8 @@ void Win32UserInterface::ProcessPendingMessages() {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
+        // No message more once a window procedure has failed: what it left undone stays so.
+        RethrowWindowFailure();
     }
 }
 

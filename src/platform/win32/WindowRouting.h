@@ -1,9 +1,14 @@
 // The window procedure of a window that a C++ object owns: the object comes as the
 // creation parameter and is bound to the window at WM_NCCREATE, every message goes to its
-// handler, and the binding is cleared at WM_NCDESTROY.
+// handler, and the binding is cleared at WM_NCDESTROY. An exception of the handler stops
+// here and goes to the modal loops (ModalLoop.h), which end and rethrow it.
 #pragma once
 
 #include <windows.h>
+
+#include <exception>
+
+#include "platform/win32/ModalLoop.h"
 
 namespace velmora::win32 {
 
@@ -22,7 +27,12 @@ LRESULT RouteToOwner(HWND window, UINT message, WPARAM wParam, LPARAM lParam, HW
         if (owner->*handle == window) owner->*handle = nullptr;
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return (owner->*handler)(message, wParam, lParam);
+    try {
+        return (owner->*handler)(message, wParam, lParam);
+    } catch (...) {
+        ReportWindowFailure(std::current_exception());
+        return 0;
+    }
 }
 
 }  // namespace velmora::win32

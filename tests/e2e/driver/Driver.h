@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "shortcut/DesktopShortcuts.h"
+
 namespace velmora::e2e {
 
 inline std::string Utf8(std::wstring_view text) {
@@ -150,8 +152,7 @@ inline void DoubleClickRow(HWND dialog, int listId, const std::wstring& row) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
 }
 
-inline const std::wstring kShortcutNames[] = {L"Total Commander (mobile)",
-                                              L"Total Commander (mobile - Setup)"};
+inline const std::wstring kShortcutNames[] = {kMobileLinkName, kSetupLinkName};
 
 inline std::wstring ShortcutFile(const std::wstring& name) {
     wchar_t desktop[MAX_PATH] = {};

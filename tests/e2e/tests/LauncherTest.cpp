@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "driver/Driver.h"
-#include "filedialog/win32/FileDialogControlIds.h"
+#include "filedialog/win32/FileDialogDesign.h"
 #include "launcher/SetupWindowDesign.h"
 
 namespace velmora::e2e {
@@ -38,7 +38,7 @@ Box ShortcutQuestion(const std::wstring& answer) {
 }
 
 constexpr wchar_t kLauncher[] = L"E:\\TC\\velmora.exe";
-constexpr wchar_t kSetupCaption[] = L"Velmora - Total Commander mobile launcher  V.1.3";
+const std::wstring kSetupCaption = design::Caption(), kClose = design::DesignText(design::kCommand1);
 
 // A fresh stick with the stand-in in E:\TC, the launcher copied there and started.
 class LauncherTest : public ::testing::Test {
@@ -210,7 +210,7 @@ TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
         EXPECT_EQ(Text(GetDlgItem(window, design::kLabel1)),
                   L"Run this file from your TC dirctory.\r\n\r\nParameter for this screen: '/?'\r\n\r\n"
                   L"..for more infos: check the Web-page");
-        c.closeBox ? PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) : Press(window, L"Close");
+        c.closeBox ? PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) : Press(window, kClose);
     }
     EXPECT_EQ(Launches(), c.launches) << "command line TAB directory of Total Commander";
     EXPECT_EQ(Read(L"TC\\TC_portable_wincmd.ini"), c.privateIni);
@@ -291,16 +291,16 @@ TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
     Start(L"/?");
     HWND window = Window(kSetupCaption);
 
-    ASSERT_TRUE(Press(window, L" Import TC-Ini-Files >>"));
+    ASSERT_TRUE(Press(window, design::DesignText(design::kCommand3)));
     Answer(ImportQuestion(L"wincmd.ini", L"&Yes"));
     Answer(ImportQuestion(L"wcx_ftp.ini", L"&Yes"));
     // Reading a copy the launcher still rewrites could make its rewrite fail: wait for the end.
     ASSERT_TRUE(Settle(window));
-    ASSERT_TRUE(Press(window, L"Import Button Bar (*.bar)"));
+    ASSERT_TRUE(Press(window, design::DesignText(design::kPatchBtnBar)));
     HWND dialog = Window(L"Please import - ButtonBar File  (eg.: Default.bar)     (\"*.bar\")");
-    DoubleClickRow(dialog, velmora::file_dialog_ids::kDir1, L"E:\\");
-    DoubleClickRow(dialog, velmora::file_dialog_ids::kDir1, L"Bars");
-    DoubleClickRow(dialog, velmora::file_dialog_ids::kFile1, L"My.bar");
+    DoubleClickRow(dialog, file_dialog_design::kDir1, L"E:\\");
+    DoubleClickRow(dialog, file_dialog_design::kDir1, L"Bars");
+    DoubleClickRow(dialog, file_dialog_design::kFile1, L"My.bar");
     Answer(ImportQuestion(L"My.bar", L"&Yes", L"TC_portable_Default.bar"));
     ASSERT_TRUE(Settle(window));
     // The bar's import points the main settings at the private bar.
@@ -315,7 +315,7 @@ TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
     // about the command line follows.
     PostMessageW(GetDlgItem(window, design::kPicture1), WM_LBUTTONDOWN, MK_LBUTTON, 0);  // a click
     Answer(ShortcutQuestion(L"&No"));
-    ASSERT_TRUE(Press(window, L"Create Destktop Shortcut >>"));
+    ASSERT_TRUE(Press(window, design::DesignText(design::kCommand4)));
     Answer(ShortcutQuestion(L"&Yes"));
     // The second shortcut is the last step; the window handles messages between the two.
     EXPECT_TRUE(WaitUntil([] { return fs::exists(ShortcutFile(kShortcutNames[1])); }));
@@ -328,7 +328,7 @@ TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, design::kLabel2)); }))
         << "the link stays hidden";
     EXPECT_FALSE(fs::exists(L"E:\\Kavo00001.html")) << "the throw-away file is left behind";
-    Press(window, L"Close");
+    Press(window, kClose);
     // The browser, and no Total Commander.
     EXPECT_EQ(Launches(),
               std::vector<std::string>{"E:\\TC\\Totalcmd.exe https://velmora.example.org/\tE:\\TC"});

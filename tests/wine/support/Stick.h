@@ -14,7 +14,7 @@
 
 #include "ScriptedUi.h"
 #include "filedialog/Files.h"
-#include "filedialog/win32/FileDialogControlIds.h"
+#include "filedialog/win32/FileDialogDesign.h"
 #include "filedialog/win32/Win32FileDialogWindow.h"
 #include "launcher/SetupWindowController.h"
 #include "launcher/StartupSequence.h"
@@ -145,7 +145,7 @@ inline DialogScript* answering = nullptr;
 
 // Answers the file dialog when `window` is it; FALSE stops the search.
 inline BOOL CALLBACK AnswerIfFileDialog(HWND window, LPARAM) {
-    namespace ids = file_dialog_ids;
+    namespace ids = file_dialog_design;
     if (!IsWindowVisible(window) || !GetDlgItem(window, ids::kFrame2)) return TRUE;
     wchar_t text[MAX_PATH] = {};
     GetWindowTextW(window, text, MAX_PATH);
