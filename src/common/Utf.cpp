@@ -1,5 +1,8 @@
 #include "common/Utf.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace velmora {
 namespace {
 
@@ -80,7 +83,16 @@ std::optional<std::string> Utf16ToUtf8(std::u16string_view text) {
 }
 
 bool IsWellFormedUtf16(std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    // Four units at a time until the first that may be a surrogate (0xD800 to 0xDFFF).
+    constexpr std::uint64_t kLanes = 0x0001000100010001ull;
+    std::size_t start = 0;
+    for (; start + 4 <= text.size(); start += 4) {
+        std::uint64_t four;
+        std::memcpy(&four, text.data() + start, 8);
+        const std::uint64_t notSurrogate = (four & (0xF800 * kLanes)) ^ (0xD800 * kLanes);
+        if (((notSurrogate - kLanes) & ~notSurrogate & (0x8000 * kLanes)) != 0) break;
+    }
+    for (std::size_t i = start; i < text.size(); ++i) {
         if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
             ++i;
         } else if (IsHighSurrogate(text[i]) || IsLowSurrogate(text[i])) {

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <functional>
+#include <type_traits>
 
 #include "common/ReplaceAllText.h"
 #include "common/StringOps.h"
@@ -15,6 +18,31 @@ constexpr std::size_t kNone = std::string_view::npos;
 template <typename Char>
 bool HoldsCr(const std::basic_string<Char>& text) {
     return text.find(Char('\r')) != std::basic_string<Char>::npos;
+}
+
+// True when one of the four 16-bit lanes of `lanes` is zero.
+bool HasZeroLane(std::uint64_t lanes) {
+    constexpr std::uint64_t kLow = 0x0001000100010001ull;
+    return ((lanes - kLow) & ~lanes & (0x8000 * kLow)) != 0;
+}
+
+// The next place of `unit` at or after `from`: bytes through the C library's search,
+// UTF-16 units four at a time.
+std::size_t FindUnit(std::string_view text, char unit, std::size_t from) {
+    return text.find(unit, from);
+}
+std::size_t FindUnit(std::u16string_view text, char16_t unit, std::size_t from) {
+    constexpr std::uint64_t kLanes = 0x0001000100010001ull;
+    std::size_t at = from;
+    for (; at + 4 <= text.size(); at += 4) {
+        std::uint64_t four;
+        std::memcpy(&four, text.data() + at, 8);
+        if (HasZeroLane(four ^ (unit * kLanes))) break;
+    }
+    for (; at < text.size(); ++at) {
+        if (text[at] == unit) return at;
+    }
+    return kNone;
 }
 
 // Boyer-Moore-Horspool over any character type, its skip table indexed by a unit's low
@@ -52,8 +80,11 @@ private:
 };
 
 // Finds one (upper-case) search string in the text, case ignored, occurrence after
-// occurrence. The text is upper-cased a block at a time into a small window, so a large
-// file is scanned once without a second copy of it in memory.
+// occurrence. A search string that holds an ASCII character other than a letter (the ":"
+// or "\" of a path) is found through that character, which has no other case in any code
+// page or in Unicode: the text is searched for it as it stands, and only where it stands
+// is the text compared. Otherwise the text is upper-cased a block at a time into a small
+// window, so a large file is scanned once without a second copy of it in memory.
 template <typename Char>
 class Occurrences {
 public:
@@ -61,11 +92,17 @@ public:
     using View = std::basic_string_view<Char>;
 
     Occurrences(View text, String search, const UpperInPlace<Char>& upper, bool wholeLines)
-        : text_(text), searcher_(std::move(search)), upper_(upper), wholeLines_(wholeLines) {}
+        : text_(text),
+          search_(search),
+          searcher_(std::move(search)),
+          upper_(upper),
+          wholeLines_(wholeLines),
+          anchor_(wholeLines ? kNone : AnchorOf(search_)) {}
 
     std::size_t NextFrom(std::size_t position) {
         const std::size_t size = searcher_.size();
         if (size == 0) return kNone;
+        if (anchor_ != kNone) return NextThroughAnchor(position);
         while (position + size <= text_.size()) {
             if (position < windowStart_ || position + size > windowStart_ + window_.size()) {
                 Fill(position);
@@ -94,12 +131,52 @@ private:
         upper_(window_);
     }
 
+    static bool IsAscii(Char c) { return static_cast<std::make_unsigned_t<Char>>(c) < 0x80; }
+    static Char AsciiUpper(Char c) { return c >= Char('a') && c <= Char('z') ? Char(c - ('a' - 'A')) : c; }
+
+    // Where in `search` its first ASCII character other than a letter stands, or kNone.
+    static std::size_t AnchorOf(const String& search) {
+        for (std::size_t i = 0; i < search.size(); ++i) {
+            if (IsAscii(search[i]) && AsciiUpper(search[i]) == search[i] &&
+                !(search[i] >= Char('A') && search[i] <= Char('Z')))
+                return i;
+        }
+        return kNone;
+    }
+
+    std::size_t NextThroughAnchor(std::size_t position) {
+        const std::size_t size = search_.size();
+        for (std::size_t at = position + anchor_;; ++at) {
+            at = FindUnit(text_, search_[anchor_], at);
+            if (at == kNone || at - anchor_ + size > text_.size()) return kNone;
+            if (MatchesAt(at - anchor_)) return at - anchor_;
+        }
+    }
+
+    // ASCII is compared upper-cased on the way; any other character through the text's
+    // own upper case.
+    bool MatchesAt(std::size_t start) {
+        for (std::size_t i = 0; i < search_.size(); ++i) {
+            const Char c = text_[start + i];
+            if (!IsAscii(c) || !IsAscii(search_[i])) {
+                slice_.assign(text_.substr(start, search_.size()));
+                upper_(slice_);
+                return slice_ == search_;
+            }
+            if (AsciiUpper(c) != search_[i]) return false;
+        }
+        return true;
+    }
+
     View text_;
+    String search_;
     Horspool<Char> searcher_;
     const UpperInPlace<Char>& upper_;
     bool wholeLines_;
+    std::size_t anchor_;
     String window_;
     std::size_t windowStart_ = 0;
+    String slice_;
 };
 
 }  // namespace
