@@ -11,12 +11,6 @@ namespace {
 
 constexpr LPARAM kOpenFlag = 0x10000;
 
-void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF color) {
-    const RECT rect{left, top, right, bottom};
-    const UniqueBrush brush(CreateSolidBrush(color));
-    FillRect(dc, &rect, brush.get());
-}
-
 // A folder 16 x 12 (at 96 dpi) with its top-left corner at (x, y).
 void DrawFolder(HDC dc, int x, int y, bool open, int dpi) {
     const auto s = [dpi](int pixels) { return ScaledFrom96Dpi(pixels, dpi); };

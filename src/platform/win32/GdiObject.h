@@ -61,4 +61,11 @@ private:
     HGDIOBJ previous_;
 };
 
+// Paints the rectangle from (left, top) to (right, bottom) in one colour.
+inline void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF color) {
+    const RECT rect{left, top, right, bottom};
+    const UniqueBrush brush(CreateSolidBrush(color));
+    FillRect(dc, &rect, brush.get());
+}
+
 }  // namespace velmora::win32
