@@ -31,16 +31,26 @@ void AppendReplaced(std::basic_string<Char>& out, std::basic_string_view<Char> t
     out.append(text.substr(copied));
 }
 
-// Without `MatchCase` the comparison ignores case and the caller's `search` is left in
-// upper case. An empty search string leaves the text as it is.
-template <typename Str>
-Str ReplaceAllText(const Str& text, Str& search, const Str& replacement, bool MatchCase) {
+// Without `MatchCase` the comparison ignores case, as `upper` (which upper-cases a string
+// in place, unit for unit) has it, and the caller's `search` is left in upper case. An
+// empty search string leaves the text as it is.
+template <typename Str, typename Upper>
+Str ReplaceAllText(const Str& text, Str& search, const Str& replacement, bool MatchCase, Upper upper) {
     using View = std::basic_string_view<typename Str::value_type>;
-    if (!MatchCase) search = UpperAscii(search);
-    const Str upperText = MatchCase ? Str() : UpperAscii(text);
+    Str upperText;
+    if (!MatchCase) {
+        upper(search);
+        upper(upperText = text);
+    }
     Str result;
     AppendReplaced(result, View(text), View(MatchCase ? text : upperText), View(search), View(replacement));
     return result;
+}
+
+// The same with ASCII upper case.
+template <typename Str>
+Str ReplaceAllText(const Str& text, Str& search, const Str& replacement, bool MatchCase) {
+    return ReplaceAllText(text, search, replacement, MatchCase, [](Str& s) { s = UpperAscii(s); });
 }
 
 }  // namespace velmora

@@ -115,4 +115,20 @@ std::u16string ToUtf16(std::wstring_view text) {
     return result;
 }
 
+std::wstring FromUtf16(std::u16string_view text) {
+    std::wstring result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if constexpr (sizeof(wchar_t) == 2) {
+            result += static_cast<wchar_t>(text[i]);
+        } else if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+            result += static_cast<wchar_t>(0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+            ++i;
+        } else {
+            result += static_cast<wchar_t>(text[i]);
+        }
+    }
+    return result;
+}
+
 }  // namespace velmora

@@ -17,7 +17,8 @@ std::optional<std::string> Utf16ToUtf8(std::u16string_view text);
 // True when every surrogate of the text is paired.
 bool IsWellFormedUtf16(std::u16string_view text);
 
-// A wide string as UTF-16 (wchar_t is UTF-16 on Windows and UTF-32 elsewhere).
+// A wide string as UTF-16 and back (wchar_t is UTF-16 on Windows and UTF-32 elsewhere).
 std::u16string ToUtf16(std::wstring_view text);
+std::wstring FromUtf16(std::u16string_view text);
 
 }  // namespace velmora

@@ -5,6 +5,7 @@
 #include "common/ReplaceAllText.h"
 #include "common/StringOps.h"
 #include "common/TcFiles.h"
+#include "common/Utf.h"
 #include "common/WorkingFile.h"
 #include "ini/Ini.h"
 #include "launcher/HelpTexts.h"
@@ -103,11 +104,17 @@ void StartupSequence::RepairButtonBarEntry() {
         ReadIniValue(platform_, kButtonBarSection, kButtonBarKey, settings, L"", false);
     if (value.empty() || !platform_.files.FileExists(value)) return;
 
+    // Paths compare as Windows compares them, in its upper case.
+    const auto upper = [this](std::wstring& text) {
+        std::u16string units = ToUtf16(text);
+        platform_.codePage.UpperUtf16(units);
+        text = FromUtf16(units);
+    };
     std::wstring search = state_.TcPath;
-    std::wstring probe = ReplaceAllText(value, search, std::wstring(kCommanderPath), false);
+    std::wstring probe = ReplaceAllText(value, search, std::wstring(kCommanderPath), false, upper);
     if (!state_.TcDirPattern.empty()) {
         search = state_.TcDirPattern;
-        probe = ReplaceAllText(probe, search, std::wstring(kPrivateButtonBarEntry), false);
+        probe = ReplaceAllText(probe, search, std::wstring(kPrivateButtonBarEntry), false, upper);
     }
     if (probe != value) {
         WriteIniValue(platform_, kButtonBarSection, kButtonBarKey, kPrivateButtonBarEntry, settings, false);

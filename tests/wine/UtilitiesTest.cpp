@@ -142,6 +142,17 @@ TEST_F(Utilities, TheBarEntryIsRepairedOnlyForAnExistingBarInsideTheDirectory) {
             EXPECT_EQ(ParseIni(now.substr(utf16 ? 2 : 0))["Buttonbar"]["Buttonbar"], expected) << entry;
         }
     }
+    // Paths compare in Windows' upper case: E:\TÖTÄL is the directory E:\Tötäl.
+    SetUp();
+    const std::wstring tc = L"E:\\T\u00f6t\u00e4l\\", settings = tc + L"TC_portable_wincmd.ini";
+    Lay({{tc + L"Totalcmd.exe", kStandin},
+         {tc + L"bars\\my.bar", ""},
+         {settings, "[Buttonbar]\r\nButtonbar=E:\\T\xD6T\xC4L\\bars\\my.bar\r\n"},
+         {tc + L"TC_portable_wcx_ftp.ini", ""}});
+    FaultyFiles files(1, Fault::Clean);
+    Start(L"", tc.substr(0, tc.size() - 1), &files);
+    EXPECT_EQ(ParseIni(FileBytes(settings))["Buttonbar"]["Buttonbar"],
+              "%COMMANDER_PATH%\\TC_portable_Default.bar");
 }
 
 }  // namespace
