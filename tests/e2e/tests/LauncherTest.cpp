@@ -210,6 +210,26 @@ TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
         EXPECT_EQ(Text(GetDlgItem(window, design::kLabel1)),
                   L"Run this file from your TC dirctory.\r\n\r\nParameter for this screen: '/?'\r\n\r\n"
                   L"..for more infos: check the Web-page");
+        // Each control where its design puts it at the screen's DPI (the link grows to fit
+        // its text), and "Close" has the focus.
+        const HDC screen = GetDC(nullptr);
+        const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        for (const design::ControlDesign& control : design::kControls) {
+            RECT at{};
+            GetWindowRect(GetDlgItem(window, control.id), &at);
+            MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&at), 2);
+            const auto& [left, top, width, height] = control.twips;
+            std::vector<int> expected{left, top, width, height},
+                shown{at.left, at.top, at.right - at.left, at.bottom - at.top};
+            for (int& twips : expected)
+                twips = MulDiv(twips, dpi, 1440);
+            if (control.kind == design::ControlKind::Link) expected.resize(2), shown.resize(2);
+            EXPECT_EQ(shown, expected) << Utf8(control.name);
+        }
+        GUITHREADINFO focus{.cbSize = sizeof focus};
+        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &focus);
+        EXPECT_EQ(focus.hwndFocus, GetDlgItem(window, design::kCommand1));
         c.closeBox ? PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) : Press(window, kClose);
     }
     EXPECT_EQ(Launches(), c.launches) << "command line TAB directory of Total Commander";
