@@ -227,6 +227,13 @@ TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
             if (control.kind == design::ControlKind::Link) expected.resize(2), shown.resize(2);
             EXPECT_EQ(shown, expected) << Utf8(control.name);
         }
+        std::vector<std::wstring> tabOrder;
+        for (HWND at = GetDlgItem(window, design::kCommand1); tabOrder.size() < 5;
+             at = GetNextDlgTabItem(window, at, FALSE))
+            tabOrder.push_back(Text(at));
+        EXPECT_EQ(tabOrder, (std::vector<std::wstring>{kClose, design::DesignText(design::kCommand3),
+                                                       design::DesignText(design::kCommand4),
+                                                       design::DesignText(design::kPatchBtnBar), kClose}));
         GUITHREADINFO focus{.cbSize = sizeof focus};
         GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &focus);
         EXPECT_EQ(focus.hwndFocus, GetDlgItem(window, design::kCommand1));
