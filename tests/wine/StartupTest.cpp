@@ -9,6 +9,7 @@ constexpr wchar_t kDefaultCommand[] =
 constexpr wchar_t kImport[] = L"First Start: Import file?";
 constexpr wchar_t kBrowse[] = L"First Start: Browse for File?";
 constexpr wchar_t kShortcut[] = L"Desktop Shortcut?";
+constexpr wchar_t kSameFile[] = L"Error: same file selected!";
 
 // The user's settings beside Total Commander, in the Windows directory and one to browse for.
 const Layout kFirstStart = {{kTotalcmd, kStandin},
@@ -136,8 +137,14 @@ TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     EXPECT_EQ(Start(c.tail, c.programDirectory, nullptr, c.click),
               c.command.empty() ? StartupOutcome::ShowSetupWindow : StartupOutcome::Ended);
     std::vector<std::wstring> titles;
-    for (const ShownMessage& shown : ui.shown)
+    for (const ShownMessage& shown : ui.shown) {
         titles.push_back(shown.message.title);
+        // A question asks with its icon, the same-file error is critical, the rest report.
+        const MessageIcon icon = shown.message.buttons == MessageButtons::YesNo ? MessageIcon::Question
+                                 : shown.message.title == kSameFile             ? MessageIcon::Critical
+                                                                                : MessageIcon::Information;
+        EXPECT_EQ(shown.message.icon, icon) << testing::PrintToString(shown.message.title);
+    }
     EXPECT_EQ(titles, c.titles);
     if (c.after.empty()) {
         EXPECT_EQ(Snapshot(L"E:\\"), before);
@@ -238,6 +245,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {kLater[0], {L"E:\\TC\\B\\My.txt", "c=e:\\tc\\y\r\n"}, {L"E:\\TC\\B\\My.br1", "i\r\n"}},
                   {{kBar, "c=%COMMANDER_PATH%\\y\r\n"}, {kBr1, "i\r\n"}}, {kImport}, kTc, {}, {}, kBarClick,
                   L"B\\My.txt"),
+        StartCase("ThePrivateBarItselfIsRefused", L"/?", L"", {kLater[0], {kBar, "c=E:\\TC\\x\r\n"}}, {},
+                  {kSameFile, L"Cancled"}, kTc, {}, {}, kBarClick, L"TC_portable_Default.bar"),
         StartCase("NoBarChosenNoneImported", L"/?", L"", {kLater[0]}, {}, {}, kTc, {}, {}, kBarClick),
         StartCase("AMissingBarNoneImported", L"/?", L"", {kLater[0]}, {}, {}, kTc, {}, {}, kBarClick,
                   L"B\\None.bar"),

@@ -7,6 +7,8 @@
 #include "import/FileRoutines.h"
 #include "ini/Ini.h"
 #include "support/FaultyFiles.h"
+#include "sysutil/FolderLookup.h"
+#include "sysutil/RegistryPath.h"
 #include "sysutil/RunFile.h"
 
 namespace velmora::wine {
@@ -21,15 +23,20 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
          {L"E:\\D\\c.ini", "c"},
          {L"E:\\Docs\\p.html", "<p>"},
          {L"E:\\Docs\\s.ini", "[C]\r\na=1\r\n"},
+         {L"E:\\Kavo00001.html", "a page of the user's, the throw-away file's first name"},
          {kTotalcmd, kStandin},
          {L"E:\\Web Browser\\Totalcmd.exe", kStandin}});
     Run(machine.files, [&](Platform& platform, Files& files) {
+        CreateDirectoryW(L"E:\\D\\Hid", nullptr);
+        Lay({{L"E:\\D\\Hid\\x.txt", "x"}});
+        SetFileAttributesW(L"E:\\D\\Hid", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
         std::wstring path = L"E:\\D";
         ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.*"));
         EXPECT_EQ(path, L"E:\\D\\");
         const std::string listing = FileBytes(L"E:\\list.txt");
-        EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 3) << listing;
-        for (const char* file : {"a.txt", "Sub\\b.txt", "c.ini"})
+        // A hidden directory (attributes 18) is listed as a file is, not descended into.
+        EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 4) << listing;
+        for (const char* file : {"a.txt", "Sub\\b.txt", "c.ini", "Hid"})
             EXPECT_NE(listing.find("E:\\D\\" + std::string(file) + "\r\n"), std::string::npos) << file;
 
         SYSTEMTIME now;
@@ -54,7 +61,7 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         std::wstring program = L"Totalcmd.exe";  // in the current directory, E:\TC
         EXPECT_TRUE(files.FileRun(program, ProcessEnvironment::kShowNormal));
         ASSERT_EQ(Starts(1).size(), 1u);
-        EXPECT_EQ(Starts(1)[0].exe, kTotalcmd);
+        EXPECT_EQ(Starts(1)[0].exe + L" " + Starts(1)[0].show, std::wstring(kTotalcmd) + L" 1");
 
         // The web page opens with the program for ".html" files, which leave no trace on the drive.
         const auto before = Snapshot(L"E:\\");
@@ -65,6 +72,10 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         // A file that is not there is asked about through a placeholder beside it, which goes again.
         for (const wchar_t* name : {L"E:\\Docs\\none.html", L"E:/Docs/p.html"})
             EXPECT_EQ(GetAssociatedProgram(platform, name), longName) << name;
+        // A name with a wildcard is asked about; Yes gives up.
+        ui.answer = [](const Message&) { return MessageAnswer::Yes; };
+        EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\Docs\\a*b.txt"), L"");
+        EXPECT_EQ(ui.shown.back().message.text, L"a*b.txtEnth\u00e4lt ung\u00fcltige Zeichen Abbrechen?");
         EXPECT_EQ(Snapshot(L"E:\\"), before);
 
         // A document opens with its program, started in that program's directory.
@@ -72,7 +83,7 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         EXPECT_TRUE(files.FileRun(document));
         ASSERT_EQ(Starts(3).size(), 3u);
         EXPECT_EQ(Starts(3)[2].commandLine, L"\"E:\\Web Browser\\Totalcmd.exe\" E:\\Docs\\p.html");
-        EXPECT_EQ(Starts(3)[2].directory, L"E:\\Web Browser");
+        EXPECT_EQ(Starts(3)[2].directory + L" " + Starts(3)[2].show, L"E:\\Web Browser 0") << "hidden";
         EXPECT_EQ(platform.files.CurrentDirectory(), L"E:\\Docs");
         // A settings file named without a drive is the one in the current directory.
         EXPECT_EQ(ReadIniValue(platform, L"C", L"a", L"s.ini", L"none", false), L"1");
@@ -117,6 +128,33 @@ TEST_F(Utilities, DirectoryPathsAndCopiesAsTheSystemTakesThem) {
         EXPECT_TRUE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"E:\\TC\\b.ini", true));
         EXPECT_EQ(FileBytes(L"E:\\TC\\b.ini"), "a");
     });
+}
+
+// Folder lookups read the default profile's entries with the user's profile put in, and
+// any value through its full path.
+TEST_F(Utilities, FoldersAndValuesComeFromTheRegistry) {
+    const auto set = [](HKEY root, const wchar_t* key, const wchar_t* name, const std::wstring& value) {
+        RegSetKeyValueW(root, key, name, REG_EXPAND_SZ, value.c_str(),
+                        static_cast<DWORD>(value.size() * 2 + 2));
+    };
+    const wchar_t kFolders[] =
+        L".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    set(HKEY_USERS, kFolders, L"Desktop", L"%USERPROFILE%\\Desk");
+    set(HKEY_USERS, kFolders, L"Start Menu", L"D:\\Menu");
+    set(HKEY_CURRENT_USER, L"Velmora", L"", L"default");
+    const DWORD number = 7;
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Velmora", L"n", REG_DWORD, &number, sizeof number);
+    wchar_t profile[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH);
+    Run(machine.files, [&](Platform& p, Files&) {
+        FolderLookup folders(p.registry, p.process);
+        EXPECT_EQ(folders.GetDesktopPath(), std::wstring(profile) + L"\\Desk");
+        EXPECT_EQ(folders.GetStartMenuPath(), L"D:\\Menu");
+    });
+    for (const auto& [path, value] : {std::pair{L" hkey_current_user\\Velmora\\ ", L"default"},
+                                      {L"HKEY_CURRENT_USER\\Velmora\\n", L""},
+                                      {L"HKCU\\Velmora", L""}})
+        EXPECT_EQ(RegistryGetAbsolutValue(machine.registry, path), value) << path;
 }
 
 // Seen only when the rewrite could not run: here its read of the settings file fails.

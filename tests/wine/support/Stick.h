@@ -80,7 +80,7 @@ inline void ForgetStarts() {
 }
 
 struct StandinStart {
-    std::wstring commandLine, directory, exe;
+    std::wstring commandLine, directory, exe, show;  // show: the show state asked for, -1 for none
 };
 // The stand-in's starts since ForgetStarts, once there are `count` (waits up to 10 s); its
 // record has a line per start: command line, directory, exe, ... parted by tabs.
@@ -94,7 +94,8 @@ inline std::vector<StandinStart> Starts(std::size_t count) {
             std::wstringstream fields(std::wstring(line.begin(), line.end()));  // the tests' paths are ASCII
             StandinStart& start = starts.emplace_back();
             std::getline(std::getline(std::getline(fields, start.commandLine, L'\t'), start.directory, L'\t'),
-                         start.exe, L'\t');
+                         start.exe, L'\t') >>
+                start.show;
         }
     }
     return starts;
