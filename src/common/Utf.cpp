@@ -23,34 +23,70 @@ void AppendUtf16(std::u16string& out, char32_t code) {
     }
 }
 
-}  // namespace
+constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
 
-std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes) {
-    std::u16string text;
-    text.reserve(bytes.size());
+// Hands each code point of valid UTF-8 to `take`; false at the first byte that does not
+// belong there (an overlong form, a surrogate, anything past U+10FFFF).
+template <typename Take>
+bool WalkUtf8(std::string_view bytes, Take take) {
     for (std::size_t i = 0; i < bytes.size();) {
+        // Eight ASCII bytes at once, the common case of a settings file.
+        std::uint64_t eight = kHighBits;
+        if (i + 8 <= bytes.size()) std::memcpy(&eight, bytes.data() + i, 8);
+        if ((eight & kHighBits) == 0) {
+            for (std::size_t k = 0; k < 8; ++k)
+                take(static_cast<char32_t>(bytes[i + k]));
+            i += 8;
+            continue;
+        }
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
-            text += static_cast<char16_t>(lead);
+            take(static_cast<char32_t>(lead));
             ++i;
             continue;
         }
         // The sequence's length, and the smallest code point it may carry (no overlong form).
         const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-        if (length == 0 || lead > 0xF4 || i + length > bytes.size()) return std::nullopt;
+        if (length == 0 || lead > 0xF4 || i + length > bytes.size()) return false;
         char32_t code = lead & (0xFF >> (length + 1));
         for (std::size_t k = 1; k < length; ++k) {
             const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
+            if ((next & 0xC0) != 0x80) return false;
             code = (code << 6) | (next & 0x3F);
         }
         constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
         if (code < kSmallest[length] || code > 0x10FFFF || IsHighSurrogate(code) || IsLowSurrogate(code))
-            return std::nullopt;
-        AppendUtf16(text, code);
+            return false;
+        take(code);
         i += length;
     }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes) {
+    std::u16string text;
+    text.reserve(bytes.size());
+    if (!WalkUtf8(bytes, [&text](char32_t code) { AppendUtf16(text, code); })) return std::nullopt;
     return text;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    return WalkUtf8(bytes, [](char32_t) {});
+}
+
+bool HoldsNonAscii(std::string_view bytes) {
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t eight;
+        std::memcpy(&eight, bytes.data() + i, 8);
+        if (eight & kHighBits) return true;
+    }
+    for (; i < bytes.size(); ++i) {
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80) return true;
+    }
+    return false;
 }
 
 std::optional<std::string> Utf16ToUtf8(std::u16string_view text) {

@@ -12,6 +12,10 @@ namespace velmora {
 // The UTF-16 text of valid UTF-8 (no overlong form, no surrogate, nothing past U+10FFFF);
 // nothing when the bytes are not valid UTF-8.
 std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes);
+// True when the bytes are valid UTF-8, as Utf8ToUtf16 takes it; nothing is converted.
+bool IsValidUtf8(std::string_view bytes);
+// True when a byte is not ASCII.
+bool HoldsNonAscii(std::string_view bytes);
 // The UTF-8 bytes of UTF-16 text; nothing when it holds an unpaired surrogate.
 std::optional<std::string> Utf16ToUtf8(std::u16string_view text);
 // True when every surrogate of the text is paired.

@@ -14,11 +14,6 @@ namespace {
 constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-bool HoldsNonAscii(std::string_view bytes) {
-    return std::any_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
 // Upper-cases the ASCII letters of four UTF-16 units at once; false (and nothing
 // changed) when one of them is not ASCII. Each unit's low seven bits are offset so that
 // bit 7 tells "at least 'a'" and "above 'z'".
@@ -75,7 +70,7 @@ std::optional<std::string> RewriteUtf16(std::string_view bytes, const SettingsRu
 TextEncoding DetectEncoding(std::string_view bytes) {
     if (bytes.starts_with(kUtf16Bom)) return TextEncoding::Utf16Le;
     if (bytes.starts_with(kUtf8Bom)) return TextEncoding::Utf8WithBom;
-    if (HoldsNonAscii(bytes) && Utf8ToUtf16(bytes)) return TextEncoding::Utf8;
+    if (HoldsNonAscii(bytes) && IsValidUtf8(bytes)) return TextEncoding::Utf8;
     return TextEncoding::Ansi;
 }
 

@@ -1,10 +1,13 @@
 // What the three modes of the file dialog show and hand back, on the real window.
 #include "support/Stick.h"
 
+#include "filedialog/FileDialogLayout.h"
+
 namespace velmora::wine {
 namespace {
 
 enum class Mode { Open, Save, Directory };
+constexpr FileDialogMode kModes[] = {FileDialogMode::File, FileDialogMode::SaveFile, FileDialogMode::Dir};
 
 struct DialogCase {
     const char* name;
@@ -36,6 +39,21 @@ TEST_P(Dialogs, ShowAndHandBack) {
     }
     if (!c.caption.empty()) {
         EXPECT_EQ(dialog.titled, c.caption);
+    }
+    // The controls stand where the mode's layout puts them, at the screen's DPI.
+    const FileDialogLayout layout = LayoutFor(kModes[static_cast<int>(c.mode)]);
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    namespace ids = file_dialog_design;
+    for (const auto& [id, at] : {std::pair{ids::kDir1, layout.dir1},
+                                 {ids::kFrame2, layout.frame2},
+                                 {ids::kOk, layout.ok},
+                                 {ids::kAbbruch, layout.abbruch},
+                                 {ids::kFileName, layout.fileName}}) {
+        const std::array<long, 3> pixels{MulDiv(at.left, dpi, 1440), MulDiv(at.top, dpi, 1440),
+                                         MulDiv(at.width, dpi, 1440)};
+        EXPECT_EQ(dialog.placed[id], pixels) << id;
     }
 }
 

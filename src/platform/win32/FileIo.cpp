@@ -15,7 +15,7 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
-std::wstring DirectoryPrefix(const std::wstring& directory) {
+std::wstring SearchDirectoryPrefix(const std::wstring& directory) {
     if (!directory.empty() && directory.back() != L'\\' && directory.back() != L'/') return directory + L'\\';
     return directory;
 }

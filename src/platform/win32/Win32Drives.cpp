@@ -13,7 +13,7 @@ bool Win32FileSystem::DirectoryExists(const std::wstring& path) {
 
 std::optional<std::vector<std::wstring>> Win32FileSystem::ListFiles(const std::wstring& directory,
                                                                     const std::wstring& pattern) {
-    const auto entries = SearchEntries(DirectoryPrefix(directory) + pattern);
+    const auto entries = SearchEntries(SearchDirectoryPrefix(directory) + pattern);
     if (!entries) return std::nullopt;
     std::vector<std::wstring> names;
     constexpr DWORD kLeftOut = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;

@@ -102,7 +102,7 @@ bool Win32FileSystem::MoveReplacing(const std::wstring& replacement, const std::
 }
 
 std::optional<std::vector<std::wstring>> Win32FileSystem::ListSubdirectories(const std::wstring& directory) {
-    const auto entries = SearchEntries(DirectoryPrefix(directory) + L"*");
+    const auto entries = SearchEntries(SearchDirectoryPrefix(directory) + L"*");
     if (!entries) return std::nullopt;
     std::vector<std::wstring> names;
     for (const DirectoryEntry& entry : *entries) {

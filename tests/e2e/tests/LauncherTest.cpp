@@ -174,9 +174,9 @@ const StartCase kCases[] = {
      .privateIni = "[Mine]\r\n",
      .laid = {{L"TC\\TC_portable_wincmd.ini_temp2.txt", "[Mine]\r\n"}, kPrivateFtp}},
     {.name = "NotFound",
-     .boxes = {{L"File not found!", L"Total Commander not found!\rRun the velmora.exe in the TC directory.",
+     .boxes = {{L"File not found!", L"Total Commander not found!\rRun the tcstart.exe in the TC directory.",
                 L"OK"}},
-     .exe = L"E:\\Tools\\velmora.exe"},
+     .exe = L"E:\\Tools\\tcstart.exe"},
 };
 
 const std::filesystem::path kWindowsIni = L"C:\\Windows\\wincmd.ini";
@@ -237,6 +237,17 @@ TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
         GUITHREADINFO focus{.cbSize = sizeof focus};
         GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &focus);
         EXPECT_EQ(focus.hwndFocus, GetDlgItem(window, design::kCommand1));
+        // A fixed dialog, centred, owned (so without a taskbar button), of its designed size.
+        RECT client{}, frame{};
+        GetClientRect(window, &client);
+        GetWindowRect(window, &frame);
+        EXPECT_EQ(std::vector<long>({client.right, client.bottom}),
+                  std::vector<long>(
+                      {MulDiv(design::kClientWidth, dpi, 1440), MulDiv(design::kClientHeight, dpi, 1440)}));
+        EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+        EXPECT_TRUE(GetWindow(window, GW_OWNER) && !(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW));
+        EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+        EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
         c.closeBox ? PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) : Press(window, kClose);
     }
     EXPECT_EQ(Launches(), c.launches) << "command line TAB directory of Total Commander";

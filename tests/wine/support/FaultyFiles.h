@@ -4,8 +4,11 @@
 #pragma once
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "platform/win32/Win32Platform.h"
 
@@ -38,12 +41,15 @@ public:
                       [&] { Real::WriteFileBytes(path, HalfOf(bytes)); });
     }
     bool FlushFile(Path path) override {
-        return Change([&] { return Real::FlushFile(path); }, nullptr);
+        return Change([&] { return Real::FlushFile(path) && flushed.insert(path).first != flushed.end(); },
+                      nullptr);
     }
     bool MoveNewFile(Path from, Path to) override {
+        ExpectFlushed(from);
         return Change([&] { return Real::MoveNewFile(from, to); }, nullptr);
     }
     bool MoveReplacing(Path replacement, Path destination) override {
+        ExpectFlushed(replacement);
         return Change([&] { return Real::MoveReplacing(replacement, destination); },
                       [&] { Real::RemoveFile(destination); });
     }
@@ -52,6 +58,14 @@ public:
     }
 
 private:
+    // Settings reach the medium before they take a file's place (a profile write into a
+    // working file is not flushed by itself).
+    void ExpectFlushed(Path from) {
+        if (!flushed.contains(from))
+            ADD_FAILURE() << "moved without a flush: " << testing::PrintToString(from);
+    }
+
+    std::set<std::wstring> flushed;
     static std::string HalfOf(std::string_view bytes) {
         return std::string(bytes.substr(0, bytes.size() / 2));
     }

@@ -7,9 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 
 #include "ScriptedUi.h"
@@ -141,8 +143,17 @@ struct DialogScript {
     std::size_t shown = 0;
     std::wstring titled, named;
     std::vector<std::wstring> listed;
+    std::map<int, std::array<long, 3>> placed;  // by id: left, top and width in the container
 };
 inline DialogScript* answering = nullptr;
+
+inline BOOL CALLBACK PlaceControl(HWND control, LPARAM) {
+    RECT at{};
+    GetWindowRect(control, &at);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&at), 2);
+    answering->placed[GetDlgCtrlID(control)] = {at.left, at.top, at.right - at.left};
+    return TRUE;
+}
 
 // Answers the file dialog when `window` is it; FALSE stops the search.
 inline BOOL CALLBACK AnswerIfFileDialog(HWND window, LPARAM) {
@@ -154,6 +165,7 @@ inline BOOL CALLBACK AnswerIfFileDialog(HWND window, LPARAM) {
     GetDlgItemTextW(window, ids::kFileName, text, MAX_PATH);
     answering->named = text;
     answering->listed.clear();
+    EnumChildWindows(window, PlaceControl, 0);
     for (LRESULT i = 0; i < SendDlgItemMessageW(window, ids::kFile1, LB_GETCOUNT, 0, 0); ++i) {
         SendDlgItemMessageW(window, ids::kFile1, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
         answering->listed.push_back(text);
