@@ -66,6 +66,13 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
     }
 }
 
+TEST(SettingsText, AsciiUnitsAreUpperCasedToTheLastAndWideStringsConvertBack) {
+    const SettingsRule rule{{u"E:\\TC", u"", u"%C%"}, {}};
+    const TextCase textCase{Latin1Case(false), UpperLatin1};
+    EXPECT_EQ(RewriteSettingsText(Utf16Bytes(u"x=e:\\tc"), rule, textCase), Utf16Bytes(u"x=%C%"));
+    EXPECT_EQ(FromUtf16(ToUtf16(L"a\U0001F600b")), L"a\U0001F600b");
+}
+
 TEST(SettingsText, TheEncodingComesFromTheFirstBytes) {
     EXPECT_EQ(DetectEncoding("\xFF\xFEx\0"), TextEncoding::Utf16Le);
     EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF\xFF"), TextEncoding::Utf8WithBom);

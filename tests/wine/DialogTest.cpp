@@ -50,9 +50,13 @@ TEST_P(Dialogs, ShowAndHandBack) {
                                  {ids::kFrame2, layout.frame2},
                                  {ids::kOk, layout.ok},
                                  {ids::kAbbruch, layout.abbruch},
-                                 {ids::kFileName, layout.fileName}}) {
-        const std::array<long, 3> pixels{MulDiv(at.left, dpi, 1440), MulDiv(at.top, dpi, 1440),
-                                         MulDiv(at.width, dpi, 1440)};
+                                 {ids::kFileName, layout.fileName},
+                                 {ids::kCommand1, layout.command1},
+                                 {ids::kStartMenuButton, layout.startMenuButton}}) {
+        std::array<long, 4> pixels{};
+        for (std::size_t i = 0; const int twips : {at.left, at.top, at.width, at.height})
+            pixels[i++] = MulDiv(twips, dpi, 1440);
+        if (id == ids::kDir1) pixels[3] = dialog.placed[id][3];  // a list shows whole rows only
         EXPECT_EQ(dialog.placed[id], pixels) << id;
     }
 }

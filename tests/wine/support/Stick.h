@@ -143,7 +143,7 @@ struct DialogScript {
     std::size_t shown = 0;
     std::wstring titled, named;
     std::vector<std::wstring> listed;
-    std::map<int, std::array<long, 3>> placed;  // by id: left, top and width in the container
+    std::map<int, std::array<long, 4>> placed;  // by id: left, top, width and height in the container
 };
 inline DialogScript* answering = nullptr;
 
@@ -151,7 +151,7 @@ inline BOOL CALLBACK PlaceControl(HWND control, LPARAM) {
     RECT at{};
     GetWindowRect(control, &at);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&at), 2);
-    answering->placed[GetDlgCtrlID(control)] = {at.left, at.top, at.right - at.left};
+    answering->placed[GetDlgCtrlID(control)] = {at.left, at.top, at.right - at.left, at.bottom - at.top};
     return TRUE;
 }
 
