@@ -2,6 +2,7 @@
 #include "support/Stick.h"
 
 #include "filedialog/FileDialogLayout.h"
+#include "platform/win32/Dpi.h"
 
 namespace velmora::wine {
 namespace {
@@ -42,9 +43,7 @@ TEST_P(Dialogs, ShowAndHandBack) {
     }
     // The controls stand where the mode's layout puts them, at the screen's DPI.
     const FileDialogLayout layout = LayoutFor(kModes[static_cast<int>(c.mode)]);
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = win32::ScreenDpi();
     namespace ids = file_dialog_design;
     for (const auto& [id, at] : {std::pair{ids::kDir1, layout.dir1},
                                  {ids::kFrame2, layout.frame2},

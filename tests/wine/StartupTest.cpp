@@ -119,10 +119,6 @@ struct StartCase {
     std::optional<std::wstring> choice = {};  // typed into the file dialog; none: Abbruch
 };
 
-void PrintTo(const StartCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class Starts : public StickTest, public ::testing::WithParamInterface<StartCase> {};
 
 TEST_P(Starts, ShowChangeAndLaunchAsExpected) {

@@ -58,8 +58,7 @@ public:
     }
 
 private:
-    // Settings reach the medium before they take a file's place (a profile write into a
-    // working file is not flushed by itself).
+    // Settings reach the medium before they take a file's place; a profile write does not.
     void ExpectFlushed(Path from) {
         if (!flushed.contains(from))
             ADD_FAILURE() << "moved without a flush: " << testing::PrintToString(from);
