@@ -58,7 +58,7 @@ public:
     }
 
 private:
-    // Settings reach the medium before they take a file's place; a profile write does not.
+    // Only a flushed file may take a file's place: a profile write into it is not flushed.
     void ExpectFlushed(Path from) {
         if (!flushed.contains(from))
             ADD_FAILURE() << "moved without a flush: " << testing::PrintToString(from);
