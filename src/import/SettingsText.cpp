@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "common/StringOps.h"
 #include "common/Utf.h"
@@ -51,17 +52,23 @@ std::optional<std::string> RewriteUtf8(std::string_view bytes, const SettingsRul
     return rewritten ? Utf16ToUtf8(*rewritten) : std::nullopt;
 }
 
-std::optional<std::string> RewriteUtf16(std::string_view bytes, const SettingsRule& rule,
+// The whole file, its byte-order mark included, which the new bytes keep.
+std::optional<std::string> RewriteUtf16(std::string_view file, const SettingsRule& rule,
                                         const TextCase& textCase) {
-    if (bytes.size() % 2 != 0) return std::nullopt;
+    const std::string_view units = file.substr(kUtf16Bom.size());
+    if (units.size() % 2 != 0) return std::nullopt;
     static_assert(std::endian::native == std::endian::little, "UTF-16LE units are copied as they are");
-    std::u16string text(bytes.size() / 2, u'\0');
-    std::memcpy(text.data(), bytes.data(), bytes.size());
+    // Copied, not converted: the bytes are the units. Neither copy is cleared first.
+    const auto buffer = std::make_unique_for_overwrite<char16_t[]>(units.size() / 2);
+    std::memcpy(buffer.get(), units.data(), units.size());
+    const std::u16string_view text(buffer.get(), units.size() / 2);
     if (!IsWellFormedUtf16(text)) return std::nullopt;
     const auto rewritten = RewriteLines<char16_t>(text, rule.unicode, UpperUnicode(textCase));
     if (!rewritten) return std::nullopt;
-    std::string result(rewritten->size() * 2, '\0');
-    std::memcpy(result.data(), rewritten->data(), result.size());
+    std::string result;
+    result.reserve(kUtf16Bom.size() + rewritten->size() * 2);
+    result.append(kUtf16Bom);
+    result.append(reinterpret_cast<const char*>(rewritten->data()), rewritten->size() * 2);
     return result;
 }
 
@@ -100,7 +107,7 @@ std::optional<std::string> RewriteSettingsText(std::string_view bytes, const Set
     };
     switch (DetectEncoding(bytes)) {
         case TextEncoding::Utf16Le:
-            return withBom(kUtf16Bom, RewriteUtf16(bytes.substr(kUtf16Bom.size()), rule, textCase));
+            return RewriteUtf16(bytes, rule, textCase);
         case TextEncoding::Utf8WithBom:
             return withBom(kUtf8Bom, RewriteUtf8(bytes.substr(kUtf8Bom.size()), rule, textCase));
         case TextEncoding::Utf8:
