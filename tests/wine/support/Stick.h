@@ -84,11 +84,11 @@ inline void ForgetStarts() {
 struct StandinStart {
     std::wstring commandLine, directory, exe, show;  // show: the show state asked for, -1 for none
 };
-// The stand-in's starts since ForgetStarts, once there are `count` (waits up to 10 s); its
+// The stand-in's starts since ForgetStarts, once there are `count` (waits up to 15 s); its
 // record has a line per start: command line, directory, exe, ... parted by tabs.
 inline std::vector<StandinStart> Starts(std::size_t count) {
     std::vector<StandinStart> starts;
-    for (int waited = 0; waited < 500 && starts.size() < count; ++waited) {
+    for (int waited = 0; waited < 750 && starts.size() < count; ++waited) {
         if (waited > 0) Sleep(20);
         starts.clear();
         std::istringstream lines(FileBytes(Record()));
