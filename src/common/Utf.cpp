@@ -76,17 +76,16 @@ bool IsValidUtf8(std::string_view bytes) {
     return WalkUtf8(bytes, [](char32_t) {});
 }
 
-bool HoldsNonAscii(std::string_view bytes) {
+std::size_t FirstNonAscii(std::string_view bytes) {
     std::size_t i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        std::uint64_t eight;
+    for (std::uint64_t eight; i + 8 <= bytes.size(); i += 8) {
         std::memcpy(&eight, bytes.data() + i, 8);
-        if (eight & kHighBits) return true;
+        if (eight & kHighBits) break;
     }
     for (; i < bytes.size(); ++i) {
-        if (static_cast<unsigned char>(bytes[i]) >= 0x80) return true;
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80) return i;
     }
-    return false;
+    return std::string_view::npos;
 }
 
 std::optional<std::string> Utf16ToUtf8(std::u16string_view text) {
@@ -120,13 +119,11 @@ std::optional<std::string> Utf16ToUtf8(std::u16string_view text) {
 
 bool IsWellFormedUtf16(std::u16string_view text) {
     // Four units at a time until the first that may be a surrogate (0xD800 to 0xDFFF).
-    constexpr std::uint64_t kLanes = 0x0001000100010001ull;
     std::size_t start = 0;
     for (; start + 4 <= text.size(); start += 4) {
         std::uint64_t four;
         std::memcpy(&four, text.data() + start, 8);
-        const std::uint64_t notSurrogate = (four & (0xF800 * kLanes)) ^ (0xD800 * kLanes);
-        if (((notSurrogate - kLanes) & ~notSurrogate & (0x8000 * kLanes)) != 0) break;
+        if (HoldsZeroUnit((four & (0xF800 * kFourUnits)) ^ (0xD800 * kFourUnits))) break;
     }
     for (std::size_t i = start; i < text.size(); ++i) {
         if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {

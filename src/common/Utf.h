@@ -3,6 +3,7 @@
 // without losing or changing a byte.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,12 +15,20 @@ namespace velmora {
 std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes);
 // True when the bytes are valid UTF-8, as Utf8ToUtf16 takes it; nothing is converted.
 bool IsValidUtf8(std::string_view bytes);
-// True when a byte is not ASCII.
-bool HoldsNonAscii(std::string_view bytes);
+// Where the first byte that is not ASCII stands, eight bytes looked at a time; npos when
+// there is none.
+std::size_t FirstNonAscii(std::string_view bytes);
 // The UTF-8 bytes of UTF-16 text; nothing when it holds an unpaired surrogate.
 std::optional<std::string> Utf16ToUtf8(std::u16string_view text);
 // True when every surrogate of the text is paired.
 bool IsWellFormedUtf16(std::u16string_view text);
+
+// Four UTF-16 units packed into one integer (as memcpy reads them): `kFourUnits * u`
+// holds the unit u four times, and HoldsZeroUnit tells whether one of the four is zero.
+inline constexpr std::uint64_t kFourUnits = 0x0001000100010001ull;
+constexpr bool HoldsZeroUnit(std::uint64_t units) {
+    return ((units - kFourUnits) & ~units & (0x8000 * kFourUnits)) != 0;
+}
 
 // A wide string as UTF-16 and back (wchar_t is UTF-16 on Windows and UTF-32 elsewhere).
 std::u16string ToUtf16(std::wstring_view text);

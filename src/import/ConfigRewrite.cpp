@@ -9,6 +9,7 @@
 
 #include "common/ReplaceAllText.h"
 #include "common/StringOps.h"
+#include "common/Utf.h"
 
 namespace velmora {
 namespace {
@@ -20,24 +21,17 @@ bool HoldsCr(const std::basic_string<Char>& text) {
     return text.find(Char('\r')) != std::basic_string<Char>::npos;
 }
 
-// True when one of the four 16-bit lanes of `lanes` is zero.
-bool HasZeroLane(std::uint64_t lanes) {
-    constexpr std::uint64_t kLow = 0x0001000100010001ull;
-    return ((lanes - kLow) & ~lanes & (0x8000 * kLow)) != 0;
-}
-
 // The next place of `unit` at or after `from`: bytes through the C library's search,
 // UTF-16 units four at a time.
 std::size_t FindUnit(std::string_view text, char unit, std::size_t from) {
     return text.find(unit, from);
 }
 std::size_t FindUnit(std::u16string_view text, char16_t unit, std::size_t from) {
-    constexpr std::uint64_t kLanes = 0x0001000100010001ull;
     std::size_t at = from;
     for (; at + 4 <= text.size(); at += 4) {
         std::uint64_t four;
         std::memcpy(&four, text.data() + at, 8);
-        if (HasZeroLane(four ^ (unit * kLanes))) break;
+        if (HoldsZeroUnit(four ^ (unit * kFourUnits))) break;
     }
     for (; at < text.size(); ++at) {
         if (text[at] == unit) return at;
@@ -70,7 +64,7 @@ public:
         return kNone;
     }
 
-    std::size_t size() const { return needle_.size(); }
+    const String& Needle() const { return needle_; }
 
 private:
     static unsigned char LowByte(Char c) { return static_cast<unsigned char>(c & 0xFF); }
@@ -93,14 +87,16 @@ public:
 
     Occurrences(View text, String search, const UpperInPlace<Char>& upper, bool wholeLines)
         : text_(text),
-          search_(search),
           searcher_(std::move(search)),
+          search_(searcher_.Needle()),
           upper_(upper),
           wholeLines_(wholeLines),
           anchor_(wholeLines ? kNone : AnchorOf(search_)) {}
+    Occurrences(const Occurrences&) = delete;  // search_ refers into its own searcher
+    Occurrences& operator=(const Occurrences&) = delete;
 
     std::size_t NextFrom(std::size_t position) {
-        const std::size_t size = searcher_.size();
+        const std::size_t size = search_.size();
         if (size == 0) return kNone;
         if (anchor_ != kNone) return NextThroughAnchor(position);
         while (position + size <= text_.size()) {
@@ -133,15 +129,13 @@ private:
 
     static bool IsAscii(Char c) { return static_cast<std::make_unsigned_t<Char>>(c) < 0x80; }
     static Char AsciiUpper(Char c) { return c >= Char('a') && c <= Char('z') ? Char(c - ('a' - 'A')) : c; }
+    static bool IsAsciiLetter(Char c) { return AsciiUpper(c) >= Char('A') && AsciiUpper(c) <= Char('Z'); }
 
     // Where in `search` its first ASCII character other than a letter stands, or kNone.
     static std::size_t AnchorOf(const String& search) {
-        for (std::size_t i = 0; i < search.size(); ++i) {
-            if (IsAscii(search[i]) && AsciiUpper(search[i]) == search[i] &&
-                !(search[i] >= Char('A') && search[i] <= Char('Z')))
-                return i;
-        }
-        return kNone;
+        const auto anchor = std::find_if(search.begin(), search.end(),
+                                         [](Char c) { return IsAscii(c) && !IsAsciiLetter(c); });
+        return anchor == search.end() ? kNone : static_cast<std::size_t>(anchor - search.begin());
     }
 
     std::size_t NextThroughAnchor(std::size_t position) {
@@ -169,8 +163,8 @@ private:
     }
 
     View text_;
-    String search_;
     Horspool<Char> searcher_;
+    const String& search_;  // the searcher's own
     const UpperInPlace<Char>& upper_;
     bool wholeLines_;
     std::size_t anchor_;

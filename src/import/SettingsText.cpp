@@ -19,13 +19,12 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 // changed) when one of them is not ASCII. Each unit's low seven bits are offset so that
 // bit 7 tells "at least 'a'" and "above 'z'".
 bool UpperFourAsciiUnits(char16_t* units) {
-    constexpr std::uint64_t kLanes = 0x0001000100010001ull;
     std::uint64_t four;
     std::memcpy(&four, units, 8);
-    if (four & (0xFF80 * kLanes)) return false;
-    const std::uint64_t atLeastA = four + (0x80 - 'a') * kLanes;
-    const std::uint64_t aboveZ = four + (0x80 - 'z' - 1) * kLanes;
-    four ^= (atLeastA & ~aboveZ & (0x80 * kLanes)) >> 2;  // 0x80 >> 2 is the case bit 0x20
+    if (four & (0xFF80 * kFourUnits)) return false;
+    const std::uint64_t atLeastA = four + (0x80 - 'a') * kFourUnits;
+    const std::uint64_t aboveZ = four + (0x80 - 'z' - 1) * kFourUnits;
+    four ^= (atLeastA & ~aboveZ & (0x80 * kFourUnits)) >> 2;  // 0x80 >> 2 is the case bit 0x20
     std::memcpy(units, &four, 8);
     return true;
 }
@@ -44,12 +43,15 @@ UpperInPlace<char16_t> UpperUnicode(const TextCase& textCase) {
     };
 }
 
-std::optional<std::string> RewriteUtf8(std::string_view bytes, const SettingsRule& rule,
+// The whole file, behind a byte-order mark `bom` (or none), which the new bytes keep.
+std::optional<std::string> RewriteUtf8(std::string_view file, std::string_view bom, const SettingsRule& rule,
                                        const TextCase& textCase) {
-    const auto text = Utf8ToUtf16(bytes);
+    const auto text = Utf8ToUtf16(file.substr(bom.size()));
     if (!text) return std::nullopt;
     const auto rewritten = RewriteLines<char16_t>(*text, rule.unicode, UpperUnicode(textCase));
-    return rewritten ? Utf16ToUtf8(*rewritten) : std::nullopt;
+    auto result = rewritten ? Utf16ToUtf8(*rewritten) : std::nullopt;
+    if (result) result->insert(0, bom);
+    return result;
 }
 
 // The whole file, its byte-order mark included, which the new bytes keep.
@@ -77,24 +79,23 @@ std::optional<std::string> RewriteUtf16(std::string_view file, const SettingsRul
 TextEncoding DetectEncoding(std::string_view bytes) {
     if (bytes.starts_with(kUtf16Bom)) return TextEncoding::Utf16Le;
     if (bytes.starts_with(kUtf8Bom)) return TextEncoding::Utf8WithBom;
-    if (HoldsNonAscii(bytes) && IsValidUtf8(bytes)) return TextEncoding::Utf8;
+    if (FirstNonAscii(bytes) != std::string_view::npos && IsValidUtf8(bytes)) return TextEncoding::Utf8;
     return TextEncoding::Ansi;
 }
 
 void UpperAnsiInPlace(std::string& text, const AnsiCase& ansiCase) {
-    const auto isHigh = [](char c) { return static_cast<unsigned char>(c) >= 0x80; };
-    for (auto at = text.begin(); at != text.end();) {
+    for (std::size_t at = 0; at < text.size();) {
         // A stretch of ASCII at the fast pace: its letters have the same upper case in every
         // code page, and no double-byte character begins there.
-        const auto high = std::find_if(at, text.end(), isHigh);
-        UpperAsciiInPlace(&*at, static_cast<std::size_t>(high - at));
-        if (high == text.end()) break;
-        const auto byte = static_cast<unsigned char>(*high);
+        const std::size_t found = FirstNonAscii(std::string_view(text).substr(at));
+        const std::size_t high = found == std::string_view::npos ? text.size() : at + found;
+        UpperAsciiInPlace(text.data() + at, high - at);
+        if (high == text.size()) break;
+        const auto byte = static_cast<unsigned char>(text[high]);
         if (ansiCase.leadsPair[byte]) {
-            // Its trail byte is no letter either.
-            at = high + 1 == text.end() ? text.end() : high + 2;
+            at = high + 2;  // its trail byte is no letter either
         } else {
-            *high = static_cast<char>(ansiCase.upper[byte]);
+            text[high] = static_cast<char>(ansiCase.upper[byte]);
             at = high + 1;
         }
     }
@@ -102,16 +103,13 @@ void UpperAnsiInPlace(std::string& text, const AnsiCase& ansiCase) {
 
 std::optional<std::string> RewriteSettingsText(std::string_view bytes, const SettingsRule& rule,
                                                const TextCase& textCase) {
-    const auto withBom = [](std::string_view bom, std::optional<std::string> body) {
-        return body ? std::optional(std::string(bom) + *body) : std::nullopt;
-    };
     switch (DetectEncoding(bytes)) {
         case TextEncoding::Utf16Le:
             return RewriteUtf16(bytes, rule, textCase);
         case TextEncoding::Utf8WithBom:
-            return withBom(kUtf8Bom, RewriteUtf8(bytes.substr(kUtf8Bom.size()), rule, textCase));
+            return RewriteUtf8(bytes, kUtf8Bom, rule, textCase);
         case TextEncoding::Utf8:
-            return RewriteUtf8(bytes, rule, textCase);
+            return RewriteUtf8(bytes, {}, rule, textCase);
         case TextEncoding::Ansi:
             break;
     }
