@@ -9,9 +9,9 @@ source scripts/lib/install-deps.sh
 install_deps native fuzz
 
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target RewriteFuzz PathsFuzz >/dev/null
+cmake --build --preset fuzz --target RewriteFuzz >/dev/null
 status=0
-for target in RewriteFuzz PathsFuzz; do
+for target in RewriteFuzz; do
   corpus="fuzz/corpus/$target"
   found=$(mktemp -d)
   mkdir -p "$corpus"

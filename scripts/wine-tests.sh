@@ -21,6 +21,8 @@ source scripts/lib/install-deps.sh
 install_deps wine
 
 wine_session_with_stick velmora-wine-stick
+# Q: is a drive without a medium: listed, but its root cannot be read.
+ln -s "$WINE_SESSION_ROOT/no-medium" "$WINEPREFIX/dosdevices/q:"
 
 # ".html" opens with the stand-in on the stick, for the web-page lookup.
 cat >"$WINE_SESSION_ROOT/html.reg" <<'REG'

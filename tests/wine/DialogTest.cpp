@@ -1,4 +1,5 @@
-// What the three modes of the file dialog show and hand back, on the real window.
+// What the three modes of the file dialog show and hand back, and how its controls follow
+// the user's moves, on the real window.
 #include "support/Stick.h"
 
 #include "filedialog/FileDialogLayout.h"
@@ -18,7 +19,38 @@ struct DialogCase {
     std::wstring result;
     std::vector<std::wstring> listed = {};  // checked when given
     std::wstring caption = {};              // checked when given
+    std::function<void(HWND)> act = {};     // the user's moves before the answer, and their checks
+    int beeps = 0;
 };
+
+namespace ids = file_dialog_design;
+
+// What a control reports to the window when the user works it.
+void Notify(HWND dialog, int id, int code) {
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+// Picks the row that starts with `text` in the drive list, or the one named so in the
+// directory list (where a double click opens it).
+void Pick(HWND dialog, int id, const wchar_t* text) {
+    const bool drives = id == ids::kDrive1;
+    const LRESULT row = SendDlgItemMessageW(dialog, id, drives ? CB_FINDSTRING : LB_FINDSTRINGEXACT,
+                                            static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+    SendDlgItemMessageW(dialog, id, drives ? CB_SETCURSEL : LB_SETCURSEL, row, 0);
+    Notify(dialog, id, drives ? CBN_SELCHANGE : LBN_DBLCLK);
+}
+std::wstring DriveShown(HWND dialog) {
+    wchar_t text[MAX_PATH] = {};
+    return std::wstring(text, GetDlgItemTextW(dialog, ids::kDrive1, text, MAX_PATH)).substr(0, 2);
+}
+bool OkEnabled(HWND dialog) {
+    return IsWindowEnabled(GetDlgItem(GetDlgItem(dialog, ids::kFrame2), ids::kOk));
+}
+// The user's desktop or start menu as the registry names it for the folder buttons.
+void SetFolder(const wchar_t* name, const wchar_t* path) {
+    RegSetKeyValueW(HKEY_USERS,
+                    L".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
+                    name, REG_SZ, path, static_cast<DWORD>(wcslen(path) * 2 + 2));
+}
 
 class Dialogs : public StickTest, public ::testing::WithParamInterface<DialogCase> {};
 
@@ -27,6 +59,7 @@ TEST_P(Dialogs, ShowAndHandBack) {
     Lay({{L"E:\\TC\\Bars\\My.bar", "b"}, {L"E:\\TC\\Bars\\My.br1", "i"}, {L"E:\\TC\\Bars\\Old.bar", "o"}});
     SetFileAttributesW(L"E:\\TC\\Bars\\Old.bar", FILE_ATTRIBUTE_HIDDEN);
     dialog.choice = c.choice;
+    dialog.act = c.act;
     std::wstring result = L"<not shown>";
     Run(machine.files, [&](Platform&, Files& files) {
         if (c.mode == Mode::Open) result = files.FileOpenDialog(c.defaultPath, L"", c.defaultName);
@@ -34,6 +67,7 @@ TEST_P(Dialogs, ShowAndHandBack) {
         if (c.mode == Mode::Directory) result = files.FileDirSelectDialog(c.defaultPath);
     });
     EXPECT_EQ(result, c.result);
+    EXPECT_EQ(ui.beeps, c.beeps);
     EXPECT_EQ(dialog.named, c.defaultName);
     if (!c.listed.empty()) {
         EXPECT_EQ(dialog.listed, c.listed);
@@ -44,7 +78,6 @@ TEST_P(Dialogs, ShowAndHandBack) {
     // The controls stand where the mode's layout puts them, at the screen's DPI.
     const FileDialogLayout layout = LayoutFor(kModes[static_cast<int>(c.mode)]);
     const int dpi = win32::ScreenDpi();
-    namespace ids = file_dialog_design;
     for (const auto& [id, at] : {std::pair{ids::kDir1, layout.dir1},
                                  {ids::kFrame2, layout.frame2},
                                  {ids::kOk, layout.ok},
@@ -67,7 +100,48 @@ INSTANTIATE_TEST_SUITE_P(
         DialogCase("OpenListsTheDefaultNamesTypeOnly", Mode::Open, kBars + L"x", L"*.bar", L"My.bar",
                    kBars + L"My.bar", {L"My.bar"}, L"Open File    (\"*.bar\")"),
         DialogCase("OpenGoesToTheDriveOfTheDefaultPath", Mode::Open, L"C:\\Windows\\x", L"", L"a.ini",
-                   L"C:\\Windows\\a.ini"),
+                   L"C:\\Windows\\a.ini", {}, {}, [](HWND d) { EXPECT_EQ(DriveShown(d), L"c:"); }),
+        DialogCase(
+            "ADriveWithoutAMediumBeepsAndChangesNothing", Mode::Open, kBars + L"x", L"", L"a.ini",
+            kBars + L"a.ini", {}, {},
+            [](HWND d) {
+                Pick(d, ids::kDrive1, L"q:");
+                EXPECT_EQ(DriveShown(d), L"e:");
+            },
+            1),
+        DialogCase("TheDriveShownChosenAgainKeepsItsDirectory", Mode::Open, kBars + L"x", L"", L"a.ini",
+                   kBars + L"a.ini", {}, {}, [](HWND d) { Pick(d, ids::kDrive1, L"e:"); }),
+        DialogCase("AnotherDriveShowsItsCurrentDirectory", Mode::Open, L"C:\\Windows\\x", L"", L"a.ini",
+                   L"E:\\a.ini", {}, {}, [](HWND d) { Pick(d, ids::kDrive1, L"e:"); }),
+        DialogCase("AClickOnAnEmptyListDisablesOk", Mode::Open, L"E:\\TC\\x", L"", std::nullopt, L"", {}, {},
+                   [](HWND d) {
+                       SetDlgItemTextW(d, ids::kFileName, L"x");
+                       EXPECT_TRUE(OkEnabled(d));
+                       Notify(d, ids::kFile1, LBN_SELCHANGE);
+                       EXPECT_FALSE(OkEnabled(d));
+                       Notify(d, ids::kOk, BN_CLICKED);
+                       EXPECT_TRUE(IsWindowVisible(d)) << "a disabled Ok ended the showing";
+                   }),
+        DialogCase("TheDesktopButtonShowsTheUsersDesktop", Mode::Open, L"E:\\TC\\x", L"", L"My.bar",
+                   kBars + L"My.bar", {}, {},
+                   [](HWND d) {
+                       SetFolder(L"Desktop", L"E:\\TC\\Bars");
+                       Notify(d, ids::kCommand1, BN_CLICKED);
+                   }),
+        DialogCase(
+            "AStartMenuThatIsNotThereBeepsAndChangesNothing", Mode::Open, L"E:\\TC\\x", L"", L"a.ini",
+            L"E:\\TC\\a.ini", {}, {},
+            [](HWND d) {
+                SetFolder(L"Start Menu", L"E:\\none");
+                Notify(d, ids::kStartMenuButton, BN_CLICKED);
+            },
+            1),
+        DialogCase("TheDirectoryModeEnablesOkOnAMove", Mode::Directory, L"", L"", L"", kBars, {}, {},
+                   [](HWND d) {
+                       EXPECT_FALSE(OkEnabled(d));
+                       Pick(d, ids::kDir1, L"Bars");
+                       EXPECT_TRUE(OkEnabled(d));
+                   }),
         DialogCase("OpenKeepsTheBlanksOfATypedName", Mode::Open, kBars + L"x", L"", L" a b ",
                    kBars + L" a b "),
         DialogCase("OpenKeepsATypedWildcard", Mode::Open, kBars + L"x", L"", L"*.ini", kBars + L"*.ini"),

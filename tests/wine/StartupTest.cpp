@@ -1,6 +1,8 @@
 // Whole starts: the first under every combination of answers, later ones, the command line.
 #include "support/Stick.h"
 
+#include "support/FaultyFiles.h"
+
 namespace velmora::wine {
 namespace {
 
@@ -82,6 +84,23 @@ TEST_F(FirstStart, EveryCombinationOfAnswersKeepsTheUsersFilesAndLaunches) {
     EXPECT_EQ(runs, 31);  // four ways to each file, the shortcut offer after any import
 }
 
+// A link that cannot be made leaves nothing on the desktop, and the other one is still made.
+TEST_F(FirstStart, AFailedLinkLeavesNoTraceAndTheOtherIsStillMade) {
+    ui.answer = [](const Message&) { return MessageAnswer::Yes; };
+    const auto makeLinks = [](Platform& p, Files&) { DesktopShortcutCreator(p).CreateDesktopShortCut(); };
+    FaultyFiles counting;
+    Run(counting, makeLinks);
+    for (std::size_t n = 1; n <= counting.operations.size(); ++n) {
+        SetUp();
+        FaultyFiles faulty(n, Fault::Clean);
+        Run(faulty, makeLinks);
+        EXPECT_NE(fs::exists(DesktopLink(false)), fs::exists(DesktopLink(true)))
+            << "fault at operation " << n;
+        for (const auto& entry : fs::directory_iterator(fs::path(DesktopLink(false)).parent_path()))
+            EXPECT_EQ(entry.path().wstring().find(L"_temp"), std::wstring::npos) << entry.path();
+    }
+}
+
 // A later start, as the first one left the stick.
 const Layout kLater = {{kTotalcmd, kStandin}, {kWincmd, kUserMain}, {kMain, kPrivateMain}, {kFtp, kUserFtp}};
 
@@ -118,6 +137,16 @@ struct StartCase {
     Click click = nullptr;                    // in the setup window
     std::optional<std::wstring> choice = {};  // typed into the file dialog; none: Abbruch
 };
+
+// A first start beside Total Commander in E:\<directory>, which imports `user` as `imported`.
+StartCase Imports(const char* name, const std::wstring& directory, const std::string& user,
+                  const std::string& imported) {
+    const std::wstring tc = L"E:\\" + directory + L"\\";
+    return StartCase(name, L"", Command(tc + L"Totalcmd.exe"),
+                     {{tc + L"Totalcmd.exe", kStandin}, {tc + L"wincmd.ini", user}},
+                     {{tc + L"TC_portable_wincmd.ini", imported}, {tc + L"TC_portable_wcx_ftp.ini", ""}},
+                     {kImport, kBrowse, kShortcut}, tc.substr(0, tc.size() - 1));
+}
 
 class Starts : public StickTest, public ::testing::WithParamInterface<StartCase> {};
 
@@ -176,9 +205,6 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase("SwitchesAndTheBlanksAroundThem", L"  /O /T  ", Command(kTotalcmd, L"/O /T")),
         StartCase("OwnSettingsBoth", L"x /i=C:\\a.ini /F=C:\\b.ini",
                   L"E:\\TC\\Totalcmd.exe x /i=C:\\a.ini /F=C:\\b.ini"),
-        StartCase("OwnFtpSettings", L"x /f=C:\\f.ini",
-                  L"E:\\TC\\Totalcmd.exe x /f=C:\\f.ini /i=E:\\TC\\TC_portable_wincmd.ini"),
-        StartCase("AnOptionNeedsABlankBeforeIt", L"/i=C:\\my.ini", Command(kTotalcmd, L"/i=C:\\my.ini")),
         StartCase("ASwitchWithATrailingBlankIsHandedOn", L"/? ", Command(kTotalcmd, L"/?")),
         StartCase("TheSetupWordOffersShortcuts", L"setup ", Command(kTotalcmd, L"setup"), kLater, {},
                   {kShortcut}),
@@ -188,6 +214,15 @@ INSTANTIATE_TEST_SUITE_P(
                         {{L"E:\\TC\\WinCmd32.exe", kStandin}, {L"E:\\TC\\TOTALCMD64.EXE", kStandin}})),
         StartCase("Totalcmd64WhenAlone", L"", Command(L"E:\\TC\\TOTALCMD64.EXE"),
                   Found(L"E:\\TC\\TOTALCMD64.EXE")),
+        // Every occurrence is rewritten in the file's own encoding, in the code page's upper case.
+        Imports("Utf16", L"TC", Utf16("[C]\r\nd=E:\\TC\\x\r\ne=e:\\tc\\y\r\n"),
+                Utf16("[C]\r\nd=%COMMANDER_PATH%\\x\r\ne=%COMMANDER_PATH%\\y\r\n")),
+        Imports("Utf8WithItsMark", L"TC", "\xEF\xBB\xBF[C]\r\nd=\xE2\x82\xAC E:\\Tc\\x\r\n",
+                "\xEF\xBB\xBF[C]\r\nd=\xE2\x82\xAC %COMMANDER_PATH%\\x\r\n"),
+        Imports("ADirectoryOutsideTheCodePageInUtf8", L"\u0422\u0421", "d=E:\\\xD1\x82\xD1\x81\\x\r\n",
+                "d=%COMMANDER_PATH%\\x\r\n"),
+        Imports("TheCodePagesOwnUpperCase", L"T\u00f6t\u00e4l", "d=E:\\T\xD6T\xC4L\\x\r\n",
+                "d=%COMMANDER_PATH%\\x\r\n"),
         StartCase("AUtf16PrivateFileIsRewrittenInUtf16", L"", kDefaultCommand,
                   {kLater[0], {kMain, Utf16("[C]\r\nd=E:\\TC\\x\r\n")}, kLater[3]},
                   {{kMain, Utf16("[C]\r\nd=%COMMANDER_PATH%\\x\r\n")}}),
@@ -224,7 +259,6 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase("OwnFtpSettingsAloneMakeNoPrivateFtpFile", L"x /F=C:\\f.ini",
                   L"E:\\TC\\Totalcmd.exe x /F=C:\\f.ini /i=E:\\TC\\TC_portable_wincmd.ini",
                   {kLater[0], kLater[1], kLater[2]}),
-        StartCase("AHelpSwitchWithMoreIsHandedOn", L"/? x", Command(kTotalcmd, L"/? x")),
         StartCase("ABarInsideTheDirectoryBecomesRelative", L"", kDefaultCommand,
                   {{kTotalcmd, kStandin},
                    {L"E:\\TC\\my.bar", ""},

@@ -38,6 +38,15 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 4) << listing;
         for (const char* file : {"a.txt", "Sub\\b.txt", "c.ini", "Hid"})
             EXPECT_NE(listing.find("E:\\D\\" + std::string(file) + "\r\n"), std::string::npos) << file;
+        // The pattern decides in every directory (Sub is not entered); a listing can append, and
+        // one asked to stop ends at once, which clears the request.
+        ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.txt", true));
+        EXPECT_EQ(FileBytes(L"E:\\list.txt"), listing + "E:\\D\\a.txt\r\n");
+        files.RequestStopListing();
+        for (const bool stopped : {true, false}) {
+            ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.*"));
+            EXPECT_EQ(FileBytes(L"E:\\list.txt").empty(), stopped);
+        }
 
         SYSTEMTIME now;
         GetLocalTime(&now);
@@ -70,7 +79,8 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         EXPECT_EQ(Starts(2)[1].commandLine,
                   L"\"E:\\Web Browser\\Totalcmd.exe\" https://velmora.example.org/");
         // A file that is not there is asked about through a placeholder beside it, which goes again.
-        for (const wchar_t* name : {L"E:\\Docs\\none.html", L"E:/Docs/p.html"})
+        // Where it cannot be, one goes to the root of the program's drive instead.
+        for (const wchar_t* name : {L"E:\\Docs\\none.html", L"E:/Docs/p.html", L"E:\\None\\x.html"})
             EXPECT_EQ(GetAssociatedProgram(platform, name), longName) << name;
         // A name with a wildcard is asked about; Yes gives up.
         ui.answer = [](const Message&) { return MessageAnswer::Yes; };
@@ -89,6 +99,11 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         EXPECT_EQ(ReadIniValue(platform, L"C", L"a", L"s.ini", L"none", false), L"1");
         EXPECT_EQ(ReadIniValue(platform, L"C", L"a", L"missing.ini", L"none", false), L"none");
     });
+    // Run from a drive without a medium, the launcher has nowhere to ask for a browser.
+    Run(
+        machine.files,
+        [](Platform& p, Files&) { EXPECT_FALSE(OpenWebPage(p, L"https://velmora.example.org/")); }, L"",
+        L"Q:\\TC");
 }
 
 // Values are read whole; a missing file is made only when asked, and never by a read.

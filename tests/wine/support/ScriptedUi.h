@@ -17,6 +17,7 @@ class ScriptedUi final : public UserInterface {
 public:
     std::function<MessageAnswer(const Message&)> answer;  // none: No to a question, Ok otherwise
     std::vector<ShownMessage> shown;
+    int beeps = 0;
 
     MessageAnswer ShowMessage(const Message& message) override {
         const MessageAnswer given = answer                                     ? answer(message)
@@ -25,7 +26,7 @@ public:
         shown.push_back({message, given});
         return given;
     }
-    void SystemBeep() override {}
+    void SystemBeep() override { ++beeps; }
     void ProcessPendingMessages() override {}
 };
 

@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "ScriptedUi.h"
+#include "common/Utf.h"
 #include "filedialog/Files.h"
 #include "filedialog/win32/FileDialogDesign.h"
 #include "filedialog/win32/Win32FileDialogWindow.h"
@@ -93,7 +94,7 @@ inline std::vector<StandinStart> Starts(std::size_t count) {
         starts.clear();
         std::istringstream lines(FileBytes(Record()));
         for (std::string line; std::getline(lines, line) && line != kMissing;) {
-            std::wstringstream fields(std::wstring(line.begin(), line.end()));  // the tests' paths are ASCII
+            std::wstringstream fields(FromUtf16(Utf8ToUtf16(line).value_or(u"")));
             StandinStart& start = starts.emplace_back();
             std::getline(std::getline(std::getline(fields, start.commandLine, L'\t'), start.directory, L'\t'),
                          start.exe, L'\t') >>
@@ -138,8 +139,10 @@ inline std::wstring DesktopLink(bool setup) {
 
 // The file dialog answers itself: `choice` typed (unless empty) and Ok, Abbruch without a
 // choice; `shown` counts, and the caption, name box and file list are kept as shown.
+// Before its first answer, `act` does what a user would and checks what the window shows.
 struct DialogScript {
     std::optional<std::wstring> choice;
+    std::function<void(HWND)> act;
     std::size_t shown = 0;
     std::wstring titled, named;
     std::vector<std::wstring> listed;
@@ -170,6 +173,7 @@ inline BOOL CALLBACK AnswerIfFileDialog(HWND window, LPARAM) {
         SendDlgItemMessageW(window, ids::kFile1, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
         answering->listed.push_back(text);
     }
+    if (answering->act) std::exchange(answering->act, nullptr)(window);
     // A dialog that does not close on Ok is given up after a while.
     const bool ok = answering->choice && ++answering->shown < 50;
     if (ok && !answering->choice->empty())
