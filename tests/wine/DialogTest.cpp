@@ -19,7 +19,7 @@ struct DialogCase {
     std::wstring result;
     std::vector<std::wstring> listed = {};  // checked when given
     std::wstring caption = {};              // checked when given
-    std::function<void(HWND)> act = {};     // the user's moves before the answer, and their checks
+    std::function<void(HWND)> act = {};     // the user's moves and their checks
     int beeps = 0;
 };
 
@@ -98,7 +98,13 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Dialogs,
     ::testing::Values(
         DialogCase("OpenListsTheDefaultNamesTypeOnly", Mode::Open, kBars + L"x", L"*.bar", L"My.bar",
-                   kBars + L"My.bar", {L"My.bar"}, L"Open File    (\"*.bar\")"),
+                   kBars + L"My.bar", {L"My.bar"}, L"Open File    (\"*.bar\")",
+                   [](HWND d) {
+                       // Enter in the name box presses no button: none is the default.
+                       SetFocus(GetDlgItem(d, ids::kFileName));
+                       Notify(d, IDOK, BN_CLICKED);
+                       EXPECT_TRUE(IsWindowVisible(d));
+                   }),
         DialogCase("OpenGoesToTheDriveOfTheDefaultPath", Mode::Open, L"C:\\Windows\\x", L"", L"a.ini",
                    L"C:\\Windows\\a.ini", {}, {}, [](HWND d) { EXPECT_EQ(DriveShown(d), L"c:"); }),
         DialogCase(

@@ -250,6 +250,10 @@ TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
                  L"E:\\TC\\Totalcmd.exe \"%1\"", 0);
     Start(L"/?");
     HWND window = Window(kSetupCaption);
+    // Escape ends nothing: only "Close" and the close box do.
+    PostMessageW(GetDlgItem(window, design::kCommand1), WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(Settle(window));
+    ASSERT_TRUE(IsWindowVisible(window));
 
     ASSERT_TRUE(Press(window, design::DesignText(design::kCommand3)));
     Answer(ImportQuestion(L"wincmd.ini", L"&Yes"));
@@ -258,6 +262,7 @@ TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
     ASSERT_TRUE(Settle(window));
     ASSERT_TRUE(Press(window, design::DesignText(design::kPatchBtnBar)));
     HWND dialog = Window(L"Please import - ButtonBar File  (eg.: Default.bar)     (\"*.bar\")");
+    EXPECT_FALSE(IsWindowEnabled(window)) << "the dialog is not modal";
     DoubleClickRow(dialog, file_dialog_design::kDir1, L"E:\\");
     DoubleClickRow(dialog, file_dialog_design::kDir1, L"Bars");
     DoubleClickRow(dialog, file_dialog_design::kFile1, L"My.bar");
