@@ -23,6 +23,9 @@ install_deps wine
 wine_session_with_stick velmora-wine-stick
 # Q: is a drive without a medium: listed, but its root cannot be read.
 ln -s "$WINE_SESSION_ROOT/no-medium" "$WINEPREFIX/dosdevices/q:"
+# The stick is the network share \\velmora\stick as well.
+mkdir -p "$WINEPREFIX/dosdevices/unc/velmora"
+ln -s "$stick" "$WINEPREFIX/dosdevices/unc/velmora/stick"
 
 # ".html" opens with the stand-in on the stick, for the web-page lookup.
 cat >"$WINE_SESSION_ROOT/html.reg" <<'REG'

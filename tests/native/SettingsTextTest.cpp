@@ -3,32 +3,26 @@
 
 #include "common/Utf.h"
 #include "import/SettingsText.h"
+#include "shared/Utf16Bytes.h"
 
 namespace velmora {
 namespace {
 
 // Latin-1 letters upper-cased, as in code page 1252; 0x81 leads a pair in the double-byte case.
+bool IsLatin1Lower(unsigned c) {
+    return (c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
+}
 AnsiCase Latin1Case(bool doubleByte) {
     AnsiCase ansi;
-    for (int b = 0; b < 256; ++b) {
-        const bool lower = (b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7);
-        ansi.upper[b] = static_cast<unsigned char>(lower ? b - 0x20 : b);
-    }
+    for (unsigned b = 0; b < 256; ++b)
+        ansi.upper[b] = static_cast<unsigned char>(IsLatin1Lower(b) ? b - 0x20 : b);
     ansi.leadsPair[0x81] = doubleByte;
     return ansi;
 }
 
 void UpperLatin1(std::u16string& text) {
     for (char16_t& c : text)
-        if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
-            c = static_cast<char16_t>(c - 0x20);
-}
-
-std::string Utf16Bytes(std::u16string_view text) {
-    std::string bytes = "\xFF\xFE";
-    for (const char16_t c : text)
-        bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-    return bytes;
+        if (IsLatin1Lower(c)) c = static_cast<char16_t>(c - 0x20);
 }
 
 TEST(SettingsText, EachEncodingIsRewrittenInItself) {

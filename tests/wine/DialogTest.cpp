@@ -8,12 +8,9 @@
 namespace velmora::wine {
 namespace {
 
-enum class Mode { Open, Save, Directory };
-constexpr FileDialogMode kModes[] = {FileDialogMode::File, FileDialogMode::SaveFile, FileDialogMode::Dir};
-
 struct DialogCase {
     const char* name;
-    Mode mode;
+    FileDialogMode mode;  // File: the open dialog
     std::wstring defaultPath, defaultName;
     std::optional<std::wstring> choice;  // none: Abbruch
     std::wstring result;
@@ -45,12 +42,6 @@ std::wstring DriveShown(HWND dialog) {
 bool OkEnabled(HWND dialog) {
     return IsWindowEnabled(GetDlgItem(GetDlgItem(dialog, ids::kFrame2), ids::kOk));
 }
-// The user's desktop or start menu as the registry names it for the folder buttons.
-void SetFolder(const wchar_t* name, const wchar_t* path) {
-    RegSetKeyValueW(HKEY_USERS,
-                    L".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
-                    name, REG_SZ, path, static_cast<DWORD>(wcslen(path) * 2 + 2));
-}
 
 class Dialogs : public StickTest, public ::testing::WithParamInterface<DialogCase> {};
 
@@ -62,12 +53,13 @@ TEST_P(Dialogs, ShowAndHandBack) {
     dialog.act = c.act;
     std::wstring result = L"<not shown>";
     Run(machine.files, [&](Platform&, Files& files) {
-        if (c.mode == Mode::Open) result = files.FileOpenDialog(c.defaultPath, L"", c.defaultName);
-        if (c.mode == Mode::Save) result = files.filesaveDialog(c.defaultPath, c.defaultName);
-        if (c.mode == Mode::Directory) result = files.FileDirSelectDialog(c.defaultPath);
+        if (c.mode == FileDialogMode::File) result = files.FileOpenDialog(c.defaultPath, L"", c.defaultName);
+        if (c.mode == FileDialogMode::SaveFile) result = files.filesaveDialog(c.defaultPath, c.defaultName);
+        if (c.mode == FileDialogMode::Dir) result = files.FileDirSelectDialog(c.defaultPath);
     });
     EXPECT_EQ(result, c.result);
     EXPECT_EQ(ui.beeps, c.beeps);
+    EXPECT_FALSE(IsWindow(dialog.window)) << "the window outlives its showing";
     EXPECT_EQ(dialog.named, c.defaultName);
     if (!c.listed.empty()) {
         EXPECT_EQ(dialog.listed, c.listed);
@@ -76,7 +68,7 @@ TEST_P(Dialogs, ShowAndHandBack) {
         EXPECT_EQ(dialog.titled, c.caption);
     }
     // The controls stand where the mode's layout puts them, at the screen's DPI.
-    const FileDialogLayout layout = LayoutFor(kModes[static_cast<int>(c.mode)]);
+    const FileDialogLayout layout = LayoutFor(c.mode);
     const int dpi = win32::ScreenDpi();
     for (const auto& [id, at] : {std::pair{ids::kDir1, layout.dir1},
                                  {ids::kFrame2, layout.frame2},
@@ -97,29 +89,30 @@ const std::wstring kBars = L"E:\\TC\\Bars\\";
 INSTANTIATE_TEST_SUITE_P(
     Cases, Dialogs,
     ::testing::Values(
-        DialogCase("OpenListsTheDefaultNamesTypeOnly", Mode::Open, kBars + L"x", L"*.bar", L"My.bar",
-                   kBars + L"My.bar", {L"My.bar"}, L"Open File    (\"*.bar\")",
+        DialogCase("OpenListsTheDefaultNamesTypeOnly", FileDialogMode::File, kBars + L"x", L"*.bar",
+                   L"My.bar", kBars + L"My.bar", {L"My.bar"}, L"Open File    (\"*.bar\")",
                    [](HWND d) {
                        // Enter in the name box presses no button: none is the default.
                        SetFocus(GetDlgItem(d, ids::kFileName));
                        Notify(d, IDOK, BN_CLICKED);
                        EXPECT_TRUE(IsWindowVisible(d));
                    }),
-        DialogCase("OpenGoesToTheDriveOfTheDefaultPath", Mode::Open, L"C:\\Windows\\x", L"", L"a.ini",
-                   L"C:\\Windows\\a.ini", {}, {}, [](HWND d) { EXPECT_EQ(DriveShown(d), L"c:"); }),
+        DialogCase("OpenGoesToTheDriveOfTheDefaultPath", FileDialogMode::File, L"C:\\Windows\\x", L"",
+                   L"a.ini", L"C:\\Windows\\a.ini", {}, {}, [](HWND d) { EXPECT_EQ(DriveShown(d), L"c:"); }),
         DialogCase(
-            "ADriveWithoutAMediumBeepsAndChangesNothing", Mode::Open, kBars + L"x", L"", L"a.ini",
+            "ADriveWithoutAMediumBeepsAndChangesNothing", FileDialogMode::File, kBars + L"x", L"", L"a.ini",
             kBars + L"a.ini", {}, {},
             [](HWND d) {
                 Pick(d, ids::kDrive1, L"q:");
                 EXPECT_EQ(DriveShown(d), L"e:");
             },
             1),
-        DialogCase("TheDriveShownChosenAgainKeepsItsDirectory", Mode::Open, kBars + L"x", L"", L"a.ini",
-                   kBars + L"a.ini", {}, {}, [](HWND d) { Pick(d, ids::kDrive1, L"e:"); }),
-        DialogCase("AnotherDriveShowsItsCurrentDirectory", Mode::Open, L"C:\\Windows\\x", L"", L"a.ini",
-                   L"E:\\a.ini", {}, {}, [](HWND d) { Pick(d, ids::kDrive1, L"e:"); }),
-        DialogCase("AClickOnAnEmptyListDisablesOk", Mode::Open, L"E:\\TC\\x", L"", std::nullopt, L"", {}, {},
+        DialogCase("TheDriveShownChosenAgainKeepsItsDirectory", FileDialogMode::File, kBars + L"x", L"",
+                   L"a.ini", kBars + L"a.ini", {}, {}, [](HWND d) { Pick(d, ids::kDrive1, L"e:"); }),
+        DialogCase("AnotherDriveShowsItsCurrentDirectory", FileDialogMode::File, L"C:\\Windows\\x", L"",
+                   L"a.ini", L"E:\\a.ini", {}, {}, [](HWND d) { Pick(d, ids::kDrive1, L"e:"); }),
+        DialogCase("AClickOnAnEmptyListDisablesOk", FileDialogMode::File, L"E:\\TC\\x", L"", std::nullopt,
+                   L"", {}, {},
                    [](HWND d) {
                        SetDlgItemTextW(d, ids::kFileName, L"x");
                        EXPECT_TRUE(OkEnabled(d));
@@ -128,38 +121,40 @@ INSTANTIATE_TEST_SUITE_P(
                        Notify(d, ids::kOk, BN_CLICKED);
                        EXPECT_TRUE(IsWindowVisible(d)) << "a disabled Ok ended the showing";
                    }),
-        DialogCase("TheDesktopButtonShowsTheUsersDesktop", Mode::Open, L"E:\\TC\\x", L"", L"My.bar",
+        DialogCase("TheDesktopButtonShowsTheUsersDesktop", FileDialogMode::File, L"E:\\TC\\x", L"", L"My.bar",
                    kBars + L"My.bar", {}, {},
                    [](HWND d) {
-                       SetFolder(L"Desktop", L"E:\\TC\\Bars");
+                       SetRegistryText(HKEY_USERS, kShellFolders, L"Desktop", L"E:\\TC\\Bars");
                        Notify(d, ids::kCommand1, BN_CLICKED);
                    }),
         DialogCase(
-            "AStartMenuThatIsNotThereBeepsAndChangesNothing", Mode::Open, L"E:\\TC\\x", L"", L"a.ini",
-            L"E:\\TC\\a.ini", {}, {},
+            "AStartMenuThatIsNotThereBeepsAndChangesNothing", FileDialogMode::File, L"E:\\TC\\x", L"",
+            L"a.ini", L"E:\\TC\\a.ini", {}, {},
             [](HWND d) {
-                SetFolder(L"Start Menu", L"E:\\none");
+                SetRegistryText(HKEY_USERS, kShellFolders, L"Start Menu", L"E:\\none");
                 Notify(d, ids::kStartMenuButton, BN_CLICKED);
             },
             1),
-        DialogCase("TheDirectoryModeEnablesOkOnAMove", Mode::Directory, L"", L"", L"", kBars, {}, {},
+        DialogCase("TheDirectoryModeEnablesOkOnAMove", FileDialogMode::Dir, L"", L"", L"", kBars, {}, {},
                    [](HWND d) {
                        EXPECT_FALSE(OkEnabled(d));
                        Pick(d, ids::kDir1, L"Bars");
                        EXPECT_TRUE(OkEnabled(d));
                    }),
-        DialogCase("OpenKeepsTheBlanksOfATypedName", Mode::Open, kBars + L"x", L"", L" a b ",
+        DialogCase("OpenKeepsTheBlanksOfATypedName", FileDialogMode::File, kBars + L"x", L"", L" a b ",
                    kBars + L" a b "),
-        DialogCase("OpenKeepsATypedWildcard", Mode::Open, kBars + L"x", L"", L"*.ini", kBars + L"*.ini"),
-        DialogCase("OpenAppendsEvenAFullPath", Mode::Open, kBars + L"x", L"", L"C:\\a.ini",
+        DialogCase("OpenKeepsATypedWildcard", FileDialogMode::File, kBars + L"x", L"", L"*.ini",
+                   kBars + L"*.ini"),
+        DialogCase("OpenAppendsEvenAFullPath", FileDialogMode::File, kBars + L"x", L"", L"C:\\a.ini",
                    kBars + L"C:\\a.ini"),
-        DialogCase("AnUnreachableDefaultPathLeavesItWhereItIs", Mode::Open, L"Q:\\nowhere\\x", L"", L"a.ini",
-                   L"E:\\TC\\a.ini"),
-        DialogCase("AbbruchHandsBackNothing", Mode::Open, kBars + L"x", L"My.bar", std::nullopt, L""),
-        DialogCase("SaveStartsInTheDefaultPathItself", Mode::Save, L"E:\\TC\\Bars", L"", L" out.ini ",
-                   kBars + L" out.ini ", {L"My.bar", L"My.br1"}, L"Save File as"),
-        DialogCase("ADirectoryComesWithItsSeparator", Mode::Directory, L"E:\\TC\\Bars", L"", L"", kBars, {},
-                   L"Open Directory")),
+        DialogCase("AnUnreachableDefaultPathLeavesItWhereItIs", FileDialogMode::File, L"Q:\\nowhere\\x", L"",
+                   L"a.ini", L"E:\\TC\\a.ini"),
+        DialogCase("AbbruchHandsBackNothing", FileDialogMode::File, kBars + L"x", L"My.bar", std::nullopt,
+                   L""),
+        DialogCase("SaveStartsInTheDefaultPathItself", FileDialogMode::SaveFile, L"E:\\TC\\Bars", L"",
+                   L" out.ini ", kBars + L" out.ini ", {L"My.bar", L"My.br1"}, L"Save File as"),
+        DialogCase("ADirectoryComesWithItsSeparator", FileDialogMode::Dir, L"E:\\TC\\Bars", L"", L"", kBars,
+                   {}, L"Open Directory")),
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

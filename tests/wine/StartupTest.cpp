@@ -101,6 +101,13 @@ TEST_F(FirstStart, AFailedLinkLeavesNoTraceAndTheOtherIsStillMade) {
     }
 }
 
+// A Total Commander that does not start is not reported: the launcher just ends.
+TEST_F(StickTest, ATotalCommanderThatCannotStartIsNotReported) {
+    Lay({{kTotalcmd, "not a program"}, {kMain, ""}, {kFtp, ""}});
+    EXPECT_EQ(Start(), StartupOutcome::Ended);
+    EXPECT_TRUE(ui.shown.empty());
+}
+
 // A later start, as the first one left the stick.
 const Layout kLater = {{kTotalcmd, kStandin}, {kWincmd, kUserMain}, {kMain, kPrivateMain}, {kFtp, kUserFtp}};
 
@@ -180,8 +187,11 @@ TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     ASSERT_EQ(starts.size(), c.command.empty() ? 0u : 1u);
     if (starts.empty()) return;
     EXPECT_EQ(starts[0].commandLine, c.command);
-    const std::wstring directory = starts[0].directory;
-    EXPECT_EQ(directory.ends_with(L'\\') ? directory : directory + L"\\", DirectoryOf(starts[0].exe));
+    // Total Commander starts in its own directory (Wine reports a program on a share as "UNC\...").
+    const std::wstring &line = starts[0].commandLine, directory = starts[0].directory;
+    const std::wstring program =
+        line[0] == L'"' ? line.substr(1, line.find(L'"', 1)) : line.substr(0, line.find(L' '));
+    EXPECT_EQ(directory.ends_with(L'\\') ? directory : directory + L"\\", DirectoryOf(program));
 }
 
 const std::wstring kMy = L"E:\\My TC\\", kWorking = kMain + std::wstring(L"_temp2.txt");
@@ -205,7 +215,6 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase("SwitchesAndTheBlanksAroundThem", L"  /O /T  ", Command(kTotalcmd, L"/O /T")),
         StartCase("OwnSettingsBoth", L"x /i=C:\\a.ini /F=C:\\b.ini",
                   L"E:\\TC\\Totalcmd.exe x /i=C:\\a.ini /F=C:\\b.ini"),
-        StartCase("ASwitchWithATrailingBlankIsHandedOn", L"/? ", Command(kTotalcmd, L"/?")),
         StartCase("TheSetupWordOffersShortcuts", L"setup ", Command(kTotalcmd, L"setup"), kLater, {},
                   {kShortcut}),
         StartCase("AHelpSwitchOnlyOpensTheSetupWindow", L"-SeTuP", L""),
@@ -215,8 +224,8 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase("Totalcmd64WhenAlone", L"", Command(L"E:\\TC\\TOTALCMD64.EXE"),
                   Found(L"E:\\TC\\TOTALCMD64.EXE")),
         // Every occurrence is rewritten in the file's own encoding, in the code page's upper case.
-        Imports("Utf16", L"TC", Utf16("[C]\r\nd=E:\\TC\\x\r\ne=e:\\tc\\y\r\n"),
-                Utf16("[C]\r\nd=%COMMANDER_PATH%\\x\r\ne=%COMMANDER_PATH%\\y\r\n")),
+        Imports("Utf16", L"TC", Utf16Bytes(u"[C]\r\nd=E:\\TC\\x\r\ne=e:\\tc\\y\r\n"),
+                Utf16Bytes(u"[C]\r\nd=%COMMANDER_PATH%\\x\r\ne=%COMMANDER_PATH%\\y\r\n")),
         Imports("Utf8WithItsMark", L"TC", "\xEF\xBB\xBF[C]\r\nd=\xE2\x82\xAC E:\\Tc\\x\r\n",
                 "\xEF\xBB\xBF[C]\r\nd=\xE2\x82\xAC %COMMANDER_PATH%\\x\r\n"),
         Imports("ADirectoryOutsideTheCodePageInUtf8", L"\u0422\u0421", "d=E:\\\xD1\x82\xD1\x81\\x\r\n",
@@ -224,8 +233,8 @@ INSTANTIATE_TEST_SUITE_P(
         Imports("TheCodePagesOwnUpperCase", L"T\u00f6t\u00e4l", "d=E:\\T\xD6T\xC4L\\x\r\n",
                 "d=%COMMANDER_PATH%\\x\r\n"),
         StartCase("AUtf16PrivateFileIsRewrittenInUtf16", L"", kDefaultCommand,
-                  {kLater[0], {kMain, Utf16("[C]\r\nd=E:\\TC\\x\r\n")}, kLater[3]},
-                  {{kMain, Utf16("[C]\r\nd=%COMMANDER_PATH%\\x\r\n")}}),
+                  {kLater[0], {kMain, Utf16Bytes(u"[C]\r\nd=E:\\TC\\x\r\n")}, kLater[3]},
+                  {{kMain, Utf16Bytes(u"[C]\r\nd=%COMMANDER_PATH%\\x\r\n")}}),
         StartCase("AHiddenPrivateFileKeepsEveryByte", L"", L"E:\\TC\\Totalcmd.exe  /f=" + std::wstring(kFtp),
                   {kLater[0], kLater[1], {kMain, kUserMain}, kLater[3]}, {{kMain, kUserMain}},
                   {kImport, L"Import failed", kShortcut}, kTc, {{kMain, FILE_ATTRIBUTE_HIDDEN}}),
@@ -282,7 +291,9 @@ INSTANTIATE_TEST_SUITE_P(
                   L"B\\None.bar"),
         StartCase("TwoLevelsDownIsTooDeep", L"", L"", {{L"E:\\A\\B\\Totalcmd.exe", kStandin}}, {},
                   {L"File not found!"}, L"E:\\"),
-        StartCase("NotFoundIsReported", L"", L"", {{L"E:\\TC\\x.txt", ""}}, {}, {L"File not found!"})),
+        StartCase("NotFoundIsReported", L"", L"", {{L"E:\\TC\\x.txt", ""}}, {}, {L"File not found!"}),
+        StartCase("FromANetworkShare", L"", Command(L"\\\\velmora\\stick\\TC\\Totalcmd.exe"), kLater, {}, {},
+                  L"\\\\velmora\\stick\\TC")),
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

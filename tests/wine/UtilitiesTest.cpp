@@ -17,14 +17,17 @@ namespace {
 using Utilities = StickTest;
 
 TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
-    const std::wstring longName = L"E:\\Web Browser\\Totalcmd.exe";
+    const std::wstring longName = L"E:\\Web Browser\\Totalcmd.exe",
+                       deep = L"E:\\Docs\\" + std::wstring(170, L'x');
     Lay({{L"E:\\D\\a.txt", "a"},
          {L"E:\\D\\Sub\\b.txt", "b"},
          {L"E:\\D\\c.ini", "c"},
          {L"E:\\Docs\\p.html", "<p>"},
          {L"E:\\Docs\\s.ini", "[C]\r\na=1\r\n"},
          {L"E:\\Kavo00001.html", "a page of the user's, the throw-away file's first name"},
-         {kTotalcmd, kStandin},
+         {L"E:\\TC\\Tool.Com", kStandin},
+         {L"E:\\Docs\\x.nothing", ""},
+         {deep, ""},
          {L"E:\\Web Browser\\Totalcmd.exe", kStandin}});
     Run(machine.files, [&](Platform& platform, Files& files) {
         CreateDirectoryW(L"E:\\D\\Hid", nullptr);
@@ -38,14 +41,15 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 4) << listing;
         for (const char* file : {"a.txt", "Sub\\b.txt", "c.ini", "Hid"})
             EXPECT_NE(listing.find("E:\\D\\" + std::string(file) + "\r\n"), std::string::npos) << file;
-        // The pattern decides in every directory (Sub is not entered); a listing can append, and
-        // one asked to stop ends at once, which clears the request.
+        // The pattern decides in every directory (Sub is not entered); a listing can append; one
+        // asked to stop ends at once and clears the request; a missing directory lists nothing.
         ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.txt", true));
         EXPECT_EQ(FileBytes(L"E:\\list.txt"), listing + "E:\\D\\a.txt\r\n");
         files.RequestStopListing();
-        for (const bool stopped : {true, false}) {
-            ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.*"));
-            EXPECT_EQ(FileBytes(L"E:\\list.txt").empty(), stopped);
+        for (const auto& [from, lines] : {std::pair{L"E:\\D", 0}, {L"E:\\None", 0}, {L"E:\\D", 4}}) {
+            std::wstring directory = from;
+            ASSERT_TRUE(files.ReadDirctoryStructureToFile(directory, L"E:\\list.txt", L"*.*"));
+            EXPECT_EQ(std::ranges::count(FileBytes(L"E:\\list.txt"), '\n'), lines) << directory;
         }
 
         SYSTEMTIME now;
@@ -61,16 +65,28 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         EXPECT_EQ(files.FileMove(L"E:\\D\\a.txt", L"E:\\D\\c.ini", true), FileMoveResult::Moved);
         EXPECT_EQ(FileBytes(L"E:\\D\\c.ini") + FileBytes(L"E:\\D\\a.txt"), "a" + kMissing);
         EXPECT_EQ(files.FileMove(L"E:\\D\\a.txt", L"E:\\D\\d.txt"), FileMoveResult::Failed);
+        // To another drive a file moves as well; onto a read-only file nothing moves.
+        EXPECT_EQ(files.FileMove(L"E:\\D\\Sub\\b.txt", L"C:\\velmora-b.txt"), FileMoveResult::Moved);
+        EXPECT_TRUE(DeleteFileW(L"C:\\velmora-b.txt"));
+        SetFileAttributesW(L"E:\\D\\c.ini", FILE_ATTRIBUTE_READONLY);
+        EXPECT_EQ(files.FileMove(L"E:\\D\\Hid\\x.txt", L"E:\\D\\c.ini", true), FileMoveResult::Failed);
+        EXPECT_EQ(FileBytes(L"E:\\D\\c.ini") + FileBytes(L"E:\\D\\Hid\\x.txt"), "ax");
 
         const std::wstring shortName = files.FileGetShortFileName(longName);
         EXPECT_EQ(shortName.find(L' '), std::wstring::npos) << shortName;
         EXPECT_EQ(files.FileGetLongFileName(shortName), longName);
         EXPECT_EQ(files.FileGetShortFileName(L"E:\\none"), L"E:\\none");
+        // A form longer than 163 characters does not fit: the path comes back as it was given.
+        const std::wstring deepShort = files.FileGetShortFileName(deep);
+        EXPECT_LT(deepShort.size(), 20u);
+        EXPECT_EQ(files.FileGetLongFileName(deepShort), deepShort);
 
-        std::wstring program = L"Totalcmd.exe";  // in the current directory, E:\TC
+        std::wstring program = L"Tool.Com",
+                     unknown = L"E:\\Docs\\x.nothing";  // in the current directory, E:\TC
         EXPECT_TRUE(files.FileRun(program, ProcessEnvironment::kShowNormal));
         ASSERT_EQ(Starts(1).size(), 1u);
-        EXPECT_EQ(Starts(1)[0].exe + L" " + Starts(1)[0].show, std::wstring(kTotalcmd) + L" 1");
+        EXPECT_EQ(Starts(1)[0].exe + L" " + Starts(1)[0].show, L"E:\\TC\\Tool.Com 1");
+        EXPECT_FALSE(files.FileRun(unknown)) << "a document without a program";
 
         // The web page opens with the program for ".html" files, which leave no trace on the drive.
         const auto before = Snapshot(L"E:\\");
@@ -82,6 +98,11 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         // Where it cannot be, one goes to the root of the program's drive instead.
         for (const wchar_t* name : {L"E:\\Docs\\none.html", L"E:/Docs/p.html", L"E:\\None\\x.html"})
             EXPECT_EQ(GetAssociatedProgram(platform, name), longName) << name;
+        // With no throw-away name of that form free, the bare extension is asked about.
+        for (const std::wstring number : {L"", L"2", L"3", L"4", L"5", L"6", L"7", L"8"})
+            CreateDirectoryW((L"E:\\zzzzzzzTemp" + number + L"_x.html").c_str(), nullptr);
+        EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\None\\x.html"), longName);
+        EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\TC\\Tool.Com"), L"E:\\TC\\Tool.Com");  // itself
         // A name with a wildcard is asked about; Yes gives up.
         ui.answer = [](const Message&) { return MessageAnswer::Yes; };
         EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\Docs\\a*b.txt"), L"");
@@ -99,11 +120,11 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         EXPECT_EQ(ReadIniValue(platform, L"C", L"a", L"s.ini", L"none", false), L"1");
         EXPECT_EQ(ReadIniValue(platform, L"C", L"a", L"missing.ini", L"none", false), L"none");
     });
-    // Run from a drive without a medium, the launcher has nowhere to ask for a browser.
-    Run(
-        machine.files,
-        [](Platform& p, Files&) { EXPECT_FALSE(OpenWebPage(p, L"https://velmora.example.org/")); }, L"",
-        L"Q:\\TC");
+    // Run from a share or from a drive without a medium, the launcher has nowhere to ask.
+    for (const wchar_t* from : {L"\\\\velmora\\stick\\TC", L"Q:\\TC"})
+        Run(
+            machine.files, [](Platform& p, Files&) { EXPECT_FALSE(OpenWebPage(p, L"https://x/")); }, L"",
+            from);
 }
 
 // Values are read whole; a missing file is made only when asked, and never by a read.
@@ -148,22 +169,14 @@ TEST_F(Utilities, DirectoryPathsAndCopiesAsTheSystemTakesThem) {
 // Folder lookups read the default profile's entries with the user's profile put in, and
 // any value through its full path.
 TEST_F(Utilities, FoldersAndValuesComeFromTheRegistry) {
-    const auto set = [](HKEY root, const wchar_t* key, const wchar_t* name, const std::wstring& value) {
-        RegSetKeyValueW(root, key, name, REG_EXPAND_SZ, value.c_str(),
-                        static_cast<DWORD>(value.size() * 2 + 2));
-    };
-    const wchar_t kFolders[] =
-        L".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-    set(HKEY_USERS, kFolders, L"Desktop", L"%USERPROFILE%\\Desk");
-    set(HKEY_USERS, kFolders, L"Start Menu", L"D:\\Menu");
-    set(HKEY_CURRENT_USER, L"Velmora", L"", L"default");
+    SetRegistryText(HKEY_USERS, kShellFolders, L"Desktop", L"%USERPROFILE%\\Desk");
+    SetRegistryText(HKEY_USERS, kShellFolders, L"Start Menu", L"D:\\Menu");
+    SetRegistryText(HKEY_CURRENT_USER, L"Velmora", L"", L"default");
     const DWORD number = 7;
     RegSetKeyValueW(HKEY_CURRENT_USER, L"Velmora", L"n", REG_DWORD, &number, sizeof number);
-    wchar_t profile[MAX_PATH] = {};
-    GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH);
     Run(machine.files, [&](Platform& p, Files&) {
         FolderLookup folders(p.registry, p.process);
-        EXPECT_EQ(folders.GetDesktopPath(), std::wstring(profile) + L"\\Desk");
+        EXPECT_EQ(folders.GetDesktopPath(), p.process.EnvironmentVariable(L"USERPROFILE") + L"\\Desk");
         EXPECT_EQ(folders.GetStartMenuPath(), L"D:\\Menu");
     });
     for (const auto& [path, value] : {std::pair{L" hkey_current_user\\Velmora\\ ", L"default"},
@@ -185,7 +198,7 @@ TEST_F(Utilities, TheBarEntryIsRepairedOnlyForAnExistingBarInsideTheDirectory) {
             const std::string settings = "[Buttonbar]\r\nButtonbar=" + entry + "\r\n";
             Lay({{kTotalcmd, kStandin},
                  {L"E:\\TC\\bars\\my.bar", ""},
-                 {kMain, utf16 ? Utf16(settings) : settings},
+                 {kMain, utf16 ? Utf16Bytes(std::u16string(settings.begin(), settings.end())) : settings},
                  {kFtp, ""}});
             FaultyFiles files(1, Fault::Clean);
             Start(L"", kTc, &files);

@@ -86,19 +86,15 @@ inline std::wstring Text(HWND window) {
     return std::wstring(text, length);
 }
 
-inline BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
-    auto& [processId, found] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == processId && IsWindowVisible(window)) found.push_back(window);
-    return TRUE;
-}
-
 // The visible top-level windows of the process.
 inline std::vector<HWND> Windows(DWORD processId) {
-    std::pair<DWORD, std::vector<HWND>> search{processId, {}};
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    std::vector<HWND> found;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window)) found.push_back(window);
+    }
+    return found;
 }
 
 // Waits for the program's visible window with this caption; throws when none comes.

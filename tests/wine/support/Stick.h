@@ -22,6 +22,7 @@
 #include "launcher/SetupWindowController.h"
 #include "launcher/StartupSequence.h"
 #include "platform/win32/Win32Platform.h"
+#include "shared/Utf16Bytes.h"
 
 namespace velmora::wine {
 namespace fs = std::filesystem;
@@ -104,14 +105,6 @@ inline std::vector<StandinStart> Starts(std::size_t count) {
     return starts;
 }
 
-// "\xFF\xFE" and the UTF-16LE units of ASCII text.
-inline std::string Utf16(std::string_view ascii) {
-    std::string bytes = "\xFF\xFE";
-    for (const char c : ascii)
-        bytes += {c, '\0'};
-    return bytes;
-}
-
 // Sections, keys and values of an INI text, blank lines left out.
 using IniContent = std::map<std::string, std::map<std::string, std::string>>;
 inline IniContent ParseIni(const std::string& text) {
@@ -132,6 +125,13 @@ inline IniContent ParseIni(const std::string& text) {
     return content;
 }
 
+// Where the default profile names the user's folders; %USERPROFILE% stands for the user's own.
+inline constexpr wchar_t kShellFolders[] =
+    L".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+inline void SetRegistryText(HKEY root, const wchar_t* key, const wchar_t* name, const std::wstring& text) {
+    RegSetKeyValueW(root, key, name, REG_EXPAND_SZ, text.c_str(), static_cast<DWORD>(text.size() * 2 + 2));
+}
+
 inline std::wstring DesktopLink(bool setup) {
     return win32::Win32ProcessEnvironment().SpecialFolderPath(0) + L"\\" +
            (setup ? kSetupLinkName : kMobileLinkName) + L".lnk";
@@ -143,6 +143,7 @@ inline std::wstring DesktopLink(bool setup) {
 struct DialogScript {
     std::optional<std::wstring> choice;
     std::function<void(HWND)> act;
+    HWND window = nullptr;  // the last one shown
     std::size_t shown = 0;
     std::wstring titled, named;
     std::vector<std::wstring> listed;
@@ -165,6 +166,7 @@ inline BOOL CALLBACK AnswerIfFileDialog(HWND window, LPARAM) {
     wchar_t text[MAX_PATH] = {};
     GetWindowTextW(window, text, MAX_PATH);
     answering->titled = text;
+    answering->window = window;
     GetDlgItemTextW(window, ids::kFileName, text, MAX_PATH);
     answering->named = text;
     answering->listed.clear();
