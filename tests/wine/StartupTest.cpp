@@ -164,7 +164,10 @@ TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     dialog.choice = c.choice;
     for (const auto& [path, attributes] : c.attributes)
         SetFileAttributesW(path.c_str(), attributes);
-    ui.answer = [](const Message& m) { return m.title == kImport ? MessageAnswer::Yes : MessageAnswer::No; };
+    // Yes to each import and each offer to browse, where the dialog takes the case's choice.
+    ui.answer = [](const Message& m) {
+        return m.title == kImport || m.title == kBrowse ? MessageAnswer::Yes : MessageAnswer::No;
+    };
     const auto before = Snapshot(L"E:\\");
     EXPECT_EQ(Start(c.tail, c.programDirectory, nullptr, c.click),
               c.command.empty() ? StartupOutcome::ShowSetupWindow : StartupOutcome::Ended);
@@ -258,9 +261,10 @@ INSTANTIATE_TEST_SUITE_P(
                   Found(L"E:\\TC\\WinCmd32.exe", {{L"E:\\TC\\TOTALCMD64.EXE", kStandin}})),
         StartCase("AClassicOneInAnySubdirectoryBeforeTotalcmd64", L"", Command(L"E:\\B\\Totalcmd.exe"),
                   Found(L"E:\\B\\Totalcmd.exe", {{L"E:\\A\\TOTALCMD64.EXE", kStandin}}), {}, {}, L"E:\\"),
+        // Ok on the pattern the browse dialog starts with ("*.*") chooses no file.
         StartCase("AFirstStartFromAboveImportsBesideTotalCommander", L"", kDefaultCommand,
                   {{kTotalcmd, kStandin}, {kWincmd, kUserMain}}, {{kMain, kPrivateMain}, {kFtp, ""}},
-                  {kImport, kBrowse, kShortcut}, L"E:\\"),
+                  {kImport, kBrowse, kShortcut}, L"E:\\", {}, {}, nullptr, L""),
         StartCase("AtTheRootOfADrive", L"", Command(L"E:\\Totalcmd.exe"),
                   {{L"E:\\Totalcmd.exe", kStandin}, {L"E:\\wincmd.ini", "p=e:\\Plugins\r\n"}},
                   {{L"E:\\TC_portable_wincmd.ini", "p=%COMMANDER_PATH%Plugins\r\n"}},
