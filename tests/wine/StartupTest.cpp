@@ -191,7 +191,8 @@ TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     if (starts.empty()) return;
     EXPECT_EQ(starts[0].commandLine, c.command);
     // Total Commander starts in its own directory (Wine reports a program on a share as "UNC\...").
-    const std::wstring &line = starts[0].commandLine, directory = starts[0].directory;
+    const std::wstring& line = starts[0].commandLine;
+    const std::wstring& directory = starts[0].directory;
     const std::wstring program =
         line[0] == L'"' ? line.substr(1, line.find(L'"', 1)) : line.substr(0, line.find(L' '));
     EXPECT_EQ(directory.ends_with(L'\\') ? directory : directory + L"\\", DirectoryOf(program));

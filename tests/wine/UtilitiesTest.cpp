@@ -81,8 +81,7 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         EXPECT_LT(deepShort.size(), 20u);
         EXPECT_EQ(files.FileGetLongFileName(deepShort), deepShort);
 
-        std::wstring program = L"Tool.Com",
-                     unknown = L"E:\\Docs\\x.nothing";  // in the current directory, E:\TC
+        std::wstring program = L"Tool.Com", unknown = L"E:\\Docs\\x.nothing";  // Tool.Com: in E:\TC, current
         EXPECT_TRUE(files.FileRun(program, ProcessEnvironment::kShowNormal));
         ASSERT_EQ(Starts(1).size(), 1u);
         EXPECT_EQ(Starts(1)[0].exe + L" " + Starts(1)[0].show, L"E:\\TC\\Tool.Com 1");
@@ -98,11 +97,12 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         // Where it cannot be, one goes to the root of the program's drive instead.
         for (const wchar_t* name : {L"E:\\Docs\\none.html", L"E:/Docs/p.html", L"E:\\None\\x.html"})
             EXPECT_EQ(GetAssociatedProgram(platform, name), longName) << name;
-        // With no throw-away name of that form free, the bare extension is asked about.
+        // With no throw-away name of that form free, the bare extension is asked about. A
+        // program is its own.
         for (const std::wstring number : {L"", L"2", L"3", L"4", L"5", L"6", L"7", L"8"})
             CreateDirectoryW((L"E:\\zzzzzzzTemp" + number + L"_x.html").c_str(), nullptr);
         EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\None\\x.html"), longName);
-        EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\TC\\Tool.Com"), L"E:\\TC\\Tool.Com");  // itself
+        EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\TC\\Tool.Com"), L"E:\\TC\\Tool.Com");
         // A name with a wildcard is asked about; Yes gives up.
         ui.answer = [](const Message&) { return MessageAnswer::Yes; };
         EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\Docs\\a*b.txt"), L"");
@@ -121,10 +121,9 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         EXPECT_EQ(ReadIniValue(platform, L"C", L"a", L"missing.ini", L"none", false), L"none");
     });
     // Run from a share or from a drive without a medium, the launcher has nowhere to ask.
+    const auto openPage = [](Platform& p, Files&) { EXPECT_FALSE(OpenWebPage(p, L"https://x/")); };
     for (const wchar_t* from : {L"\\\\velmora\\stick\\TC", L"Q:\\TC"})
-        Run(
-            machine.files, [](Platform& p, Files&) { EXPECT_FALSE(OpenWebPage(p, L"https://x/")); }, L"",
-            from);
+        Run(machine.files, openPage, L"", from);
 }
 
 // Values are read whole; a missing file is made only when asked, and never by a read.
