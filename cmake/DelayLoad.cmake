@@ -19,8 +19,8 @@ function(velmora_delay_load_libraries out_var)
     add_custom_command(
       OUTPUT ${delay_lib}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delayload
-      COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/make-delay-lib.sh ${prefix}-nm ${prefix}-dlltool
-              ${import_lib} ${dll}.dll ${delay_lib} ${arch}
+      COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/make-delay-lib.sh ${prefix} ${import_lib} ${dll}.dll
+              ${delay_lib} ${arch}
       DEPENDS ${PROJECT_SOURCE_DIR}/cmake/make-delay-lib.sh ${import_lib}
       COMMENT "Delay-load import library for ${dll}.dll"
       VERBATIM)

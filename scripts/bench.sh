@@ -4,7 +4,8 @@
 #   rewrite: 5 MB wincmd.ini faster than sed -i and within 3x of cp; 10x the input at most
 #            12x the time; a long single line stays linear
 #   launch:  median velmora.exe launch at most 1.10x the median minimal launcher launch
-#            with a 30 KB private wincmd.ini, at most 1.50x with a 5 MB one
+#            with a 30 KB private wincmd.ini, at most 1.50x with a 5 MB one; for the 64-bit
+#            build, and for the 32-bit one where 32-bit Wine runs
 # Usage: scripts/bench.sh [RUNS_PER_LAUNCHER]   (default 15)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,18 +32,22 @@ if ! bash scripts/build-windows.sh >"$build_log" 2>&1; then
   exit 1
 fi
 rm -f "$build_log"
-launch_dir="$repo/build/win64/bench"
 
 wine_session_start
 trap wine_session_stop EXIT
 
-# The stick: E:\TC as on a later start, the private settings files already in place.
+# lay_stick BUILD: E:\TC as on a later start of that build, the private settings files
+# already in place.
 stick="$WINE_SESSION_ROOT/stick"
-mkdir -p "$stick/TC"
-cp build/win64/velmora.exe "$launch_dir/Totalcmd.exe" "$launch_dir/bench_minimal_launcher.exe" "$stick/TC/"
-cp "$launch_dir/bench_launch_timer.exe" "$stick/"
-"$bench_rewrite" write-ftp "$stick/TC/TC_portable_wcx_ftp.ini" 4000
-wine_session_map_drive e "$stick"
+lay_stick() {
+  local launch_dir="$repo/build/$1/bench"
+  rm -rf "$stick"
+  mkdir -p "$stick/TC"
+  cp "build/$1/velmora.exe" "$launch_dir/Totalcmd.exe" "$launch_dir/bench_minimal_launcher.exe" "$stick/TC/"
+  cp "$launch_dir/bench_launch_timer.exe" "$stick/"
+  "$bench_rewrite" write-ftp "$stick/TC/TC_portable_wcx_ftp.ini" 4000
+  wine_session_map_drive e "$stick"
+}
 
 # launch_figure BYTES TARGET: a later start with a private main settings file of BYTES as
 # the first start left it (the user's wincmd.ini, rewritten: nothing left to rewrite),
@@ -77,8 +82,18 @@ launch_figure() {
   fi
 }
 
-launch_figure 30000 1.10
-launch_figure 5242880 1.50
+builds=(win64)
+if wine_session_runs_32bit; then
+  builds+=(win32)
+else
+  echo "(win32: not measured, this machine runs no 32-bit Wine)"
+fi
+for build in "${builds[@]}"; do
+  echo "-- $build"
+  lay_stick "$build"
+  launch_figure 30000 1.10
+  launch_figure 5242880 1.50
+done
 
 echo
 ls -l build/win64/velmora.exe build/win32/velmora.exe | awk '{print "  " $5 " bytes  " $9}'

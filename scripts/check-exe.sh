@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Checks a built velmora.exe: the expected architecture, the GUI subsystem, a version
-# resource, and imports from system DLLs only (no C++ runtime or pthread DLL beside it).
+# resource, and what it loads: kernel32 and msvcrt at start (no C++ runtime or pthread DLL
+# beside it), the other system DLLs on first use through delay-load slots that each point at
+# their first-call code.
 # Usage: scripts/check-exe.sh <exe> <pei-x86-64|pei-i386>
 set -euo pipefail
 exe=$1
@@ -13,11 +15,7 @@ fail() { echo "FAIL: $exe: $*" >&2; exit 1; }
 "$objdump" -f "$exe" | grep -q "file format $format" || fail "not $format"
 headers=$("$objdump" -p "$exe")
 grep -q "Subsystem.*(Windows GUI)" <<<"$headers" || fail "not a GUI executable"
-
-allowed="KERNEL32.dll USER32.dll GDI32.dll SHELL32.dll OLE32.dll COMCTL32.dll ADVAPI32.dll MSVCRT.dll"
-while read -r dll; do
-  grep -qiw -- "$dll" <<<"$allowed" || fail "imports $dll, which not every Windows has"
-done < <(grep "DLL Name:" <<<"$headers" | awk '{print $3}')
+python3 "$(dirname "$0")/lib/pe-imports.py" "$exe" || fail "loads the wrong DLLs, or not when it should"
 
 grep -qx "1\.3" < <(strings -el -n 3 "$exe") || fail "no version 1.3 in its resources"
 grep -q "Microsoft.Windows.Common-Controls" < <(strings "$exe") || fail "no application manifest"

@@ -4,13 +4,14 @@
 # never lost, no working file left. Two writes: a first start's import of wincmd.ini, and
 # a later start's rewrite of the private copy. Prints a table per write and a summary;
 # exits non-zero when a start after a kill met a cut or lost private file.
-# Usage: scripts/kill-figures.sh [MEGABYTES] [MOMENTS]   (defaults 150 and 25)
-# Needs build/win64/velmora.exe and build/win64/tests/e2e/Totalcmd.exe.
+# Usage: scripts/kill-figures.sh [MEGABYTES] [MOMENTS] [BUILD]
+#   (defaults 150, 25 and build/win64; build/win32 needs 32-bit Wine)
+# Needs BUILD/velmora.exe and BUILD/tests/e2e/Totalcmd.exe.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 megabytes=${1:-150}
 moments=${2:-25}
-build=build/win64
+build=${3:-build/win64}
 source scripts/lib/install-deps.sh
 install_deps wine >/dev/null
 source scripts/lib/wine-session.sh

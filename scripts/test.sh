@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Every test, through ctest: the native core (plain, under Address- and
 # UndefinedBehaviorSanitizer, and as 32-bit code), the fuzz targets over their corpus, and
-# the real velmora.exe under Wine. Installs whatever is missing on a fresh Debian machine.
+# both builds of velmora.exe under Wine: the 64-bit one always, the 32-bit one wherever the
+# kernel runs 32-bit programs (with 32-bit Wine, installed here). Installs whatever is
+# missing on a fresh Debian machine.
 #
 # Every stage runs even when an earlier one failed, so one failure never hides another;
 # the last line sums up the whole run as "N passed, M failed". Exits non-zero on any
@@ -68,11 +70,35 @@ configure_and_build() {
     "$jobs" "$preset" "$@"
 }
 
-# The executables first: the native preset runs them under Wine.
+# 32-bit programs run directly where the kernel allows it, a tiny one tells. Elsewhere the
+# 32-bit native tests run under the user-mode emulator, and the 32-bit executables, which
+# need 32-bit Wine, cannot run at all: the summary says so on a line of its own.
+runs_32bit() {
+  local probe="$log_dir/probe32"
+  echo 'int main(void) { return 0; }' | gcc -m32 -x c -o "$probe" - && "$probe" 2>/dev/null
+}
+emulator=
+win32_run=OFF
+win32_note=
+if runs_32bit; then
+  stage_started=$SECONDS
+  if install_deps wine32; then
+    win32_run=ON
+  else
+    record "wine32" 0 1
+    win32_note="win32 exe   not run: 32-bit Wine could not be installed"
+  fi
+else
+  emulator=qemu-i386
+  win32_note="win32 exe   not run: this kernel runs no 32-bit programs"
+  echo "== $win32_note (the 32-bit native tests run under qemu-i386)"
+fi
+
+# The executables first: the native preset reads both and runs them under Wine.
 build_stage windows bash scripts/build-windows.sh
 windows_seconds=$((SECONDS - stage_started))
 
-if configure_and_build native native; then
+if configure_and_build native native -DVELMORA_WIN32_RUN_TESTS="$win32_run"; then
   ctest_stage native native
 fi
 
@@ -80,17 +106,6 @@ if configure_and_build sanitize sanitize; then
   ctest_stage sanitize sanitize
 fi
 
-# 32-bit code runs directly where the kernel allows it, otherwise under the user-mode
-# emulator; a tiny program tells which.
-runs_32bit() {
-  local probe="$log_dir/probe32"
-  echo 'int main(void) { return 0; }' | gcc -m32 -x c -o "$probe" - && "$probe" 2>/dev/null
-}
-emulator=
-if ! runs_32bit; then
-  echo "== native32: this kernel cannot run 32-bit programs; running them under qemu-i386"
-  emulator=qemu-i386
-fi
 if configure_and_build native32 native32 -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator"; then
   ctest_stage native32 native32
 fi
@@ -103,5 +118,8 @@ fi
 echo
 echo "(the Windows build took $((windows_seconds / 60)):$(printf '%02d' $((windows_seconds % 60))))"
 printf '%s\n' "${summary[@]}"
+if [ -n "$win32_note" ]; then
+  echo "$win32_note"
+fi
 echo "$total_passed passed, $total_failed failed"
 [ "$total_failed" -eq 0 ]

@@ -1,10 +1,14 @@
 # Installs the Debian packages a script needs, only when something is missing.
-# Usage: install_deps <group>...   groups: native, build-windows, wine, fuzz, qemu, package
+# Usage: install_deps <group>...
+#   groups: native, build-windows, wine, wine32, fuzz, qemu, package
+# wine32 (32-bit Wine, for the 32-bit executables) is for machines whose kernel runs 32-bit
+# programs; it adds the i386 architecture to dpkg first.
 _velmora_packages() {
   case "$1" in
     native) echo "cmake ninja-build g++ g++-multilib libgtest-dev googletest clang-format" ;;
     build-windows) echo "cmake ninja-build g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64 mingw-w64-tools googletest" ;;
     wine) echo "wine64 wine fonts-wine xvfb xauth xdotool imagemagick" ;;
+    wine32) echo "wine32:i386" ;;
     fuzz) echo "clang libclang-rt-14-dev" ;;
     qemu) echo "qemu-user" ;;
     package) echo "zip unzip" ;;
@@ -26,6 +30,9 @@ install_deps() {
     return 1
   fi
   export DEBIAN_FRONTEND=noninteractive
+  if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386 || return 1
+  fi
   apt-get update -qq
   # A line every 25 packages set up, so that a long install shows it is moving.
   apt-get install -y -q --no-install-recommends "${missing[@]}" 2>&1 |

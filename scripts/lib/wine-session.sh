@@ -10,10 +10,11 @@
 # or, for a test program: wine_session_with_stick MARKER (all of the above, E: a fresh
 # stick), then wine_session_run_tests program.exe args...
 #
-# Needs the `wine` group of scripts/lib/install-deps.sh (wine64, fonts-wine, xvfb).
+# Needs the `wine` group of scripts/lib/install-deps.sh (wine64, fonts-wine, xvfb); 32-bit
+# programs need the `wine32` group as well.
 
 # wine_session_find NAME FALLBACK: a Wine program on PATH, or where Debian's wine64
-# package puts it (the loader wine64, the server wineserver).
+# package puts it (the loader, the server wineserver).
 wine_session_find() {
   if command -v "$1" >/dev/null 2>&1; then
     command -v "$1"
@@ -47,7 +48,9 @@ wine_session_start_display() {
 # Creates the session: temp root, private prefix (wineboot -i, settled with wineserver -w)
 # and display. Exports WINE_SESSION_ROOT, WINE_SESSION_WINE and WINE_SESSION_WINESERVER.
 wine_session_start() {
-  WINE_SESSION_WINE=$(wine_session_find wine64 /usr/lib/wine/wine64) || return 1
+  # Debian's `wine` runs 32- and 64-bit programs alike once 32-bit Wine is installed, and
+  # 64-bit ones through wine64 before that.
+  WINE_SESSION_WINE=$(wine_session_find wine /usr/lib/wine/wine64) || return 1
   WINE_SESSION_WINESERVER=$(wine_session_find wineserver /usr/lib/wine/wineserver64) || return 1
   WINE_SESSION_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/wine-session.XXXXXX")
   export WINE_SESSION_ROOT WINE_SESSION_WINE WINE_SESSION_WINESERVER
@@ -74,6 +77,10 @@ wine_session_start() {
   # No window manager runs on the virtual display: unmanaged windows keep Wine from
   # waiting (2 s a window) for one to acknowledge each closed window.
   "$WINE_SESSION_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  # A program that crashes ends at once, its fault named on standard error ("wine: Unhandled
+  # page fault ..."), instead of waiting behind Wine's crash dialog for a click.
+  "$WINE_SESSION_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    >/dev/null 2>&1
   # Wine draws the title bar's buttons with glyphs of its Marlett font, but does not find
   # the one Debian's fonts-wine ships: without it the close box shows the letter "r".
   if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
@@ -81,6 +88,10 @@ wine_session_start() {
   fi
   "$WINE_SESSION_WINESERVER" -w
 }
+
+# wine_session_runs_32bit: 32-bit Wine is installed and this kernel runs it, so the 32-bit
+# builds can run.
+wine_session_runs_32bit() { [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; }
 
 # wine_session_windows_path PATH: the Windows form of a Linux path (Z:\ is the Linux root).
 wine_session_windows_path() { printf 'Z:%s' "${1//\//\\}"; }

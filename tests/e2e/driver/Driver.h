@@ -8,6 +8,7 @@
 #include <shobjidl.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -63,6 +64,17 @@ public:
 
     DWORD Id() const { return info_.dwProcessId; }
     bool HasEnded() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
+    // "still running", or how the program ended: its exit code, named a crash when it is
+    // an exception code (0xC0000005 for an access violation, say).
+    std::string Ending() const {
+        DWORD code = STILL_ACTIVE;
+        if (!HasEnded() || !GetExitCodeProcess(info_.hProcess, &code)) return "still running";
+        char text[64];
+        snprintf(text, sizeof text, "%s 0x%08lX",
+                 code >= 0xC0000000 ? "crashed with exception" : "ended with exit code",
+                 static_cast<unsigned long>(code));
+        return text;
+    }
     // Waits until the program and all it started have ended.
     bool WaitForAll() const {
         return WaitUntil([this] {
@@ -105,7 +117,7 @@ inline HWND WaitForWindow(const Program& program, const std::wstring& caption) {
             if (Text(window) == caption) found = window;
         return found || program.HasEnded();
     });
-    if (!found) throw std::runtime_error("no window " + Utf8(caption));
+    if (!found) throw std::runtime_error("no window " + Utf8(caption) + ": the program " + program.Ending());
     return found;
 }
 
