@@ -3,24 +3,25 @@
 # and shell DLLs, and under Wine each of them costs tens of milliseconds to load.
 #
 # velmora_delay_load_libraries(<out-var> dll...) makes an import library for each DLL
-# (user32, shell32, ...) and puts the libraries to link, delayimp included, into <out-var>.
+# (user32, shell32, ...) from the toolchain's own, and puts the libraries to link, delayimp
+# included, into <out-var>. The toolchain's import libraries are found through its
+# search root (VELMORA_IMPORT_LIBRARY_<dll> in the cache).
 function(velmora_delay_load_libraries out_var)
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86")
     set(arch x86)
-    set(prefix i686-w64-mingw32)
   else()
     set(arch x64)
-    set(prefix x86_64-w64-mingw32)
   endif()
   set(libraries)
   foreach(dll IN LISTS ARGN)
-    set(import_lib /usr/${prefix}/lib/lib${dll}.a)
+    find_library(VELMORA_IMPORT_LIBRARY_${dll} NAMES lib${dll}.a REQUIRED)
+    set(import_lib ${VELMORA_IMPORT_LIBRARY_${dll}})
     set(delay_lib ${CMAKE_BINARY_DIR}/delayload/lib${dll}_delay.a)
     add_custom_command(
       OUTPUT ${delay_lib}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delayload
-      COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/make-delay-lib.sh ${prefix} ${import_lib} ${dll}.dll
-              ${delay_lib} ${arch}
+      COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/make-delay-lib.sh ${CMAKE_NM} ${CMAKE_DLLTOOL} ${CMAKE_OBJCOPY}
+              ${import_lib} ${dll}.dll ${delay_lib} ${arch}
       DEPENDS ${PROJECT_SOURCE_DIR}/cmake/make-delay-lib.sh ${import_lib}
       COMMENT "Delay-load import library for ${dll}.dll"
       VERBATIM)

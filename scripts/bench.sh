@@ -96,7 +96,9 @@ for build in "${builds[@]}"; do
 done
 
 echo
-ls -l build/win64/velmora.exe build/win32/velmora.exe | awk '{print "  " $5 " bytes  " $9}'
+for exe in build/win64/velmora.exe build/win32/velmora.exe; do
+  echo "  $(stat -c %s "$exe") bytes  $exe"
+done
 if [ "$failed" -ne 0 ]; then
   echo "bench: a target was missed"
   exit 1

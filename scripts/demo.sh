@@ -21,7 +21,10 @@ step "Building velmora.exe, the stand-in and the demo driver (about 2 minutes th
 build=build/win64
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-cmake --preset win64 >"$log" 2>&1 || { cat "$log"; exit 1; }
+cmake --preset win64 >"$log" 2>&1 || {
+  cat "$log"
+  exit 1
+}
 # Ninja's progress lines ("[12/80] Building CXX object ..."), one per step.
 if ! cmake --build --preset win64 --target velmora e2e_standin velmora_demo_run 2>&1 | tee "$log" |
   sed -un 's|^\[\([0-9]*/[0-9]*\)\] [A-Za-z ]*\(object\)* \(.*/\)*\([^/]*\)$|  [\1] \4|p'; then
@@ -88,6 +91,7 @@ echo
 show_diff "as Total Commander left it" "$WINE_SESSION_ROOT/saved.ini" "after the second start" "$private"
 
 step "Files on the stick"
+# shellcheck disable=SC2012 # a listing for the reader, names as they are
 ls -l "$tc" | tail -n +2 | sed 's/^/  /'
 echo
 echo "The user's wincmd.ini and wcx_ftp.ini are unchanged: $(cmp -s samples/stick/wincmd.ini "$tc/wincmd.ini" &&

@@ -51,7 +51,10 @@ until_true() {
   local deadline=$((SECONDS + $1))
   shift
   until "$@"; do
-    [ "$SECONDS" -le "$deadline" ] || { echo "gave up waiting for: $*" >&2; return 1; }
+    [ "$SECONDS" -le "$deadline" ] || {
+      echo "gave up waiting for: $*" >&2
+      return 1
+    }
     sleep 0.01
   done
 }
@@ -59,7 +62,11 @@ until_true() {
 gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # wait_exit PID SECONDS: the process ended in time (a hung one is killed and fails).
-wait_exit() { until_true "$2" gone "$1" || { kill -9 "$1" 2>/dev/null; return 1; }; }
+wait_exit() {
+  until_true "$2" gone "$1" && return 0
+  kill -9 "$1" 2>/dev/null
+  return 1
+}
 
 window_id() { xdotool search --name "$1" 2>/dev/null | head -1 | grep .; }
 
@@ -79,7 +86,7 @@ press() { until_true "$3" focus_and_type "$1" "$2"; }
 start_velmora() {
   "$WINE_SESSION_WINE" 'E:\TC\velmora.exe' >/dev/null 2>&1 &
   pid=$!
-  disown "$pid"  # its kill is ours: bash need not report it
+  disown "$pid" # its kill is ours: bash need not report it
 }
 
 # A normal start until it ends: Yes to the import question when $1 is "yes" (anything
@@ -100,15 +107,21 @@ follow_up() {
     fi
     sleep 0.1
   done
-  wait_exit "$pid" 1 && [ "$asked" = no -o "$1" = yes ] && grep -q '/i=' "$record"
+  wait_exit "$pid" 1 && { [ "$asked" = no ] || [ "$1" = yes ]; } && grep -q '/i=' "$record"
 }
 
 # What a kill left, as one word per file: absent, old, new, cut:<bytes> or partial:<bytes>.
 state_of() {
-  [ -e "$1" ] || { echo absent; return; }
-  if cmp -s "$1" "$expected"; then echo new
-  elif [ "$2" = with-old ] && cmp -s "$1" "$source_ini"; then echo old
-  else echo "$3:$(stat -c %s "$1")"
+  [ -e "$1" ] || {
+    echo absent
+    return
+  }
+  if cmp -s "$1" "$expected"; then
+    echo new
+  elif [ "$2" = with-old ] && cmp -s "$1" "$source_ini"; then
+    echo old
+  else
+    echo "$3:$(stat -c %s "$1")"
   fi
 }
 
@@ -116,26 +129,32 @@ state_of() {
 run_scenario() {
   local name=$1 i t left kind ok duration started
   echo "== $name: $(stat -c %s "$source_ini") bytes =="
-  prepare_$name
-  begin_$name
+  "prepare_$name"
+  "begin_$name"
   started=$EPOCHREALTIME
   # The write is timed up to the moment the private file takes its new content; what the
   # start does after it (reading the settings once more, the questions) is not.
-  until_true 300 written_$name
+  until_true 300 "written_$name"
   duration=$(awk -v a="$started" -v b="$EPOCHREALTIME" 'BEGIN {printf "%.2f", b - a}')
-  finish_$name
+  "finish_$name"
   # A start after a kill reads and writes as much again, plus Wine's start-up.
   limit=$(awk -v d="$duration" 'BEGIN {printf "%d", d * 4 + 60}')
   wait_exit "$pid" "$limit"
   [ -s "$expected" ] || cp "$private" "$expected"
-  cmp -s "$private" "$expected" || { echo "the uninterrupted $name left other bytes" >&2; exit 1; }
-  ! grep -q 'E:\\TC' "$expected" || { echo "the uninterrupted $name left E:\\TC paths" >&2; exit 1; }
+  cmp -s "$private" "$expected" || {
+    echo "the uninterrupted $name left other bytes" >&2
+    exit 1
+  }
+  ! grep -q 'E:\\TC' "$expected" || {
+    echo "the uninterrupted $name left E:\\TC paths" >&2
+    exit 1
+  }
   echo "uninterrupted write: $duration s"
   printf '%-8s %-12s %-20s %-20s %s\n' "t (s)" "private" "_temp1.txt" "_temp2.txt" "next start"
   for i in $(seq 0 $((moments - 1))); do
     t=$(awk -v d="$duration" -v i="$i" -v n="$moments" 'BEGIN {printf "%.2f", d * 1.1 * i / (n - 1)}')
-    prepare_$name
-    if ! begin_$name; then
+    "prepare_$name"
+    if ! "begin_$name"; then
       # The start never came to the write (a busy machine): no moment of the write to try.
       kill -9 "$pid" 2>/dev/null || true
       wait_exit "$pid" 10 || true
@@ -147,6 +166,7 @@ run_scenario() {
     kill -9 "$pid" 2>/dev/null || true
     wait_exit "$pid" 10 || true
     left="$(state_of "$private" "$old" cut) $(state_of "$private"_temp1.txt - partial) $(state_of "$private"_temp2.txt - partial)"
+    # shellcheck disable=SC2001 # a pattern of digits: sed's, not the shell's
     kind=$(sed 's/:[0-9]*//g' <<<"$left")
     kinds["$name: $kind"]=$((${kinds["$name: $kind"]:-0} + 1))
     tried=$((tried + 1))
@@ -157,7 +177,8 @@ run_scenario() {
       ok="FAILED (asked to import: $asked; private now $(state_of "$private" "$old" cut); left $(cd "$tc" && ls))"
       failures=$((failures + 1))
     fi
-    printf '%-8s %-12s %-20s %-20s %s\n' "$t" $left "$ok"
+    read -ra states <<<"$left"
+    printf '%-8s %-12s %-20s %-20s %s\n' "$t" "${states[@]}" "$ok"
   done
 }
 
@@ -182,6 +203,8 @@ written_rewrite() { [ -e "$private" ] && [ "$(stat -c %i "$private")" != "$old_i
 finish_rewrite() { :; }
 
 declare -A kinds
+reply= # each scenario's answer to the import question
+old=   # "with-old" where the private file's old content may stay
 tried=0
 failures=0
 skipped=0

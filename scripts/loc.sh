@@ -12,7 +12,10 @@ cd "$(dirname "$0")/.."
 count() {
   local files
   files=$(git ls-files "$@" | grep -E '(\.(cpp|h|rc|cmake)|CMakeLists\.txt)$' || true)
-  [ -z "$files" ] && { echo 0; return; }
+  [ -z "$files" ] && {
+    echo 0
+    return
+  }
   # shellcheck disable=SC2086
   cat $files | grep -cv '^[[:space:]]*$'
 }

@@ -10,43 +10,55 @@
 #                 reported and replaced by the next
 #   --timeout S   time allowed to each stage's tests (default three times what they
 #                 take on the unchanged sources, at least a minute); a run that takes
-#                 longer is killed with its whole process group and counts as caught
+#                 longer is stopped (timeout(1), with its process group) and counts as
+#                 caught
 #   --list        only print the faults that would be planted
 #
 # The faults go into a copy of the sources, build/mutants/tree, built in its own build
 # directories (build/mutants/tree/build/<preset>), so the checkout and its builds stay
 # untouched. Each fault is taken out again before the next, and on every exit path. The
 # unchanged sources are built and tested first: every stage must pass on them. A stage
-# catches a fault when its tests fail twice in a row, or hang.
+# catches a fault when its tests fail, or hang; there is no second run.
 # Logs: build/mutants/logs/<n>.log per fault, build/mutants/results.txt for all.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
 
 # The stages, fast to slow; a fault's run stops at the first stage that fails.
-#   name | what to build first (preset:target,target ...) | its tests (a ctest -R regex)
-# The stage without a regex runs every test of the native preset that no other stage
-# takes; $excluded_tests are never run.
+#   name | preset | what to build first (target,target ...) | which of its tests (ctest)
 stages=(
-    "native|native:all|"
-    "in-process|win64:velmora_wine_tests,e2e_standin|^wine_win64$"
-    "exe|win64:velmora,velmora_e2e win32:velmora|^(exe_win(64|32)|e2e_win64)$"
+  "native|native|all|-E ^format$"
+  "in-process|win64|velmora_wine_tests,e2e_standin|-R ^wine_win64$"
+  "exe|win64|velmora,velmora_e2e|-R ^e2e_win64$"
 )
-test_preset=native
-excluded_tests='^format$'
 
 seed=1
 count=50
 timeout=
 list_only=false
 while [ $# -gt 0 ]; do
-    case $1 in
-        --seed) seed=$2; shift 2 ;;
-        --count) count=$2; shift 2 ;;
-        --timeout) timeout=$2; shift 2 ;;
-        --list) list_only=true; shift ;;
-        *) sed -n '/^# Usage/,/^#   --list/p' "$0" >&2; exit 2 ;;
-    esac
+  case $1 in
+    --seed)
+      seed=$2
+      shift 2
+      ;;
+    --count)
+      count=$2
+      shift 2
+      ;;
+    --timeout)
+      timeout=$2
+      shift 2
+      ;;
+    --list)
+      list_only=true
+      shift
+      ;;
+    *)
+      sed -n '/^# Usage/,/^#   --list/p' "$0" >&2
+      exit 2
+      ;;
+  esac
 done
 
 work=$repo/build/mutants
@@ -57,118 +69,53 @@ rm -f "$work"/logs/*.log
 # The copy: what the checkout holds now, tracked or new. Times are kept, so only what
 # changed is rebuilt; files that held a fault in an earlier run are rebuilt in any case.
 git ls-files -z -co --exclude-standard |
-    tar --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -xf - -C "$tree"
+  tar --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -xf - -C "$tree"
 if [ -f "$work/planted-files" ]; then
-    (cd "$tree" && xargs -r touch <"$work/planted-files")
-    rm "$work/planted-files"
+  (cd "$tree" && xargs -r touch <"$work/planted-files")
+  rm "$work/planted-files"
 fi
 
-mapfile -t sources < <(sed -n '/^add_library(velmora_core/,/^)/p' CMakeLists.txt |
-    grep -o 'src/[^ ]*\.cpp' | grep -v '/win32/')
+# The portable core: every source of src/ but the windows and the platform's implementation
+# (src/*/win32/) and wWinMain (src/app/).
+mapfile -t sources < <(git ls-files 'src/*.cpp' ':!:src/*/win32/*' ':!:src/app/*')
 mapfile -t faults < <(cd "$tree" && python3 "$repo/scripts/lib/fault-sites.py" list "$seed" "${sources[@]}")
 
 if $list_only; then
-    printf '%s\n' "${faults[@]:0:$count}" | awk -F'\t' '{printf "%s:%s:%s %s: %s -> %s\n", $1, $2, $3, $4, $5, $6}'
-    exit 0
+  printf '%s\n' "${faults[@]:0:$count}" | awk -F'\t' '{printf "%s:%s:%s %s: %s -> %s\n", $1, $2, $3, $4, $5, $6}'
+  exit 0
 fi
-
-# stop_group PGID: ends a process group, politely first so that its cleanup traps (the
-# Wine session's) run, then for good.
-stop_group() {
-    kill -TERM -- "-$1" 2>/dev/null || return 0
-    for _ in {1..25}; do
-        kill -0 -- "-$1" 2>/dev/null || break
-        sleep 0.2
-    done
-    kill -KILL -- "-$1" 2>/dev/null || true
-}
-
-# limited SECONDS LOG COMMAND...: runs COMMAND in a session of its own, output to LOG.
-# Gives its exit status, or 124 when it ran out of time: then its whole process group
-# (ctest, the tests, Wine, Xvfb) is stopped.
-running=
-limited() {
-    local limit=$1 log=$2 ticks=0 status=0
-    shift 2
-    setsid "$@" >>"$log" 2>&1 </dev/null &
-    running=$!
-    while kill -0 "$running" 2>/dev/null; do
-        if [ "$ticks" -ge $((limit * 5)) ]; then
-            echo "*** killed after $limit s" >>"$log"
-            stop_group "$running"
-            wait "$running" 2>/dev/null || true
-            running=
-            return 124
-        fi
-        sleep 0.2
-        ticks=$((ticks + 1))
-    done
-    wait "$running" || status=$?
-    running=
-    return "$status"
-}
 
 # The fault in place, if any: taken out on every exit path.
 planted=
 restore() {
-    if [ -n "$planted" ]; then
-        # From the copy taken before planting: the checkout may have moved on meanwhile. A
-        # fresh time, so the next build redoes it.
-        cp "$work/unplanted" "$tree/$planted"
-        echo "$planted" >>"$work/planted-files"
-        planted=
-    fi
+  if [ -n "$planted" ]; then
+    # From the copy taken before planting: the checkout may have moved on meanwhile. A
+    # fresh time, so the next build redoes it.
+    cp "$work/unplanted" "$tree/$planted"
+    echo "$planted" >>"$work/planted-files"
+    planted=
+  fi
 }
-stop() {
-    if [ -n "$running" ]; then stop_group "$running"; fi
-    restore
-}
-trap stop EXIT
+trap restore EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-tests_of() { cut -d'|' -f3- <<<"$1"; }  # a stage's regex (which may hold | itself)
+# stage_field STAGE N: the Nth field of a stage.
+stage_field() { cut -d'|' -f"$2" <<<"$1"; }
 
-select_tests() {  # sets $selection to the ctest arguments that pick stage $1's tests
-    local regex others="$excluded_tests" stage
-    regex=$(tests_of "$1")
-    if [ -n "$regex" ]; then
-        selection=(-R "$regex" -E "$excluded_tests")
-        return
-    fi
-    for stage in "${stages[@]}"; do
-        regex=$(tests_of "$stage")
-        if [ -n "$regex" ]; then others+="|$regex"; fi
-    done
-    selection=(-E "$others")
+build_stage() { # build_stage STAGE LOG: builds what the stage's tests need
+  local targets
+  IFS=, read -ra targets <<<"$(stage_field "$1" 3)"
+  timeout -k 10 1800 cmake --build --preset "$(stage_field "$1" 2)" -j2 --target "${targets[@]}" >>"$2" 2>&1
 }
 
-build_stage() {  # build_stage STAGE LOG: builds what the stage's tests need
-    local spec preset targets specs
-    read -ra specs <<<"$(cut -d'|' -f2 <<<"$1")"
-    for spec in "${specs[@]}"; do
-        preset=${spec%%:*}
-        IFS=, read -ra targets <<<"${spec#*:}"
-        limited 1800 "$2" cmake --build --preset "$preset" -j2 --target "${targets[@]}" || return 1
-    done
-}
-
-# test_stage STAGE LOG SECONDS: 0 when the stage's tests pass, 124 when they hang, else
-# the failure. A failure counts only when it comes again in a second run: the tests under
-# Wine fail now and then on a busy machine, and such a failure catches nothing. Sets
-# $unrepeated when a failure did not come again.
+# test_stage STAGE LOG SECONDS: 0 when the stage's tests pass, 124 when they hang (they
+# are stopped then, with all they started), else the failure.
 test_stage() {
-    local status=0 run
-    select_tests "$1"
-    for run in first second; do
-        status=0
-        limited "$3" "$2" ctest --preset "$test_preset" -j2 --stop-on-failure --timeout "$3" \
-            "${selection[@]}" || status=$?
-        if [ "$status" -eq 0 ] || [ "$status" -eq 124 ]; then break; fi
-        echo "*** the $run run failed" >>"$2"
-    done
-    if [ "$run" = second ] && [ "$status" -eq 0 ]; then unrepeated=true; fi
-    return "$status"
+  local selection
+  read -ra selection <<<"$(stage_field "$1" 4)"
+  timeout -k 10 "$3" ctest --preset "$(stage_field "$1" 2)" -j2 --stop-on-failure "${selection[@]}" \
+    >>"$2" 2>&1 </dev/null
 }
 
 cd "$tree"
@@ -178,23 +125,30 @@ cd "$tree"
 echo "Building and testing the unchanged sources in $tree ..."
 clean_log=$work/logs/unchanged.log
 : >"$clean_log"
-for preset in $(printf '%s\n' "${stages[@]}" | cut -d'|' -f2 | tr ' ' '\n' | cut -d: -f1 | sort -u); do
-    cmake --preset "$preset" -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST >>"$clean_log" 2>&1
+for preset in $(printf '%s\n' "${stages[@]}" | cut -d'|' -f2 | sort -u); do
+  cmake --preset "$preset" -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST >>"$clean_log" 2>&1
 done
 declare -A limit
 for stage in "${stages[@]}"; do
-    name=${stage%%|*}
-    build_stage "$stage" "$clean_log" || { echo "the unchanged sources do not build: $clean_log" >&2; exit 1; }
-    select_tests "$stage"
-    tests=$(ctest --preset "$test_preset" -N "${selection[@]}" | sed -n 's/^Total Tests: //p')
-    [ "${tests:-0}" -gt 0 ] || { echo "stage $name selects no tests: change its regex" >&2; exit 1; }
-    start=$SECONDS
-    unrepeated=false
-    test_stage "$stage" "$clean_log" 3600 || { echo "stage $name fails on the unchanged sources: $clean_log" >&2; exit 1; }
-    if $unrepeated; then echo "  stage $name failed once on the unchanged sources, then passed"; fi
-    took=$((SECONDS - start))
-    limit[$name]=${timeout:-$((took * 3 > 60 ? took * 3 : 60))}
-    echo "  stage $name: $tests tests pass in $took s (limit per fault: ${limit[$name]} s)"
+  name=${stage%%|*}
+  build_stage "$stage" "$clean_log" || {
+    echo "the unchanged sources do not build: $clean_log" >&2
+    exit 1
+  }
+  read -ra selection <<<"$(stage_field "$stage" 4)"
+  tests=$(ctest --preset "$(stage_field "$stage" 2)" -N "${selection[@]}" | sed -n 's/^Total Tests: //p')
+  [ "${tests:-0}" -gt 0 ] || {
+    echo "stage $name selects no tests: change its selection" >&2
+    exit 1
+  }
+  start=$SECONDS
+  test_stage "$stage" "$clean_log" 3600 || {
+    echo "stage $name fails on the unchanged sources: $clean_log" >&2
+    exit 1
+  }
+  took=$((SECONDS - start))
+  limit[$name]=${timeout:-$((took * 3 > 60 ? took * 3 : 60))}
+  echo "  stage $name: $tests tests pass in $took s (limit per fault: ${limit[$name]} s)"
 done
 
 results=$work/results.txt
@@ -203,44 +157,42 @@ caught=0
 tried=0
 survivors=()
 for fault in "${faults[@]}"; do
-    [ "$tried" -lt "$count" ] || break
-    IFS=$'\t' read -r file line column kind old new <<<"$fault"
-    where="$file:$line $kind '$old' -> '$new'"
-    log=$work/logs/$((tried + 1)).log
-    echo "$where" >"$log"
-    start=$SECONDS
-    cp -p "$file" "$work/unplanted"
-    planted=$file
-    python3 "$repo/scripts/lib/fault-sites.py" apply "$file" "$line" "$column" "$old" "$new"
-    diff -u "$work/unplanted" "$file" >>"$log" || true
-    verdict=survived
-    unrepeated=false
-    for stage in "${stages[@]}"; do
-        name=${stage%%|*}
-        if ! build_stage "$stage" "$log"; then
-            verdict=unbuildable
-            break
-        fi
-        status=0
-        test_stage "$stage" "$log" "${limit[$name]}" || status=$?
-        if [ "$status" -ne 0 ]; then
-            verdict="caught by $name"
-            [ "$status" -eq 124 ] && verdict+=" (hang)"
-            break
-        fi
-    done
-    restore
-    if [ "$verdict" = unbuildable ]; then
-        mv "$log" "$work/logs/unbuildable-$(basename "$file")-$line-$column.log"
-        echo "  does not build, replaced: $where"
-        echo "unbuildable $where" >>"$results"
-        continue
+  [ "$tried" -lt "$count" ] || break
+  IFS=$'\t' read -r file line column kind old new <<<"$fault"
+  where="$file:$line $kind '$old' -> '$new'"
+  log=$work/logs/$((tried + 1)).log
+  echo "$where" >"$log"
+  start=$SECONDS
+  cp -p "$file" "$work/unplanted"
+  planted=$file
+  python3 "$repo/scripts/lib/fault-sites.py" apply "$file" "$line" "$column" "$old" "$new"
+  diff -u "$work/unplanted" "$file" >>"$log" || true
+  verdict=survived
+  for stage in "${stages[@]}"; do
+    name=${stage%%|*}
+    if ! build_stage "$stage" "$log"; then
+      verdict=unbuildable
+      break
     fi
-    tried=$((tried + 1))
-    case $verdict in caught*) caught=$((caught + 1)) ;; *) survivors+=("$where") ;; esac
-    if $unrepeated; then verdict+=" (a failure that did not come again ignored)"; fi
-    printf '[%2d/%d] %s: %s (%d s)\n' "$tried" "$count" "$where" "$verdict" $((SECONDS - start))
-    echo "$verdict $where" >>"$results"
+    status=0
+    test_stage "$stage" "$log" "${limit[$name]}" || status=$?
+    if [ "$status" -ne 0 ]; then
+      verdict="caught by $name"
+      [ "$status" -eq 124 ] && verdict+=" (hang)"
+      break
+    fi
+  done
+  restore
+  if [ "$verdict" = unbuildable ]; then
+    mv "$log" "$work/logs/unbuildable-$(basename "$file")-$line-$column.log"
+    echo "  does not build, replaced: $where"
+    echo "unbuildable $where" >>"$results"
+    continue
+  fi
+  tried=$((tried + 1))
+  case $verdict in caught*) caught=$((caught + 1)) ;; *) survivors+=("$where") ;; esac
+  printf '[%2d/%d] %s: %s (%d s)\n' "$tried" "$count" "$where" "$verdict" $((SECONDS - start))
+  echo "$verdict $where" >>"$results"
 done
 
 echo "caught $caught of $tried (seed $seed)" | tee -a "$results"

@@ -33,7 +33,10 @@ window_titled() {
   local id
   for _ in $(seq 150); do
     for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-      [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && { echo "$id"; return 0; }
+      [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && {
+        echo "$id"
+        return 0
+      }
     done
     sleep 0.1
   done
@@ -56,8 +59,8 @@ take() {
   wait "$program" || true
 }
 
-take setup-window.png 'Velmora - Total Commander mobile launcher  V.1.3' 'E:\TC\velmora.exe' '/?'
+take setup-window.png "Velmora - Total Commander mobile launcher  V.$(cat "$build_dir/version.txt")" 'E:\TC\velmora.exe' '/?'
 take file-dialog-open.png 'Please import - ButtonBar File  (eg.: Default.bar)     ("*.bar")' \
-  "$probe" open 'E:\TC\' 'Please import - ButtonBar File  (eg.: Default.bar) ' '*.bar'
+  "$probe" open "E:\\TC\\" 'Please import - ButtonBar File  (eg.: Default.bar) ' '*.bar'
 take file-dialog-save.png 'Save File as' "$probe" save 'E:\Data' 'report-2.ini'
 take file-dialog-directory.png 'Open Directory' "$probe" dir 'E:\TC\Plugins'

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# Every test, through ctest: the native core (plain, under Address- and
-# UndefinedBehaviorSanitizer, and as 32-bit code), the fuzz targets over their corpus, and
-# both builds of velmora.exe under Wine: the 64-bit one always, the 32-bit one wherever the
-# kernel runs 32-bit programs (with 32-bit Wine, installed here). Installs whatever is
-# missing on a fresh Debian machine.
+# Every test, through ctest, each preset from its own build: both builds of velmora.exe
+# under Wine (the 64-bit one always, the 32-bit one wherever the kernel runs 32-bit programs,
+# with 32-bit Wine installed here), the native core (plain, under Address- and
+# UndefinedBehaviorSanitizer, and as 32-bit code) and the fuzz targets over their corpus.
+# Installs whatever is missing on a fresh Debian machine.
 #
 # Every stage runs even when an earlier one failed, so one failure never hides another;
 # the last line sums up the whole run as "N passed, M failed". Exits non-zero on any
 # failure.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 source scripts/lib/install-deps.sh
 install_deps native build-windows wine fuzz qemu || exit 1
 
@@ -62,30 +62,36 @@ ctest_stage() {
   fi
 }
 
+# preset_build PRESET [cmake configure arguments...]: configures and builds a preset.
+preset_build() {
+  local preset=$1
+  shift
+  cmake --preset "$preset" "$@" && cmake --build --preset "$preset" -j "$jobs"
+}
+
 # configure_and_build NAME PRESET [cmake configure arguments...]
 configure_and_build() {
-  local name=$1 preset=$2
-  shift 2
-  build_stage "$name" bash -c 'cmake --preset "$1" "${@:2}" && cmake --build --preset "$1" -j "$0"' \
-    "$jobs" "$preset" "$@"
+  local name=$1
+  shift
+  build_stage "$name" preset_build "$@"
 }
 
 # 32-bit programs run directly where the kernel allows it, a tiny one tells. Elsewhere the
-# 32-bit native tests run under the user-mode emulator, and the 32-bit executables, which
-# need 32-bit Wine, cannot run at all: the summary says so on a line of its own.
+# 32-bit native tests run under the user-mode emulator, and the 32-bit executable, which
+# needs 32-bit Wine, is only read, not run: the summary says so on a line of its own.
 runs_32bit() {
   local probe="$log_dir/probe32"
   echo 'int main(void) { return 0; }' | gcc -m32 -x c -o "$probe" - && "$probe" 2>/dev/null
 }
 emulator=
-win32_run=OFF
+win32_runs=false
 win32_note=
 if runs_32bit; then
   stage_started=$SECONDS
   if install_deps wine32; then
-    win32_run=ON
+    win32_runs=true
   else
-    record "wine32" 0 1
+    record wine32 0 1
     win32_note="win32 exe   not run: 32-bit Wine could not be installed"
   fi
 else
@@ -94,11 +100,20 @@ else
   echo "== $win32_note (the 32-bit native tests run under qemu-i386)"
 fi
 
-# The executables first: the native preset reads both and runs them under Wine.
-build_stage windows bash scripts/build-windows.sh
-windows_seconds=$((SECONDS - stage_started))
+# Both executables, each tested from its own build: read, and run under Wine.
+if build_stage windows bash scripts/build-windows.sh; then
+  windows_seconds=$((SECONDS - stage_started))
+  stage_started=$SECONDS
+  ctest_stage win64 win64
+  stage_started=$SECONDS
+  if $win32_runs; then
+    ctest_stage win32 win32
+  else
+    ctest_stage win32 win32 -LE wine
+  fi
+fi
 
-if configure_and_build native native -DVELMORA_WIN32_RUN_TESTS="$win32_run"; then
+if configure_and_build native native; then
   ctest_stage native native
 fi
 
@@ -111,12 +126,15 @@ if configure_and_build native32 native32 -DCMAKE_CROSSCOMPILING_EMULATOR="$emula
 fi
 
 # The fuzz targets replay their stored corpus (scripts/fuzz.sh grows it).
-if build_stage fuzz bash -c 'cmake --preset fuzz && cmake --build --preset fuzz -j "$0" --target RewriteFuzz' "$jobs"; then
+fuzz_build() { cmake --preset fuzz && cmake --build --preset fuzz -j "$jobs" --target RewriteFuzz; }
+if build_stage fuzz fuzz_build; then
   ctest_stage fuzz fuzz
 fi
 
 echo
-echo "(the Windows build took $((windows_seconds / 60)):$(printf '%02d' $((windows_seconds % 60))))"
+if [ -n "${windows_seconds:-}" ]; then
+  echo "(the Windows build took $((windows_seconds / 60)):$(printf '%02d' $((windows_seconds % 60))))"
+fi
 printf '%s\n' "${summary[@]}"
 if [ -n "$win32_note" ]; then
   echo "$win32_note"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Installs the Debian packages a script needs, only when something is missing.
 # Usage: install_deps <group>...
 #   groups: native, build-windows, wine, wine32, fuzz, qemu, package
@@ -5,7 +6,7 @@
 # programs; it adds the i386 architecture to dpkg first.
 _velmora_packages() {
   case "$1" in
-    native) echo "cmake ninja-build g++ g++-multilib libgtest-dev googletest clang-format" ;;
+    native) echo "cmake ninja-build g++ g++-multilib libgtest-dev googletest clang-format shellcheck shfmt" ;;
     build-windows) echo "cmake ninja-build g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64 mingw-w64-tools googletest" ;;
     wine) echo "wine64 wine fonts-wine xvfb xauth xdotool imagemagick" ;;
     wine32) echo "wine32:i386" ;;
@@ -38,6 +39,6 @@ install_deps() {
   apt-get install -y -q --no-install-recommends "${missing[@]}" 2>&1 |
     awk '/^Setting up/ && ++n % 25 == 0 { printf "  %d packages set up\n", n; fflush() }
          /^E:/ { print; fflush() }'
-  local status=("${PIPESTATUS[@]}")
-  [ "${status[0]}" -eq 0 ]
+  local statuses=("${PIPESTATUS[@]}")
+  [ "${statuses[0]}" -eq 0 ]
 }

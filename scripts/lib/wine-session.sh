@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # A private, quiet Wine session for scripts that run Windows programs: its own Wine
 # prefix, home and XDG folders under one temp directory, its own Xvfb display, no debug
 # output and no Mono/Gecko prompts. Source this file, then:
@@ -41,7 +42,8 @@ wine_session_start_display() {
     sleep 0.1
     waited=$((waited + 1))
   done
-  export DISPLAY=":$(tr -dc 0-9 <"$displayFile")"
+  DISPLAY=":$(tr -dc 0-9 <"$displayFile")"
+  export DISPLAY
   export WINE_SESSION_XVFB_PID
 }
 
@@ -99,7 +101,7 @@ wine_session_windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 # wine_session_map_drive LETTER DIR: the folder DIR appears as drive LETTER: in Wine.
 wine_session_map_drive() {
   local letter dir
-  letter=$(echo "$1" | tr 'A-Z' 'a-z')
+  letter=${1,,}
   dir=$(cd "$2" && pwd) || return 1
   rm -f "$WINEPREFIX/dosdevices/$letter:"
   ln -s "$dir" "$WINEPREFIX/dosdevices/$letter:"
@@ -138,7 +140,10 @@ wine_session_require_built() {
   local hint=$1 file
   shift
   for file in "$@"; do
-    [ -f "$file" ] || { echo "missing $file ($hint)" >&2; exit 2; }
+    [ -f "$file" ] || {
+      echo "missing $file ($hint)" >&2
+      exit 2
+    }
   done
 }
 

@@ -7,6 +7,8 @@
 #include <array>
 #include <string>
 
+#include "Version.h"
+
 namespace velmora::setup_design {
 
 struct TwipsRect {
@@ -51,7 +53,7 @@ inline constexpr int kPatchBtnBar = 109;  // imports a button bar
 
 inline constexpr wchar_t kPatchBtnBarToolTip[] = L"Patch a Button Bar to relative pathes (if possible)";
 
-inline constexpr wchar_t kVersion[] = L"1.3";
+inline constexpr wchar_t kVersion[] = L"" VELMORA_VERSION;
 inline constexpr wchar_t kDesignCaption[] = L"Velmora - Total Commander mobile launcher";
 
 inline std::wstring Caption() {
