@@ -14,7 +14,7 @@ std::wstring ReadIniValue(Platform& platform, const std::wstring& section, const
         return defaultValue;
     }
     const std::wstring file = ResolveIniFilePath(platform, fileName);
-    std::wstring value = TrimBlanks(platform.profiles.ReadProfileString(section, key, file));
+    std::wstring value = TrimBlanks(platform.profiles.ReadValue(section, key, file));
     return value.empty() ? defaultValue : value;
 }
 
@@ -31,7 +31,7 @@ bool WriteIniValue(Platform& platform, const std::wstring& section, const std::w
     if (!content) return false;
     return ReplaceThroughWorkingFile(platform, file, [&](const std::wstring& working) {
         return platform.files.WriteFileBytes(working, *content) &&
-               platform.profiles.WriteProfileString(section, key, value, working);
+               platform.profiles.WriteValue(section, key, value, working);
     });
 }
 

@@ -128,10 +128,10 @@ class ProfileStore {
 public:
     virtual ~ProfileStore() = default;
     // The whole value, trimmed as Windows trims it; empty when the file, section or key is missing.
-    virtual std::wstring ReadProfileString(const std::wstring& section, const std::wstring& key,
-                                           const std::wstring& file) = 0;
-    virtual bool WriteProfileString(const std::wstring& section, const std::wstring& key,
-                                    const std::wstring& value, const std::wstring& file) = 0;
+    virtual std::wstring ReadValue(const std::wstring& section, const std::wstring& key,
+                                   const std::wstring& file) = 0;
+    virtual bool WriteValue(const std::wstring& section, const std::wstring& key, const std::wstring& value,
+                            const std::wstring& file) = 0;
 };
 
 // The registry, read only.

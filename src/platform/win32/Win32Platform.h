@@ -38,10 +38,10 @@ public:
 
 class Win32ProfileStore final : public ProfileStore {
 public:
-    std::wstring ReadProfileString(const std::wstring& section, const std::wstring& key,
-                                   const std::wstring& file) override;
-    bool WriteProfileString(const std::wstring& section, const std::wstring& key, const std::wstring& value,
-                            const std::wstring& file) override;
+    std::wstring ReadValue(const std::wstring& section, const std::wstring& key,
+                           const std::wstring& file) override;
+    bool WriteValue(const std::wstring& section, const std::wstring& key, const std::wstring& value,
+                    const std::wstring& file) override;
 };
 
 class Win32UserInterface final : public UserInterface {

@@ -4,8 +4,8 @@
 
 namespace velmora::win32 {
 
-std::wstring Win32ProfileStore::ReadProfileString(const std::wstring& section, const std::wstring& key,
-                                                  const std::wstring& file) {
+std::wstring Win32ProfileStore::ReadValue(const std::wstring& section, const std::wstring& key,
+                                          const std::wstring& file) {
     // The function cuts a value that does not fit and says so by filling the buffer;
     // a larger buffer is tried until the whole value has been read.
     constexpr DWORD kLargest = 1u << 20;
@@ -20,8 +20,8 @@ std::wstring Win32ProfileStore::ReadProfileString(const std::wstring& section, c
     }
 }
 
-bool Win32ProfileStore::WriteProfileString(const std::wstring& section, const std::wstring& key,
-                                           const std::wstring& value, const std::wstring& file) {
+bool Win32ProfileStore::WriteValue(const std::wstring& section, const std::wstring& key,
+                                   const std::wstring& value, const std::wstring& file) {
     return WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != 0;
 }
 

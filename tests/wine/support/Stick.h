@@ -2,7 +2,6 @@
 // the real Win32 platform. Total Commander is the stand-in, which records each start.
 #pragma once
 
-// Before any header of the program: its macros rename the platform's methods everywhere alike.
 #include <windows.h>
 
 #include <gtest/gtest.h>
