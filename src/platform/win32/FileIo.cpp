@@ -1,6 +1,6 @@
 #include "platform/win32/FileIo.h"
 
-#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Owners.h"
 
 namespace velmora::win32 {
 

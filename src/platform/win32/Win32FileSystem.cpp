@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "platform/win32/FileIo.h"
-#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Owners.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace velmora::win32 {

@@ -2,6 +2,7 @@
 // shlobj.h needs the definitions of windows.h
 #include <shlobj.h>
 
+#include "platform/win32/Owners.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace velmora::win32 {
@@ -61,18 +62,16 @@ std::optional<std::uint32_t> Win32ProcessEnvironment::StartProgram(const std::ws
                         &started)) {
         return std::nullopt;
     }
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
+    const UniqueHandle thread(started.hThread), process(started.hProcess);  // not waited for
     return started.dwProcessId;
 }
 
 std::wstring Win32ProcessEnvironment::SpecialFolderPath(int csidl) {
-    PIDLIST_ABSOLUTE list = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &list)) || list == nullptr) return {};
+    PIDLIST_ABSOLUTE located = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &located)) || located == nullptr) return {};
+    const UniqueTaskMemory<ITEMIDLIST> list(located);
     wchar_t path[MAX_PATH] = {};
-    const BOOL found = SHGetPathFromIDListW(list, path);
-    CoTaskMemFree(list);
-    return found ? std::wstring(path) : std::wstring();
+    return SHGetPathFromIDListW(list.get(), path) ? std::wstring(path) : std::wstring();
 }
 
 std::wstring Win32ProcessEnvironment::EnvironmentVariable(const std::wstring& name) {

@@ -1,7 +1,6 @@
 #include <windows.h>
 
-#include <memory>
-
+#include "platform/win32/Owners.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace velmora::win32 {
@@ -10,19 +9,20 @@ std::optional<std::wstring> Win32Registry::ReadRegistryString(std::uint32_t root
                                                               const std::wstring& keyPath,
                                                               const std::wstring& valueName) {
     HKEY root = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(rootKey));
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(root, keyPath.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
-    std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)> owner(key, &RegCloseKey);
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(root, keyPath.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
+        return std::nullopt;
+    const UniqueKey key(opened);
 
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+    if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ)) {
         return std::nullopt;
     }
     std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
     DWORD bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-    if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()),
+    if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()),
                          &bytes) != ERROR_SUCCESS) {
         return std::nullopt;
     }

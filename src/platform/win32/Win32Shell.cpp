@@ -4,20 +4,11 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
-#include <memory>
-
+#include "platform/win32/Owners.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace velmora::win32 {
 namespace {
-
-struct ComReleaser {
-    void operator()(IUnknown* object) const {
-        if (object) object->Release();
-    }
-};
-template <typename Interface>
-using ComPtr = std::unique_ptr<Interface, ComReleaser>;
 
 // COM is started only for the shell's link object, so that an ordinary launch never
 // loads it.
@@ -39,18 +30,11 @@ private:
 bool Win32Shell::CreateShortcut(const std::wstring& linkFile, const std::wstring& target,
                                 const std::wstring& arguments) {
     const ComSession com;
-    IShellLinkW* rawLink = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&rawLink)))) {
+    const auto link = CreateComObject<IShellLinkW>(CLSID_ShellLink, IID_IShellLinkW);
+    if (!link || FAILED(link->SetPath(target.c_str())) || FAILED(link->SetArguments(arguments.c_str())))
         return false;
-    }
-    const ComPtr<IShellLinkW> link(rawLink);
-    if (FAILED(link->SetPath(target.c_str())) || FAILED(link->SetArguments(arguments.c_str()))) return false;
-
-    IPersistFile* rawFile = nullptr;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&rawFile)))) return false;
-    const ComPtr<IPersistFile> file(rawFile);
-    return SUCCEEDED(file->Save(linkFile.c_str(), TRUE));
+    const auto file = QueryComInterface<IPersistFile>(*link, IID_IPersistFile);
+    return file && SUCCEEDED(file->Save(linkFile.c_str(), TRUE));
 }
 
 std::wstring Win32Shell::ProgramAssociatedWith(const std::wstring& file) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/Owners.h"
 #include "shortcut/DesktopShortcuts.h"
 
 namespace velmora::e2e {
@@ -43,32 +44,34 @@ public:
         GetDesktopWindow();  // Wine's desktop process starts here, not in the job
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
         limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-        SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+        SetInformationJobObject(job_.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
         // Suspended until it is in the job, so that all it starts is in the job too.
+        PROCESS_INFORMATION started{};
         if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                            nullptr, directory.c_str(), &startup, &info_))
+                            nullptr, directory.c_str(), &startup, &started))
             throw std::runtime_error("cannot start " + Utf8(commandLine));
-        AssignProcessToJobObject(job_, info_.hProcess);
-        ResumeThread(info_.hThread);
+        process_.reset(started.hProcess);
+        win32::UniqueHandle thread(started.hThread);
+        id_ = started.dwProcessId;
+        AssignProcessToJobObject(job_.get(), process_.get());
+        ResumeThread(thread.get());
     }
     ~Program() {
-        CloseHandle(job_);
-        WaitForSingleObject(info_.hProcess, 5000);
-        CloseHandle(info_.hProcess);
-        CloseHandle(info_.hThread);
+        job_.reset();  // ends all that still runs of it
+        WaitForSingleObject(process_.get(), 5000);
     }
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    DWORD Id() const { return info_.dwProcessId; }
-    bool HasEnded() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
+    DWORD Id() const { return id_; }
+    bool HasEnded() const { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
     // "still running", or how the program ended: its exit code, named a crash when it is
     // an exception code (0xC0000005 for an access violation, say).
     std::string Ending() const {
         DWORD code = STILL_ACTIVE;
-        if (!HasEnded() || !GetExitCodeProcess(info_.hProcess, &code)) return "still running";
+        if (!HasEnded() || !GetExitCodeProcess(process_.get(), &code)) return "still running";
         char text[64];
         snprintf(text, sizeof text, "%s 0x%08lX",
                  code >= 0xC0000000 ? "crashed with exception" : "ended with exit code",
@@ -79,14 +82,16 @@ public:
     bool WaitForAll() const {
         return WaitUntil([this] {
             JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info{};
-            QueryInformationJobObject(job_, JobObjectBasicAccountingInformation, &info, sizeof info, nullptr);
+            QueryInformationJobObject(job_.get(), JobObjectBasicAccountingInformation, &info, sizeof info,
+                                      nullptr);
             return info.ActiveProcesses == 0;
         });
     }
 
 private:
-    HANDLE job_ = CreateJobObjectW(nullptr, nullptr);
-    PROCESS_INFORMATION info_{};
+    win32::UniqueHandle job_{CreateJobObjectW(nullptr, nullptr)};
+    win32::UniqueHandle process_;
+    DWORD id_ = 0;
 };
 
 // With a timeout, so that a hung window cannot hang the test.
@@ -172,17 +177,12 @@ inline std::wstring ShortcutFile(const std::wstring& name) {
 // reads it, "" when there is none.
 inline std::wstring ReadShortcut(const std::wstring& name) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // once a thread; later calls change nothing
-    IShellLinkW* link = nullptr;
-    IPersistFile* file = nullptr;
+    const auto link = win32::CreateComObject<IShellLinkW>(CLSID_ShellLink, IID_IShellLinkW);
+    const auto file = link ? win32::QueryComInterface<IPersistFile>(*link, IID_IPersistFile) : nullptr;
     wchar_t target[MAX_PATH] = {}, arguments[1024] = {};
-    const bool read = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                                 IID_IShellLinkW, reinterpret_cast<void**>(&link))) &&
-                      SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-                      SUCCEEDED(file->Load(ShortcutFile(name).c_str(), STGM_READ)) &&
+    const bool read = file && SUCCEEDED(file->Load(ShortcutFile(name).c_str(), STGM_READ)) &&
                       SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
                       SUCCEEDED(link->GetArguments(arguments, 1024));
-    if (file) file->Release();
-    if (link) link->Release();
     return read ? target + (L"\t" + std::wstring(arguments)) : L"";
 }
 
