@@ -23,18 +23,18 @@ std::wstring NewFileWorkingName(const std::wstring& destination);
 
 // True when the file at `path` may be replaced: it is not hidden, system or read-only,
 // and no directory stands there.
-bool MayReplace(FileSystem& files, const std::wstring& path);
+[[nodiscard]] bool MayReplace(FileSystem& files, const std::wstring& path);
 
 // Puts a file that `produce` makes under a working name in the place of `destination`,
 // which is created when missing. A hidden, system or read-only destination is never
 // touched; whatever file stands at the working name goes first (a directory there
 // abandons the write). The destination keeps its old content unless the new one is
 // complete, and no working file of this write survives.
-bool ReplaceThroughWorkingFile(Platform& platform, const std::wstring& destination,
-                               const std::function<bool(const std::wstring& working)>& produce);
+[[nodiscard]] bool ReplaceThroughWorkingFile(Platform& platform, const std::wstring& destination,
+                                             const std::function<bool(const std::wstring& working)>& produce);
 
 // The same with the bytes to write.
-bool PutInPlace(Platform& platform, const std::wstring& destination, std::string_view bytes);
+[[nodiscard]] bool PutInPlace(Platform& platform, const std::wstring& destination, std::string_view bytes);
 
 // Tidies what an interrupted write may have left beside `destination`: an unfinished new
 // file goes, a lone complete replacement takes the destination's place, a stale one goes.

@@ -66,20 +66,21 @@ public:
     // Creates a new file with the bytes, no attributes set, and writes them through to the
     // medium before returning. False when anything already stands at the path, or when any
     // part of that failed.
-    virtual bool WriteFileBytes(const std::wstring& path, std::string_view bytes) = 0;
+    [[nodiscard]] virtual bool WriteFileBytes(const std::wstring& path, std::string_view bytes) = 0;
 
     // Windows' attribute bits of whatever stands at the path, file or directory, hidden and
     // system ones included; nothing when nothing is there.
     virtual std::optional<std::uint32_t> EntryAttributes(const std::wstring& path) = 0;
 
     // Writes what the system still holds of an existing file through to the medium.
-    virtual bool FlushFile(const std::wstring& path) = 0;
+    [[nodiscard]] virtual bool FlushFile(const std::wstring& path) = 0;
 
-    virtual bool RemoveFile(const std::wstring& path) = 0;
+    [[nodiscard]] virtual bool RemoveFile(const std::wstring& path) = 0;
 
     // Puts `replacement` in the place of `destination` in one step, so that the
     // destination holds either its old or its new content at every moment.
-    virtual bool MoveReplacing(const std::wstring& replacement, const std::wstring& destination) = 0;
+    [[nodiscard]] virtual bool MoveReplacing(const std::wstring& replacement,
+                                             const std::wstring& destination) = 0;
 
     // Names of the immediate subdirectories, in no particular order; nothing when the
     // directory cannot be listed.
@@ -112,11 +113,11 @@ public:
     virtual std::vector<DirectoryEntry> FindEntries(const std::wstring& pattern) = 0;
     // Adds the bytes at the end of the file, which is created when missing. False when it
     // could not be opened or written.
-    virtual bool AppendFileBytes(const std::wstring& path, std::string_view bytes) = 0;
+    [[nodiscard]] virtual bool AppendFileBytes(const std::wstring& path, std::string_view bytes) = 0;
     // When the file (not a directory) was created; nothing when it cannot be read.
     virtual std::optional<LocalDateTime> CreationTime(const std::wstring& path) = 0;
     // Moves a file to a destination that must not exist yet, to another volume as well.
-    virtual bool MoveNewFile(const std::wstring& source, const std::wstring& destination) = 0;
+    [[nodiscard]] virtual bool MoveNewFile(const std::wstring& source, const std::wstring& destination) = 0;
     // The short (8.3) and the long form of an existing path, as GetShortPathNameW and
     // GetLongPathNameW give them, however long; nothing when the call fails.
     virtual std::optional<std::wstring> ShortPathName(const std::wstring& path) = 0;

@@ -46,11 +46,12 @@ void CreateDesktopLink(Platform& platform, const std::wstring& targetPath, const
     const std::wstring folder = GetDesktopFolder(platform);
     if (folder.empty()) return;
     // Written complete under a working name first: a write cut short leaves no broken
-    // shortcut on the desktop, and a shortcut of the same name is replaced in one step.
-    ReplaceThroughWorkingFile(
+    // shortcut on the desktop, and a shortcut of the same name is replaced in one step. A
+    // link that cannot be made is left out; the other one is still made, nothing is said.
+    static_cast<void>(ReplaceThroughWorkingFile(
         platform, folder + TrimBlanks(linkName) + L".lnk", [&](const std::wstring& working) {
             return platform.shell.CreateShortcut(working, TrimBlanks(targetPath), TrimBlanks(arguments));
-        });
+        }));
 }
 
 void DesktopShortcutCreator::CreateDesktopShortCut() {

@@ -31,7 +31,8 @@ ThrowAwayFile::ThrowAwayFile(FileSystem& files, const ThrowAwayNames& names, std
 }
 
 ThrowAwayFile::~ThrowAwayFile() {
-    if (!path_.empty()) files_.RemoveFile(path_);
+    // One that cannot be removed stays behind: a destructor has no one to tell.
+    if (!path_.empty()) static_cast<void>(files_.RemoveFile(path_));
 }
 
 std::wstring ProgramDriveRoot(ProcessEnvironment& process) {
