@@ -29,7 +29,11 @@ StartupOutcome StartupSequence::Run() {
 
     if (IsHelpSwitch(tail)) return StartupOutcome::ShowSetupWindow;
     const auto tcPath = LocateTotalCommander();
-    if (!tcPath) return StartupOutcome::ShowSetupWindow;
+    if (!tcPath) {
+        // No directory to search for: the setup window's imports then copy files unchanged.
+        state_.TcPath.clear();
+        return StartupOutcome::ShowSetupWindow;
+    }
     if (*tcPath != state_.TcPath) {
         // Found one level down: the imports look for the user's files from there.
         state_.TcPath = *tcPath;

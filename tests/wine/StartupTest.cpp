@@ -296,7 +296,14 @@ INSTANTIATE_TEST_SUITE_P(
                   L"B\\None.bar"),
         StartCase("TwoLevelsDownIsTooDeep", L"", L"", {{L"E:\\A\\B\\Totalcmd.exe", kStandin}}, {},
                   {L"File not found!"}, L"E:\\"),
-        StartCase("NotFoundIsReported", L"", L"", {{L"E:\\TC\\x.txt", ""}}, {}, {L"File not found!"}),
+        // After it the setup window's imports search for no directory: they copy the files as they are.
+        StartCase("NotFoundIsReportedAndImportsChangeNothing", L"", L"",
+                  {{L"E:\\Tools\\wincmd.ini", "Editor=E:\\Tools\\ed.exe\r\n"},
+                   {L"E:\\Tools\\wcx_ftp.ini", "h=e:\\tools\r\n"}},
+                  {{L"E:\\Tools\\TC_portable_wincmd.ini", "Editor=E:\\Tools\\ed.exe\r\n"},
+                   {L"E:\\Tools\\TC_portable_wcx_ftp.ini", "h=e:\\tools\r\n"}},
+                  {L"File not found!", kImport, kImport}, L"E:\\Tools", {}, {},
+                  &SetupWindowController::Command3_Click),
         StartCase("FromANetworkShare", L"", Command(L"\\\\velmora\\stick\\TC\\Totalcmd.exe"), kLater, {}, {},
                   L"\\\\velmora\\stick\\TC")),
     [](const auto& param) { return std::string(param.param.name); });
