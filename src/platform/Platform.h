@@ -117,6 +117,9 @@ public:
     virtual std::optional<LocalDateTime> CreationTime(const std::wstring& path) = 0;
     // Moves a file to a destination that must not exist yet, to another volume as well.
     virtual bool MoveNewFile(const std::wstring& source, const std::wstring& destination) = 0;
+    // Moves a file in the place of an existing one, to another volume as well, in one call:
+    // the destination is not removed first, so a move that fails leaves it as it was.
+    virtual bool MoveOverFile(const std::wstring& source, const std::wstring& destination) = 0;
     // The short (8.3) and the long form of an existing path, as GetShortPathNameW and
     // GetLongPathNameW give them, however long; nothing when the call fails.
     virtual std::optional<std::wstring> ShortPathName(const std::wstring& path) = 0;

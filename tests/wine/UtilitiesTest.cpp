@@ -61,6 +61,12 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         EXPECT_FALSE(files.getFileDate(L"E:\\D\\Sub"));
 
         EXPECT_EQ(files.FileMove(L"E:\\D\\a.txt", L"E:\\D\\c.ini"), FileMoveResult::NotMoved);
+        // A name that differs in letter case only is the file itself; a replacing move that
+        // fails (its source held open) leaves the file it was to replace.
+        EXPECT_EQ(files.FileMove(L"E:\\D\\c.ini", L"E:\\D\\C.INI", true), FileMoveResult::NotMoved);
+        const HANDLE held = CreateFileW(L"E:\\D\\a.txt", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        EXPECT_EQ(files.FileMove(L"E:\\D\\a.txt", L"E:\\D\\c.ini", true), FileMoveResult::Failed);
+        CloseHandle(held);
         EXPECT_EQ(FileBytes(L"E:\\D\\c.ini"), "c");
         EXPECT_EQ(files.FileMove(L"E:\\D\\a.txt", L"E:\\D\\c.ini", true), FileMoveResult::Moved);
         EXPECT_EQ(FileBytes(L"E:\\D\\c.ini") + FileBytes(L"E:\\D\\a.txt"), "a" + kMissing);
