@@ -190,17 +190,19 @@ void FileDialogModel::UserEditedName(const std::wstring& text) {
 void FileDialogModel::UserPressedOk() {
     if (!okEnabled_) return;
     std::wstring result = WithSeparator(directory_);
+    // The typed text goes in as typed, behind the directory unless it is a full path.
+    const auto typed = [&] { result = IsFullPath(name_) ? name_ : result + name_; };
     switch (state_.DialogMode) {
         case FileDialogMode::File:
-            // The typed text goes in as typed; only a blank box falls back to the list.
+            // Only a blank box falls back to the list.
             if (!TrimBlanks(name_).empty()) {
-                result += name_;
+                typed();
             } else if (selectedFile_) {
                 result += fileNames_[*selectedFile_];
             }
             break;
         case FileDialogMode::SaveFile:
-            result += name_;
+            typed();
             break;
         case FileDialogMode::Dir:
         case FileDialogMode::None:

@@ -141,12 +141,12 @@ INSTANTIATE_TEST_SUITE_P(
                        Pick(d, ids::kDir1, L"Bars");
                        EXPECT_TRUE(OkEnabled(d));
                    }),
-        DialogCase("OpenKeepsTheBlanksOfATypedName", FileDialogMode::File, kBars + L"x", L"", L" a b ",
-                   kBars + L" a b "),
         DialogCase("OpenKeepsATypedWildcard", FileDialogMode::File, kBars + L"x", L"", L"*.ini",
                    kBars + L"*.ini"),
-        DialogCase("OpenAppendsEvenAFullPath", FileDialogMode::File, kBars + L"x", L"", L"C:\\a.ini",
-                   kBars + L"C:\\a.ini"),
+        DialogCase("OpenTakesATypedFullPath", FileDialogMode::File, kBars + L"x", L"", L"C:\\a.ini",
+                   L"C:\\a.ini"),
+        DialogCase("SaveTakesATypedSharePath", FileDialogMode::SaveFile, kBars, L"", L"\\\\s\\x.ini",
+                   L"\\\\s\\x.ini"),
         DialogCase("AnUnreachableDefaultPathLeavesItWhereItIs", FileDialogMode::File, L"Q:\\nowhere\\x", L"",
                    L"a.ini", L"E:\\TC\\a.ini"),
         DialogCase("AbbruchHandsBackNothing", FileDialogMode::File, kBars + L"x", L"My.bar", std::nullopt,
