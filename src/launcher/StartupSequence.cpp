@@ -35,7 +35,8 @@ StartupOutcome StartupSequence::Run() {
         return StartupOutcome::ShowSetupWindow;
     }
     if (*tcPath != state_.TcPath) {
-        // Found one level down: the imports look for the user's files from there.
+        // Found one level down: it becomes the current directory of its drive. The current
+        // drive stays until the launch.
         state_.TcPath = *tcPath;
         SetExecutablePaths();
         platform_.files.ChangeDirectory(state_.TcPath);

@@ -102,8 +102,11 @@ public:
 
     // The current directory of the current drive, as the system reports it.
     virtual std::wstring CurrentDirectory() = 0;
+    // Makes the directory its drive's own current directory; the current drive changes only
+    // through ChangeDrive (a path on a share, which has no drive letter, becomes current).
     virtual bool ChangeDirectory(const std::wstring& path) = 0;
-    // Makes the drive current, at that drive's own current directory.
+    // Makes the drive current, at that drive's own current directory (its root when that
+    // has gone).
     virtual bool ChangeDrive(wchar_t letter) = 0;
 
     // Every entry a search for the wildcard path finds ("E:\dir\*.txt"), in the order the
