@@ -234,11 +234,12 @@ void FileDialogModel::UserPressedStartMenu() {
 
 void FileDialogModel::GoToFolder(const std::wstring& folder) {
     // An unknown folder leaves the lists where they are; the beep says the button did nothing.
+    // A known one that cannot be shown leaves them too, and says nothing.
     if (folder.empty()) {
         platform_.ui.SystemBeep();
         return;
     }
-    if (!GoTo(folder)) platform_.ui.SystemBeep();
+    GoTo(folder);
 }
 
 bool FileDialogModel::GoTo(const std::wstring& path) {

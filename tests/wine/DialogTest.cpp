@@ -128,11 +128,13 @@ INSTANTIATE_TEST_SUITE_P(
                        Notify(d, ids::kCommand1, BN_CLICKED);
                    }),
         DialogCase(
-            "AStartMenuThatIsNotThereBeepsAndChangesNothing", FileDialogMode::File, L"E:\\TC\\x", L"",
+            "AStartMenuNotKnownBeepsAndNoneChangesAnything", FileDialogMode::File, L"E:\\TC\\x", L"",
             L"a.ini", L"E:\\TC\\a.ini", {}, {},
             [](HWND d) {
-                SetRegistryText(HKEY_USERS, kShellFolders, L"Start Menu", L"E:\\none");
-                Notify(d, ids::kStartMenuButton, BN_CLICKED);
+                for (const wchar_t* folder : {L"", L"E:\\none"}) {
+                    SetRegistryText(HKEY_USERS, kShellFolders, L"Start Menu", folder);
+                    Notify(d, ids::kStartMenuButton, BN_CLICKED);
+                }
             },
             1),
         DialogCase("TheDirectoryModeEnablesOkOnAMove", FileDialogMode::Dir, L"", L"", L"", kBars, {}, {},
