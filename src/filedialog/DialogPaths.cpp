@@ -18,4 +18,10 @@ bool HasWildcard(const std::wstring& name) {
     return name.find_first_of(L"*?") != std::wstring::npos;
 }
 
+bool IsFullPath(const std::wstring& name) {
+    if (name.size() < 2) return false;
+    const wchar_t letter = name[0] | 0x20;  // an ASCII letter in lower case
+    return name.starts_with(L"\\\\") || (name[1] == L':' && letter >= L'a' && letter <= L'z');
+}
+
 }  // namespace velmora

@@ -17,4 +17,8 @@ std::wstring OpenDialogCaption(const std::wstring& WindowCaption, const std::wst
 // True when the name holds a wildcard ("*" or "?").
 bool HasWildcard(const std::wstring& name);
 
+// True when a typed name is a path of its own, which no directory goes before: it starts
+// with a drive letter and a colon, or with two backslashes (a share).
+bool IsFullPath(const std::wstring& name);
+
 }  // namespace velmora

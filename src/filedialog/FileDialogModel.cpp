@@ -190,17 +190,19 @@ void FileDialogModel::UserEditedName(const std::wstring& text) {
 void FileDialogModel::UserPressedOk() {
     if (!okEnabled_) return;
     std::wstring result = WithSeparator(directory_);
+    // The typed text goes in as typed, behind the directory unless it is a full path.
+    const auto typed = [&] { result = IsFullPath(name_) ? name_ : result + name_; };
     switch (state_.DialogMode) {
         case FileDialogMode::File:
-            // The typed text goes in as typed; only a blank box falls back to the list.
+            // Only a blank box falls back to the list.
             if (!TrimBlanks(name_).empty()) {
-                result += name_;
+                typed();
             } else if (selectedFile_) {
                 result += fileNames_[*selectedFile_];
             }
             break;
         case FileDialogMode::SaveFile:
-            result += name_;
+            typed();
             break;
         case FileDialogMode::Dir:
         case FileDialogMode::None:
@@ -232,11 +234,12 @@ void FileDialogModel::UserPressedStartMenu() {
 
 void FileDialogModel::GoToFolder(const std::wstring& folder) {
     // An unknown folder leaves the lists where they are; the beep says the button did nothing.
+    // A known one that cannot be shown leaves them too, and says nothing.
     if (folder.empty()) {
         platform_.ui.SystemBeep();
         return;
     }
-    if (!GoTo(folder)) platform_.ui.SystemBeep();
+    GoTo(folder);
 }
 
 bool FileDialogModel::GoTo(const std::wstring& path) {

@@ -35,6 +35,7 @@ CopyOutcome Importer::CopyAndParseFile(const std::wstring& SourceFile, const std
         return {};
     }
     CopyOutcome outcome;
+    bool copyPlaced = false;
 
     if (!files.FileExists(DestinationFile) || Force) {
         const std::wstring chosen = ChooseSource(SourceFile, DestinationFile);
@@ -42,14 +43,19 @@ CopyOutcome Importer::CopyAndParseFile(const std::wstring& SourceFile, const std
             (!files.FileExists(DestinationFile) || Force)) {
             if (const auto content = files.ReadFileBytes(chosen)) {
                 const auto rewritten = Rewritten(*content, FindSTr1, FindStr2, replacestring);
-                PutInPlace(platform_, DestinationFile, rewritten.value_or(*content));
+                copyPlaced = PutInPlace(platform_, DestinationFile, rewritten.value_or(*content));
+                // The rule may leave an occurrence (one right after a replaced one).
+                outcome.mayHoldDirectory = rewritten.has_value();
             }
             outcome.fileImported = true;
         }
         if (!files.FileExists(DestinationFile)) CreateEmptyFile(platform_, DestinationFile);
     }
 
-    outcome.mayHoldDirectory = RewritePrivateFile(DestinationFile, FindSTr1, FindStr2, replacestring);
+    // A copy placed just now was rewritten on its way: scanning it again would rewrite what
+    // the rule leaves. Whatever stands there otherwise is scanned as on a later start.
+    if (!copyPlaced)
+        outcome.mayHoldDirectory = RewritePrivateFile(DestinationFile, FindSTr1, FindStr2, replacestring);
     return outcome;
 }
 
@@ -94,9 +100,11 @@ bool Importer::RewritePrivateFile(const std::wstring& DestinationFile, const std
         rewritten = Rewritten(view->Bytes(), FindSTr1, FindStr2, replacestring);
     }
     if (!rewritten) return false;
-    // The rule may leave an occurrence (one right after a replaced one).
-    return !PutInPlace(platform_, DestinationFile, *rewritten) ||
-           Rewritten(*rewritten, FindSTr1, FindStr2, replacestring).has_value();
+    // A rewrite that cannot be put in place leaves the old file, which the next start
+    // rewrites. Either way the file may still name the directory: the old one does, and the
+    // rule leaves an occurrence right after a replaced one.
+    static_cast<void>(PutInPlace(platform_, DestinationFile, *rewritten));
+    return true;
 }
 
 std::optional<std::string> Importer::Rewritten(std::string_view content, const std::wstring& FindSTr1,

@@ -11,8 +11,8 @@ struct LauncherState {
     std::wstring TotalcmdExe;           // TcDir + "Totalcmd.exe"
     std::wstring WinCmdExe;             // TcDir + "WinCmd32.exe"
     std::wstring Totalcmd64Exe;         // TcDir + "TOTALCMD64.EXE", used when neither of the two exists
-    std::wstring TcPath;                // the Total Commander directory as the system reports it
-    std::wstring TcDir;                 // TcPath with a trailing separator
+    std::wstring TcPath;                // the Total Commander directory as reported; "" when not found
+    std::wstring TcDir;                 // TcPath with a trailing separator (else the program's directory)
     std::wstring TcDirPattern;          // TcDir, set on the launch path before the imports
     std::wstring WincmdIniPath;         // the private main settings file, or empty
     bool WincmdIniMayHoldTcDir = true;  // false when its last scan found the directory nowhere

@@ -29,9 +29,14 @@ StartupOutcome StartupSequence::Run() {
 
     if (IsHelpSwitch(tail)) return StartupOutcome::ShowSetupWindow;
     const auto tcPath = LocateTotalCommander();
-    if (!tcPath) return StartupOutcome::ShowSetupWindow;
+    if (!tcPath) {
+        // No directory to search for: the setup window's imports then copy files unchanged.
+        state_.TcPath.clear();
+        return StartupOutcome::ShowSetupWindow;
+    }
     if (*tcPath != state_.TcPath) {
-        // Found one level down: the imports look for the user's files from there.
+        // Found one level down: it becomes the current directory of its drive. The current
+        // drive stays until the launch.
         state_.TcPath = *tcPath;
         SetExecutablePaths();
         platform_.files.ChangeDirectory(state_.TcPath);

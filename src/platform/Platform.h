@@ -103,8 +103,11 @@ public:
 
     // The current directory of the current drive, as the system reports it.
     virtual std::wstring CurrentDirectory() = 0;
+    // Makes the directory its drive's own current directory; the current drive changes only
+    // through ChangeDrive (a path on a share, which has no drive letter, becomes current).
     virtual bool ChangeDirectory(const std::wstring& path) = 0;
-    // Makes the drive current, at that drive's own current directory.
+    // Makes the drive current, at that drive's own current directory (its root when that
+    // has gone).
     virtual bool ChangeDrive(wchar_t letter) = 0;
 
     // Every entry a search for the wildcard path finds ("E:\dir\*.txt"), in the order the
@@ -118,6 +121,9 @@ public:
     virtual std::optional<LocalDateTime> CreationTime(const std::wstring& path) = 0;
     // Moves a file to a destination that must not exist yet, to another volume as well.
     [[nodiscard]] virtual bool MoveNewFile(const std::wstring& source, const std::wstring& destination) = 0;
+    // Moves a file in the place of an existing one, to another volume as well, in one call:
+    // the destination is not removed first, so a move that fails leaves it as it was.
+    [[nodiscard]] virtual bool MoveOverFile(const std::wstring& source, const std::wstring& destination) = 0;
     // The short (8.3) and the long form of an existing path, as GetShortPathNameW and
     // GetLongPathNameW give them, however long; nothing when the call fails.
     virtual std::optional<std::wstring> ShortPathName(const std::wstring& path) = 0;

@@ -1,21 +1,9 @@
 #include "sysutil/DirectoryListing.h"
 
-#include <algorithm>
-#include <array>
-#include <cstdint>
-
 #include "common/Paths.h"
 
 namespace velmora {
 namespace {
-
-// Directory attribute values that are descended into: plain (16), read-only (17),
-// system (20), hidden system (22), archived (48) and archived read-only (49). A hidden
-// directory alone (18), for one, is listed like a file.
-bool CountsAsDirectory(std::uint32_t attributes) {
-    constexpr std::array<std::uint32_t, 6> kDirectoryValues{16, 17, 20, 22, 48, 49};
-    return std::find(kDirectoryValues.begin(), kDirectoryValues.end(), attributes) != kDirectoryValues.end();
-}
 
 // A name the ANSI code page cannot hold is written with "?" for each such character,
 // as the ANSI file functions would have reported it.
@@ -61,7 +49,9 @@ bool ReadDirctoryStructureToFile(Platform& platform, bool& StopListing, std::wst
             StopListing = false;
             return close();
         }
-        if (!CountsAsDirectory(entry.attributes)) {
+        // The directory bit decides, whatever other bits (hidden, not indexed, a reparse
+        // point) the entry carries.
+        if (!(entry.attributes & file_attributes::kDirectory)) {
             written += AnsiLine(platform.codePage, Path + entry.name);
             continue;
         }

@@ -13,8 +13,8 @@ namespace velmora {
 // `SearchExtension` ("*.*" for everything; the pattern decides in every directory, so
 // with "*.txt" only subdirectories whose names match it are entered). The target is
 // emptied first unless `AppendTarget`; a directory without matches adds no line.
-// Only entries with exactly the attribute values of a plain, read-only, system, hidden
-// system or archived directory are entered; any other entry is written as a line.
+// Every directory is entered, whatever its other attributes, except "." and "..";
+// every other entry is written as a line.
 // `StopListing` is checked before each entry: the directory level that sees it set
 // clears it and ends, the levels above it go on. Pending window messages are handled at
 // each directory entry, so a window can set it.

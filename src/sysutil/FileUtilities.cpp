@@ -32,11 +32,19 @@ FileMoveResult FileMove(Platform& platform, const std::wstring& Source, const st
                         bool Overwrite) {
     FileSystem& files = platform.files;
     if (!FileFound(files, Source)) return FileMoveResult::Failed;
-    if (Overwrite && files.FileExists(Destination) && files.FileExists(Source) &&
-        !files.RemoveFile(Destination))
+    // A name that differs in letter case only is the source itself, as for a copy.
+    if (EqualsIgnoringCase(Source, Destination)) return FileMoveResult::NotMoved;
+    if (files.FileExists(Destination)) {
+        if (!Overwrite || !files.FileExists(Source)) return FileMoveResult::NotMoved;
+        // One replacing move: the destination goes only when the source takes its place. A
+        // read-only one is refused, as Windows refuses it.
+        const auto attributes = files.EntryAttributes(Destination);
+        if (!attributes || (*attributes & file_attributes::kReadOnly) ||
+            !files.MoveOverFile(Source, Destination))
+            return FileMoveResult::Failed;
+    } else if (!files.MoveNewFile(Source, Destination)) {
         return FileMoveResult::Failed;
-    if (files.FileExists(Destination)) return FileMoveResult::NotMoved;
-    if (!files.MoveNewFile(Source, Destination)) return FileMoveResult::Failed;
+    }
     return !files.FileExists(Source) && files.FileExists(Destination) ? FileMoveResult::Moved
                                                                       : FileMoveResult::NotMoved;
 }

@@ -21,7 +21,9 @@ enum class FileMoveResult {
 };
 
 // Moves the file `Source` (hidden ones too) to `Destination`. An existing destination is
-// replaced only when `Overwrite` is set and the source is a normal file.
+// replaced only when `Overwrite` is set and the source is a normal file, and then by the
+// move itself: a move that fails leaves it. A destination that names the source in
+// other letter case is not moved to.
 FileMoveResult FileMove(Platform& platform, const std::wstring& Source, const std::wstring& Destination,
                         bool Overwrite);
 

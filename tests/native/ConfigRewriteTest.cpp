@@ -11,40 +11,6 @@ namespace {
 
 const RewriteRule kRule{"E:\\TC", "E:\\TC\\", "%COMMANDER_PATH%"};
 
-TEST(RewriteConfigText, ReplacesInMatchingLinesAndKeepsEveryOtherByte) {
-    const std::string content =
-        "[Configuration]\r\n"
-        "InstallDir=E:\\TC\r\n"
-        "\r\n"
-        "Editor=e:\\tc\\notepad.exe\r\n"
-        "; comment\r\n"
-        "\r\n";
-    EXPECT_EQ(RewriteConfigText(content, kRule),
-              "[Configuration]\r\n"
-              "InstallDir=%COMMANDER_PATH%\r\n"
-              "\r\n"
-              "Editor=%COMMANDER_PATH%\\notepad.exe\r\n"
-              "; comment\r\n"
-              "\r\n");
-}
-
-TEST(RewriteConfigText, NothingToDoGivesNothing) {
-    EXPECT_FALSE(RewriteConfigText("[a]\r\nx=C:\\other\r\n\r\n", kRule));
-    EXPECT_FALSE(RewriteConfigText("", kRule));
-    EXPECT_FALSE(RewriteConfigText("E:\\TC\r\n", RewriteRule{"", "", "%COMMANDER_PATH%"}));
-}
-
-TEST(RewriteConfigText, KeepsEachLinesOwnEnding) {
-    // CR-only lines, a bare LF inside a line, and no line end at the end of the file.
-    EXPECT_EQ(RewriteConfigText("a=E:\\TC\\x\rb=1\n2\rc=E:\\TC", kRule),
-              "a=%COMMANDER_PATH%\\x\rb=1\n2\rc=%COMMANDER_PATH%");
-}
-
-TEST(RewriteConfigText, TheRuleAppliesPerLine) {
-    // Each line starts a fresh search: the skip after a replacement never crosses a line end.
-    EXPECT_EQ(RewriteConfigText("E:\\TC\r\nE:\\TC\r\n", RewriteRule{"E:\\TC", "", "X"}), "X\r\nX\r\n");
-}
-
 TEST(RewriteConfigText, BinaryAndLongContent) {
     std::string line(70000, 'a');
     line += "E:\\tc\\b";

@@ -256,8 +256,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {kLater[0], kLater[1], {kMain + std::wstring(L"_temp1.txt"), "[C]\r\nd=E:"}, kLater[3]},
                   {{kMain, kPrivateMain}, {kMain + std::wstring(L"_temp1.txt"), kMissing}},
                   {kImport, kShortcut}),
-        StartCase("StartedFromElsewhereTotalCommanderStartsInItsDirectory", L"", kDefaultCommand, kLater, {},
-                  {}, kTc, {}, L"C:\\Windows"),
         StartCase("WinCmd32BeforeTotalcmd64", L"", Command(L"E:\\TC\\WinCmd32.exe"),
                   Found(L"E:\\TC\\WinCmd32.exe", {{L"E:\\TC\\TOTALCMD64.EXE", kStandin}})),
         StartCase("AClassicOneInAnySubdirectoryBeforeTotalcmd64", L"", Command(L"E:\\B\\Totalcmd.exe"),
@@ -296,7 +294,21 @@ INSTANTIATE_TEST_SUITE_P(
                   L"B\\None.bar"),
         StartCase("TwoLevelsDownIsTooDeep", L"", L"", {{L"E:\\A\\B\\Totalcmd.exe", kStandin}}, {},
                   {L"File not found!"}, L"E:\\"),
-        StartCase("NotFoundIsReported", L"", L"", {{L"E:\\TC\\x.txt", ""}}, {}, {L"File not found!"}),
+        // After it the setup window's imports search for no directory: they copy the files as they are.
+        StartCase("NotFoundIsReportedAndImportsChangeNothing", L"", L"",
+                  {{L"E:\\Tools\\wincmd.ini", "Editor=E:\\Tools\\ed.exe\r\n"},
+                   {L"E:\\Tools\\wcx_ftp.ini", "h=e:\\tools\r\n"}},
+                  {{L"E:\\Tools\\TC_portable_wincmd.ini", "Editor=E:\\Tools\\ed.exe\r\n"},
+                   {L"E:\\Tools\\TC_portable_wcx_ftp.ini", "h=e:\\tools\r\n"}},
+                  {L"File not found!", kImport, kImport}, L"E:\\Tools", {}, {},
+                  &SetupWindowController::Command3_Click),
+        // Found one level down from another drive, the directory of that drive changes, not the
+        // drive: the imports browse where the program was started.
+        StartCase("FoundFromAnotherDriveTheImportsBrowseWhereItStarted", L"", kDefaultCommand,
+                  {{kTotalcmd, kStandin}, {kWcx, kUserFtp}, {L"C:\\Windows\\wincmd.ini", "w=E:\\TC\\w\r\n"}},
+                  {{kMain, "w=%COMMANDER_PATH%\\w\r\n"}, {kFtp, kPrivateFtp}},
+                  {L"First Start: Import from Windows directory?", kBrowse, kImport, kShortcut}, L"E:\\", {},
+                  L"C:\\Windows", nullptr, L"wincmd.ini"),
         StartCase("FromANetworkShare", L"", Command(L"\\\\velmora\\stick\\TC\\Totalcmd.exe"), kLater, {}, {},
                   L"\\\\velmora\\stick\\TC")),
     [](const auto& param) { return std::string(param.param.name); });

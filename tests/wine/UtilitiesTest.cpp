@@ -37,9 +37,9 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.*"));
         EXPECT_EQ(path, L"E:\\D\\");
         const std::string listing = FileBytes(L"E:\\list.txt");
-        // A hidden directory (attributes 18) is listed as a file is, not descended into.
+        // A directory with more bits than its own (hidden: 18) is entered; "." and ".." are no lines.
         EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 4) << listing;
-        for (const char* file : {"a.txt", "Sub\\b.txt", "c.ini", "Hid"})
+        for (const char* file : {"a.txt", "Sub\\b.txt", "c.ini", "Hid\\x.txt"})
             EXPECT_NE(listing.find("E:\\D\\" + std::string(file) + "\r\n"), std::string::npos) << file;
         // The pattern decides in every directory (Sub is not entered); a listing can append; one
         // asked to stop ends at once and clears the request; a missing directory lists nothing.
@@ -61,6 +61,12 @@ TEST_F(Utilities, ListDateMoveNamesRunAndOpenTheWebPage) {
         EXPECT_FALSE(files.getFileDate(L"E:\\D\\Sub"));
 
         EXPECT_EQ(files.FileMove(L"E:\\D\\a.txt", L"E:\\D\\c.ini"), FileMoveResult::NotMoved);
+        // A name that differs in letter case only is the file itself; a replacing move that
+        // fails (its source held open) leaves the file it was to replace.
+        EXPECT_EQ(files.FileMove(L"E:\\D\\c.ini", L"E:\\D\\C.INI", true), FileMoveResult::NotMoved);
+        const HANDLE held = CreateFileW(L"E:\\D\\a.txt", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        EXPECT_EQ(files.FileMove(L"E:\\D\\a.txt", L"E:\\D\\c.ini", true), FileMoveResult::Failed);
+        CloseHandle(held);
         EXPECT_EQ(FileBytes(L"E:\\D\\c.ini"), "c");
         EXPECT_EQ(files.FileMove(L"E:\\D\\a.txt", L"E:\\D\\c.ini", true), FileMoveResult::Moved);
         EXPECT_EQ(FileBytes(L"E:\\D\\c.ini") + FileBytes(L"E:\\D\\a.txt"), "a" + kMissing);

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <cwctype>
+
 #include "platform/win32/FileIo.h"
 #include "platform/win32/Owners.h"
 #include "platform/win32/Win32Platform.h"
@@ -127,16 +129,25 @@ std::wstring Win32FileSystem::CurrentDirectory() {
 }
 
 bool Win32FileSystem::ChangeDirectory(const std::wstring& path) {
-    return SetCurrentDirectoryW(path.c_str()) != 0;
+    const std::wstring current = CurrentDirectory();
+    const auto onDrive = [](const std::wstring& at, wchar_t letter) {
+        return at.size() >= 2 && at[1] == L':' && std::towupper(at[0]) == std::towupper(letter);
+    };
+    if (path.size() < 2 || path[1] != L':' || onDrive(current, path[0]))
+        return SetCurrentDirectoryW(path.c_str()) != 0;
+    // Another drive's own current directory is the variable "=E:" of the environment, where
+    // "E:" alone is resolved.
+    wchar_t full[MAX_PATH + 1];
+    const DWORD length = GetFullPathNameW(path.c_str(), MAX_PATH + 1, full, nullptr);
+    if (length == 0 || length > MAX_PATH || !DirectoryExists(full)) return false;
+    if (length > 3 && full[length - 1] == L'\\') full[length - 1] = L'\0';
+    const wchar_t variable[] = {L'=', static_cast<wchar_t>(std::towupper(path[0])), L':', L'\0'};
+    return SetEnvironmentVariableW(variable, full) != 0;
 }
 
 bool Win32FileSystem::ChangeDrive(wchar_t letter) {
-    // "E:" alone resolves to the drive's own current directory, as a change of drive does.
-    const wchar_t drive[] = {letter, L':', L'\0'};
-    wchar_t directory[MAX_PATH + 1];
-    const DWORD length = GetFullPathNameW(drive, MAX_PATH + 1, directory, nullptr);
-    if (length == 0 || length > MAX_PATH) return false;
-    return SetCurrentDirectoryW(directory) != 0;
+    const auto directory = DriveCurrentDirectory(letter);
+    return directory && SetCurrentDirectoryW(directory->c_str()) != 0;
 }
 
 }  // namespace velmora::win32

@@ -57,6 +57,11 @@ bool Win32FileSystem::MoveNewFile(const std::wstring& source, const std::wstring
            0;
 }
 
+bool Win32FileSystem::MoveOverFile(const std::wstring& source, const std::wstring& destination) {
+    return MoveFileExW(source.c_str(), destination.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 std::optional<std::wstring> Win32FileSystem::ShortPathName(const std::wstring& path) {
     return PathForm(GetShortPathNameW, path);
 }

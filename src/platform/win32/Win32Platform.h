@@ -32,6 +32,7 @@ public:
     bool AppendFileBytes(const std::wstring& path, std::string_view bytes) override;
     std::optional<LocalDateTime> CreationTime(const std::wstring& path) override;
     bool MoveNewFile(const std::wstring& source, const std::wstring& destination) override;
+    bool MoveOverFile(const std::wstring& source, const std::wstring& destination) override;
     std::optional<std::wstring> ShortPathName(const std::wstring& path) override;
     std::optional<std::wstring> LongPathName(const std::wstring& path) override;
 };

@@ -132,7 +132,10 @@ const StartCase kCases[] = {
                ShortcutQuestion(L"&Yes"),
                {L"tcstart", L"Add your Command-Line:\r\r/O  \r\rto the Shortcut?", L"&Yes"}},
      .launches = {"E:\\TC\\Totalcmd.exe /O" + kOptions},
-     .privateIni = "[Configuration]\r\nEditor=%COMMANDER_PATH%\\notepad.exe\r\n",
+     // The directory and the directory with its separator, each searched once.
+     .privateIni =
+         "[Configuration]\r\nEditor=%COMMANDER_PATH%\\notepad.exe\r\nadjacent=%COMMANDER_PATH%E:\\TC\r\n"
+         "adjsep=%COMMANDER_PATH%%COMMANDER_PATH%x.exe\r\n",
      .shortcuts = {L"E:\\TC\\tcstart.exe\t/O", L"E:\\TC\\tcstart.exe\t/?"},
      .exe = L"E:\\TC\\tcstart.exe"},
     {.name = "NoToAll",
@@ -154,6 +157,10 @@ const StartCase kCases[] = {
 };
 
 const std::filesystem::path kWindowsIni = L"C:\\Windows\\wincmd.ini";
+// The user's main settings: the directory with its separator, in mixed case, and right after itself.
+const std::string kUserIni =
+    "[Configuration]\r\nEditor=E:\\TC\\notepad.exe\r\n"
+    "adjacent=E:\\TCE:\\TC\r\nadjsep=e:\\tcE:\\Tc\\x.exe\r\n";
 
 // From the command line to what the user sees: the boxes of a first start and the start
 // of Total Commander they lead to, or the setup window instead.
@@ -164,7 +171,7 @@ protected:
 
 TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
     const StartCase& c = kCases[GetParam()];
-    Put(L"TC\\wincmd.ini", "[Configuration]\r\nEditor=E:\\TC\\notepad.exe\r\n");
+    Put(L"TC\\wincmd.ini", kUserIni);
     Put(L"TC\\wcx_ftp.ini", "[Home]\r\n");
     std::ofstream(kWindowsIni) << "[Configuration]\r\n";
     Start(c.tail, c.exe);
@@ -229,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, StartTest, ::testing::Range(0, static_cast<int
 // window, as a user might try them; the button bar is picked in the file dialog by double
 // clicks. The stand-in on the stick serves as the browser registered for ".html" as well.
 TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
-    Put(L"TC\\wincmd.ini", "[Configuration]\r\nEditor=E:\\TC\\notepad.exe\r\n");
+    Put(L"TC\\wincmd.ini", kUserIni);
     Put(L"TC\\wcx_ftp.ini", "[Home]\r\nlocaldir=E:\\TC\\Download\r\n");
     Put(L"TC\\TC_portable_wincmd.ini", "[old]\r\n");
     Put(L"TC\\TC_portable_wcx_ftp.ini", "[old]\r\n");
@@ -259,10 +266,12 @@ TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
     DoubleClickRow(dialog, file_dialog_design::kFile1, L"My.bar");
     Answer(ImportQuestion(L"My.bar", L"&Yes", L"TC_portable_Default.bar"));
     ASSERT_TRUE(Settle(window));
-    // The bar's import points the main settings at the private bar.
+    // The directory is searched once, without its separator here; the bar's import points the
+    // main settings at the private bar.
     EXPECT_EQ(Read(L"TC\\TC_portable_wincmd.ini"),
-              "[Configuration]\r\nEditor=%COMMANDER_PATH%\\notepad.exe\r\n[Buttonbar]\r\n"
-              "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
+              "[Configuration]\r\nEditor=%COMMANDER_PATH%\\notepad.exe\r\nadjacent=%COMMANDER_PATH%E:\\TC\r\n"
+              "adjsep=%COMMANDER_PATH%E:\\Tc\\x.exe\r\n"
+              "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
     EXPECT_EQ(Read(L"TC\\TC_portable_wcx_ftp.ini"), "[Home]\r\nlocaldir=%COMMANDER_PATH%\\Download\r\n");
     EXPECT_EQ(Read(L"TC\\TC_portable_Default.bar"), Utf16Bytes(u"cmd=%COMMANDER_PATH%\\tool.exe\r\n"));
     EXPECT_EQ(Read(L"TC\\TC_portable_Default.br1"), "icons\r\n");

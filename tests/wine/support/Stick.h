@@ -194,6 +194,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(fs::exists(kStickMarker)) << "E: is not the test stick (run scripts/wine-tests.sh)";
         SetCurrentDirectoryW(L"C:\\");
+        SetEnvironmentVariableW(L"=E:", nullptr);  // E:'s own current directory: its root
         // Copies of the stand-in come read-only; one still ending stays and is copied over.
         for (const auto& entry : fs::recursive_directory_iterator(L"E:\\"))
             SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
