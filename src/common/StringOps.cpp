@@ -15,18 +15,6 @@ char UpperByte(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// Upper-cases the ASCII letters among eight bytes at once. Settings files are upper-cased
-// whole, so this is the launcher's hottest loop. Each byte's low seven bits are offset so
-// that bit 7 tells "at least 'a'" and "above 'z'"; bytes with bit 7 set are no ASCII letters.
-std::uint64_t UpperEightBytes(std::uint64_t bytes) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-    const std::uint64_t low7 = bytes & (0x7F * kOnes);
-    const std::uint64_t atLeastA = low7 + (0x80 - 'a') * kOnes;
-    const std::uint64_t aboveZ = low7 + (0x80 - 'z' - 1) * kOnes;
-    const std::uint64_t lowerCase = atLeastA & ~aboveZ & ~bytes & (0x80 * kOnes);
-    return bytes ^ (lowerCase >> 2);  // 0x80 >> 2 is the case bit 0x20
-}
-
 }  // namespace
 
 std::wstring TrimBlanks(std::wstring_view text) {
@@ -45,7 +33,7 @@ void UpperAsciiInPlace(char* text, std::size_t size) {
     for (; i + 8 <= size; i += 8) {
         std::uint64_t bytes;
         std::memcpy(&bytes, text + i, 8);
-        bytes = UpperEightBytes(bytes);
+        bytes = UpperAsciiLanes(bytes, kEightBytes);
         std::memcpy(text + i, &bytes, 8);
     }
     for (; i < size; ++i) {

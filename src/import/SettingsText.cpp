@@ -16,15 +16,12 @@ constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // Upper-cases the ASCII letters of four UTF-16 units at once; false (and nothing
-// changed) when one of them is not ASCII. Each unit's low seven bits are offset so that
-// bit 7 tells "at least 'a'" and "above 'z'".
+// changed) when one of them is not ASCII.
 bool UpperFourAsciiUnits(char16_t* units) {
     std::uint64_t four;
     std::memcpy(&four, units, 8);
     if (four & (0xFF80 * kFourUnits)) return false;
-    const std::uint64_t atLeastA = four + (0x80 - 'a') * kFourUnits;
-    const std::uint64_t aboveZ = four + (0x80 - 'z' - 1) * kFourUnits;
-    four ^= (atLeastA & ~aboveZ & (0x80 * kFourUnits)) >> 2;  // 0x80 >> 2 is the case bit 0x20
+    four = UpperAsciiLanes(four, kFourUnits);
     std::memcpy(units, &four, 8);
     return true;
 }
