@@ -22,4 +22,8 @@ std::wstring CommandLineTailOf(const std::wstring& commandLine) {
     return commandLine.substr(position);
 }
 
+bool IsSetupWord(const std::wstring& upperCaseWord) {
+    return upperCaseWord == L"/SETUP" || upperCaseWord == L"SETUP" || upperCaseWord == L"-SETUP";
+}
+
 }  // namespace velmora

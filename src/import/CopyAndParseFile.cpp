@@ -11,8 +11,6 @@
 namespace velmora {
 namespace {
 
-constexpr int kCsidlDesktop = 0;
-
 bool DialogCancelled(const std::wstring& chosen) {
     const std::wstring trimmed = TrimBlanks(chosen);
     return trimmed.empty() || chosen == L"*.*";
@@ -71,7 +69,7 @@ std::wstring Importer::ChooseSource(const std::wstring& SourceFile, const std::w
     }
 
     // The Windows directory is taken to be \Windows on the desktop folder's drive.
-    const std::wstring desktop = GetSpecialFolderPath(platform_, kCsidlDesktop);
+    const std::wstring desktop = GetSpecialFolderPath(platform_, ProcessEnvironment::kDesktopFolder);
     const std::wstring candidate = desktop.substr(0, 1) + L":\\Windows\\" + sourceName;
     if (files.FileExists(candidate) &&
         ui.ShowMessage(import_messages::ImportFromWindowsDirectory(candidate)) == MessageAnswer::Yes &&

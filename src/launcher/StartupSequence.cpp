@@ -15,9 +15,7 @@
 namespace velmora {
 
 bool IsHelpSwitch(const std::wstring& tail) {
-    if (tail == L"/?" || tail == L"?" || tail == L"-?") return true;
-    const std::wstring upper = UpperAscii(tail);
-    return upper == L"/SETUP" || upper == L"SETUP" || upper == L"-SETUP";
+    return tail == L"/?" || tail == L"?" || tail == L"-?" || IsSetupWord(UpperAscii(tail));
 }
 
 StartupOutcome StartupSequence::Run() {

@@ -205,7 +205,9 @@ public:
     bool StartProgram(const std::wstring& commandLine) {
         return StartProgram(commandLine, kShowNormal).has_value();
     }
-    // The file-system path of a shell folder (a CSIDL number), or empty.
+    // The file-system path of a shell folder (a CSIDL number, kDesktopFolder for one), or
+    // empty.
+    static constexpr int kDesktopFolder = 0;  // CSIDL_DESKTOP
     virtual std::wstring SpecialFolderPath(int csidl) = 0;
     // The value of an environment variable, "" when it is not set.
     virtual std::wstring EnvironmentVariable(const std::wstring& name) = 0;

@@ -8,8 +8,6 @@
 namespace velmora {
 namespace {
 
-constexpr int kDesktopFolder = 0;  // CSIDL_DESKTOP
-
 bool EndsInSeparator(const std::wstring& path) {
     return !path.empty() && (path.back() == L'\\' || path.back() == L'/');
 }
@@ -34,11 +32,11 @@ std::wstring ShortcutTarget(const std::wstring& programDirectory, const std::wst
 
 bool IsSetupTail(const std::wstring& tail) {
     const std::wstring word = UpperAscii(TrimBlanks(tail));
-    return word.empty() || word == L"/SETUP" || word == L"SETUP" || word == L"/?" || word == L"-SETUP";
+    return word.empty() || word == L"/?" || IsSetupWord(word);
 }
 
 std::wstring GetDesktopFolder(Platform& platform) {
-    return WithSeparator(TrimBlanks(platform.process.SpecialFolderPath(kDesktopFolder)));
+    return WithSeparator(TrimBlanks(platform.process.SpecialFolderPath(ProcessEnvironment::kDesktopFolder)));
 }
 
 void CreateDesktopLink(Platform& platform, const std::wstring& targetPath, const std::wstring& linkName,
