@@ -46,7 +46,10 @@ CopyOutcome Importer::CopyAndParseFile(const std::wstring& SourceFile, const std
             }
             outcome.fileImported = true;
         }
-        if (!files.FileExists(DestinationFile)) CreateEmptyFile(platform_, DestinationFile);
+        // Nothing chosen, Total Commander starts on empty private settings. A copy that did
+        // not arrive leaves no file that would pass for an import: the next start asks again.
+        if (!outcome.fileImported && !files.FileExists(DestinationFile))
+            CreateEmptyFile(platform_, DestinationFile);
     }
 
     outcome.mayHoldDirectory = RewritePrivateFile(DestinationFile, FindSTr1, FindStr2, replacestring);

@@ -39,8 +39,9 @@ public:
     // Makes sure `DestinationFile` exists: on a first start (or with `Force`) it offers the
     // source, the same name in the Windows directory, or a file to browse for, and copies
     // the chosen one, already rewritten, so that no copy with the old paths is ever in
-    // place. Then rewrites every line of the private copy that holds
-    // `FindSTr1` or `FindStr2` (case ignored) to `replacestring`.
+    // place; when no file is chosen it makes the file empty, when the chosen one cannot be
+    // copied it makes none. Then rewrites every line of the private copy that
+    // holds `FindSTr1` or `FindStr2` (case ignored) to `replacestring`.
     CopyOutcome CopyAndParseFile(const std::wstring& SourceFile, const std::wstring& DestinationFile,
                                  const std::wstring& FindSTr1, const std::wstring& FindStr2,
                                  const std::wstring& replacestring, bool Force = false);

@@ -1,5 +1,6 @@
 // Each file operation of an import, rewrite or INI write fails in turn; a fresh start then finds
 // the user's files unchanged, private ones whole (old or new), no working file, and launches.
+// A first import cut short leaves no private file, so the fresh start asks again and makes it.
 #include "support/Stick.h"
 
 #include <algorithm>
@@ -37,8 +38,8 @@ const SweepCase kCases[] = {
     SweepCase("FirstStartImport", Act::Start,
               {{kWincmd, kUserMain},
                {kWcx, kUserFtp},
-               {kMain, kMissing, {"", kPrivateMain}},
-               {kFtp, kMissing, {"", kPrivateFtp}}}),
+               {kMain, kMissing, {kPrivateMain}},
+               {kFtp, kMissing, {kPrivateFtp}}}),
     SweepCase("ButtonBarImport", Act::ImportButtonBar,
               {{kMain, kSettings, {kWithBar, kSettings}},  // the setup window knows no private settings file
                {kFtp, "", {""}},
