@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Platform.h"
 
@@ -35,6 +36,8 @@ bool ReplaceThroughWorkingFile(Platform& platform, const std::wstring& destinati
 
 // The same with the bytes to write.
 bool PutInPlace(Platform& platform, const std::wstring& destination, std::string_view bytes);
+// The same with the bytes in pieces, written one after the other.
+bool PutInPlace(Platform& platform, const std::wstring& destination, const std::vector<std::string>& pieces);
 
 // Tidies what an interrupted write may have left beside `destination`: an unfinished new
 // file goes, a lone complete replacement takes the destination's place, a stale one goes.

@@ -41,8 +41,11 @@ CopyOutcome Importer::CopyAndParseFile(const std::wstring& SourceFile, const std
         if (!TrimBlanks(chosen).empty() && files.FileExists(chosen) &&
             (!files.FileExists(DestinationFile) || Force)) {
             if (const auto content = files.ReadFileBytes(chosen)) {
-                const auto rewritten = Rewritten(*content, FindSTr1, FindStr2, replacestring);
-                PutInPlace(platform_, DestinationFile, rewritten.value_or(*content));
+                if (const auto rewritten = Rewritten(*content, FindSTr1, FindStr2, replacestring)) {
+                    PutInPlace(platform_, DestinationFile, *rewritten);
+                } else {
+                    PutInPlace(platform_, DestinationFile, *content);
+                }
             }
             outcome.fileImported = true;
         }
@@ -88,7 +91,7 @@ bool Importer::RewritePrivateFile(const std::wstring& DestinationFile, const std
                                   const std::wstring& FindStr2, const std::wstring& replacestring) {
     FileSystem& files = platform_.files;
     if (!files.FileExists(DestinationFile)) return true;
-    std::optional<std::string> rewritten;
+    std::optional<NewBytes> rewritten;
     {
         // Mapped, not read: a later start scans a large file without copying it, and the
         // view is gone before the file is replaced.
@@ -97,14 +100,15 @@ bool Importer::RewritePrivateFile(const std::wstring& DestinationFile, const std
         rewritten = Rewritten(view->Bytes(), FindSTr1, FindStr2, replacestring);
     }
     if (!rewritten) return false;
+    if (!PutInPlace(platform_, DestinationFile, *rewritten)) return true;
+    rewritten.reset();
     // The rule may leave an occurrence (one right after a replaced one).
-    return !PutInPlace(platform_, DestinationFile, *rewritten) ||
-           Rewritten(*rewritten, FindSTr1, FindStr2, replacestring).has_value();
+    const auto view = files.ViewFile(DestinationFile);
+    return !view || Rewritten(view->Bytes(), FindSTr1, FindStr2, replacestring).has_value();
 }
 
-std::optional<std::string> Importer::Rewritten(std::string_view content, const std::wstring& FindSTr1,
-                                               const std::wstring& FindStr2,
-                                               const std::wstring& replacestring) {
+std::optional<NewBytes> Importer::Rewritten(std::string_view content, const std::wstring& FindSTr1,
+                                            const std::wstring& FindStr2, const std::wstring& replacestring) {
     AnsiCodePage& codePage = platform_.codePage;
     if (!textCase_) {
         textCase_ =

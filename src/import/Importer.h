@@ -60,8 +60,8 @@ private:
     bool RewritePrivateFile(const std::wstring& DestinationFile, const std::wstring& FindSTr1,
                             const std::wstring& FindStr2, const std::wstring& replacestring);
     // The content with the rule applied; nothing when it changes nothing.
-    std::optional<std::string> Rewritten(std::string_view content, const std::wstring& FindSTr1,
-                                         const std::wstring& FindStr2, const std::wstring& replacestring);
+    std::optional<NewBytes> Rewritten(std::string_view content, const std::wstring& FindSTr1,
+                                      const std::wstring& FindStr2, const std::wstring& replacestring);
     CopyOutcome ImportInto(const ImportPlace& place, const std::wstring& sourceName,
                            const std::wstring& privateName, bool Force);
 

@@ -25,6 +25,14 @@ void UpperLatin1(std::u16string& text) {
         if (IsLatin1Lower(c)) c = static_cast<char16_t>(c - 0x20);
 }
 
+// The new bytes as they are written, "" for none.
+std::string Written(const std::optional<NewBytes>& pieces) {
+    std::string bytes;
+    for (const std::string& piece : pieces.value_or(NewBytes()))
+        bytes += piece;
+    return bytes;
+}
+
 TEST(SettingsText, EachEncodingIsRewrittenInItself) {
     const SettingsRule rule{{u"E:\\T\u00f6t\u00e4l", u"E:\\T\u00f6t\u00e4l\\", u"%C%"},
                             {"E:\\T\xf6t\xe4l", "E:\\T\xf6t\xe4l\\", "%C%"}};
@@ -34,7 +42,7 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
         bool doubleByte = false;
     };
     const Case cases[] = {
-        {"ansi", "a=E:\\T\xd6T\xc4L\\x\r\nb=\xe9\r\n", "a=%C%\\x\r\nb=\xe9\r\n"},
+        {"ansi", "b=\xe9\r\na=E:\\T\xd6T\xc4L\\x\r\n", "b=\xe9\r\na=%C%\\x\r\n"},
         // 0x81 'e' is one character in the double-byte code page: its trail byte is no letter.
         {"ansi, single bytes",
          "x=\x81"
@@ -47,23 +55,24 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
         {"utf-8 with bom", "\xEF\xBB\xBFp=e:\\t\xC3\xB6t\xC3\xA4l\\a \xE2\x82\xAC\r\n",
          "\xEF\xBB\xBFp=%C%\\a \xE2\x82\xAC\r\n"},
         {"utf-8", "p=E:\\T\xC3\x96T\xC3\x84L\rq=\xF0\x9F\x98\x80", "p=%C%\rq=\xF0\x9F\x98\x80"},
-        {"utf-8 bom, invalid behind it", "\xEF\xBB\xBFp=E:\\T\xC3\xB6t\xC3\xA4l\xC0\xAF", ""},
+        {"utf-8 bom, invalid behind it", "\xEF\xBB\xBFp=E:\\T\xC3\xB6t\xC3\xA4l\r\n\xC0\xAF", ""},
         {"utf-16", Utf16Bytes(u"x=E:\\T\u00d6T\u00c4L\\y \U0001F600\r\n\r\n"),
          Utf16Bytes(u"x=%C%\\y \U0001F600\r\n\r\n")},
         {"utf-16 of odd length", Utf16Bytes(u"x=E:\\T\u00f6t\u00e4l") + "x", ""},
-        {"utf-16 with a lone surrogate", Utf16Bytes(u"x=E:\\T\u00f6t\u00e4l\xD800"), ""},
+        {"utf-16 with a lone surrogate", Utf16Bytes(u"x=E:\\T\u00f6t\u00e4l\r\ny=\xD800"), ""},
     };
+    // The file is rewritten a stretch of lines at a time, however short.
     for (const Case& c : cases) {
         const TextCase textCase{Latin1Case(c.doubleByte), UpperLatin1};
-        const auto rewritten = RewriteSettingsText(c.before, rule, textCase);
-        EXPECT_EQ(rewritten.value_or(""), c.after) << c.name;
+        for (const std::size_t stretch : {std::size_t{1}, std::size_t{5}, kRewriteStretch})
+            EXPECT_EQ(Written(RewriteSettingsText(c.before, rule, textCase, stretch)), c.after) << c.name;
     }
 }
 
 TEST(SettingsText, AsciiUnitsAreUpperCasedToTheLastAndWideStringsConvertBack) {
     const SettingsRule rule{{u"E:\\TC", u"", u"%C%"}, {}};
     const TextCase textCase{Latin1Case(false), UpperLatin1};
-    EXPECT_EQ(RewriteSettingsText(Utf16Bytes(u"x=e:\\tc"), rule, textCase), Utf16Bytes(u"x=%C%"));
+    EXPECT_EQ(Written(RewriteSettingsText(Utf16Bytes(u"x=e:\\tc"), rule, textCase)), Utf16Bytes(u"x=%C%"));
     EXPECT_EQ(FromUtf16(ToUtf16(L"a\U0001F600b")), L"a\U0001F600b");
 }
 
