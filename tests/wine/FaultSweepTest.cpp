@@ -1,7 +1,6 @@
 // Each file operation of an import, rewrite or INI write fails in turn; a fresh start then finds
 // the user's files unchanged, private ones whole (old or new), no working file, and launches.
-// A first import cut short leaves no private file, so the fresh start asks again and makes it.
-// A start whose step fails by an exception goes on and starts Total Commander all the same.
+// A first import cut short is asked for again; a start meeting an exception still launches.
 #include "support/Stick.h"
 
 #include <algorithm>

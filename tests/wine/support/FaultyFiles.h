@@ -4,7 +4,6 @@
 #pragma once
 
 #include <functional>
-#include <new>
 #include <set>
 #include <string>
 #include <vector>
