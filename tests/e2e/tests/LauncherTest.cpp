@@ -244,7 +244,7 @@ TEST_P(FailedCopyTest, IsReportedAndAskedForAgain) {
         ASSERT_TRUE(GetDiskFreeSpaceExW(L"E:\\", &room, &size, nullptr));
         ASSERT_LT(size.QuadPart, 1ull << 30)
             << "E: is not a small medium (scripts/e2e.sh mounts one as root)";
-        Put(obstacle, std::string(room.QuadPart - 64 * 1024, '\0'));
+        Put(obstacle, std::string(static_cast<std::size_t>(room.QuadPart) - 64 * 1024, '\0'));
     } else {
         fs::create_directory(stick_ / obstacle);
     }
