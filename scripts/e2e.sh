@@ -4,7 +4,8 @@
 #   e.g. scripts/e2e.sh build/win64 --gtest_filter='*StartTest*'
 # Needs <dir>/velmora.exe and <dir>/tests/e2e/velmora_e2e.exe (scripts/build-windows.sh).
 # Everything runs in a private Wine session that is removed again on every exit path; the
-# drive E: is the fake stick the tests lay out.
+# drive E: is the fake stick the tests lay out, a small medium of its own that a test can
+# fill (mounted as a tmpfs, so run as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,7 +25,7 @@ source scripts/lib/install-deps.sh
 install_deps wine
 
 echo "Creating the Wine prefix..."
-wine_session_with_stick velmora-e2e-stick
+wine_session_with_stick velmora-e2e-stick 32m
 
 export VELMORA_EXE VELMORA_E2E_STANDIN
 VELMORA_EXE=$(wine_session_windows_path "$launcher")

@@ -8,8 +8,8 @@
 #   wine_session_map_drive e "$stick"   # the folder $stick becomes E:\ inside Wine
 #   wine_session_run 'E:\velmora.exe'   # or "$WINE_SESSION_WINE" program.exe args...
 #
-# or, for a test program: wine_session_with_stick MARKER (all of the above, E: a fresh
-# stick), then wine_session_run_tests program.exe args...
+# or, for a test program: wine_session_with_stick MARKER [SIZE] (all of the above, E: a
+# fresh stick), then wine_session_run_tests program.exe args...
 #
 # Needs the `wine` group of scripts/lib/install-deps.sh (wine64, fonts-wine, xvfb); 32-bit
 # programs need the `wine32` group as well.
@@ -120,6 +120,10 @@ wine_session_stop() {
     "$WINE_SESSION_WINESERVER" -k >/dev/null 2>&1 || true
     "$WINE_SESSION_WINESERVER" -w >/dev/null 2>&1 || true
   fi
+  if [ -n "${WINE_SESSION_MOUNT:-}" ]; then
+    umount "$WINE_SESSION_MOUNT" 2>/dev/null || umount -l "$WINE_SESSION_MOUNT" || true
+    WINE_SESSION_MOUNT=
+  fi
   if [ -n "${WINE_SESSION_XVFB_PID:-}" ]; then
     kill "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
     wait "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
@@ -131,9 +135,11 @@ wine_session_stop() {
   WINE_SESSION_ROOT=
 }
 
-# wine_session_with_stick MARKER: starts the session, stopped again on every exit path, and
-# maps a fresh stick folder as E:; the file MARKER on it tells the tests that they may wipe
-# that drive. Sets $stick to the folder.
+# wine_session_with_stick MARKER [SIZE]: starts the session, stopped again on every exit
+# path, and maps a fresh stick folder as E:; the file MARKER on it tells the tests that they
+# may wipe that drive. With SIZE (e.g. 32m) the stick is a medium of that size of its own,
+# which a test can fill: a tmpfs, which only root may mount (otherwise a warning, and the
+# stick stays a folder). Sets $stick to the folder.
 # wine_session_require_built HINT FILE...: ends the script (status 2) when a file it runs
 # is missing, with the hint how to build it.
 wine_session_require_built() {
@@ -154,6 +160,13 @@ wine_session_with_stick() {
   wine_session_start
   stick="$WINE_SESSION_ROOT/stick"
   mkdir -p "$stick"
+  if [ -n "${2:-}" ]; then
+    if mount -t tmpfs -o "size=$2" velmora-stick "$stick"; then
+      WINE_SESSION_MOUNT=$stick
+    else
+      echo "wine-session: could not mount a $2 medium as the stick; it is a folder" >&2
+    fi
+  fi
   touch "$stick/$1"
   wine_session_map_drive e "$stick"
 }

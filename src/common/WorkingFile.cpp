@@ -60,6 +60,17 @@ bool PutInPlace(Platform& platform, const std::wstring& destination, std::string
     });
 }
 
+bool PutInPlace(Platform& platform, const std::wstring& destination, const std::vector<std::string>& pieces) {
+    return ReplaceThroughWorkingFile(platform, destination, [&](const std::wstring& working) {
+        if (!platform.files.WriteFileBytes(working, pieces.empty() ? std::string_view() : pieces[0]))
+            return false;
+        for (std::size_t i = 1; i < pieces.size(); ++i) {
+            if (!platform.files.AppendFileBytes(working, pieces[i])) return false;
+        }
+        return true;
+    });
+}
+
 void RecoverInterruptedWrite(Platform& platform, const std::wstring& destination) {
     FileSystem& files = platform.files;
     ClearName(files, NewFileWorkingName(destination));

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Platform.h"
 
@@ -35,6 +36,9 @@ std::wstring NewFileWorkingName(const std::wstring& destination);
 
 // The same with the bytes to write.
 [[nodiscard]] bool PutInPlace(Platform& platform, const std::wstring& destination, std::string_view bytes);
+// The same with the bytes in pieces, written one after the other.
+[[nodiscard]] bool PutInPlace(Platform& platform, const std::wstring& destination,
+                              const std::vector<std::string>& pieces);
 
 // Tidies what an interrupted write may have left beside `destination`: an unfinished new
 // file goes, a lone complete replacement takes the destination's place, a stale one goes.

@@ -40,14 +40,19 @@ CopyOutcome Importer::CopyAndParseFile(const std::wstring& SourceFile, const std
         if (!TrimBlanks(chosen).empty() && files.FileExists(chosen) &&
             (!files.FileExists(DestinationFile) || Force)) {
             if (const auto content = files.ReadFileBytes(chosen)) {
-                const auto rewritten = Rewritten(*content, FindSTr1, FindStr2, replacestring);
-                copyPlaced = PutInPlace(platform_, DestinationFile, rewritten.value_or(*content));
-                // The rule may leave an occurrence (one right after a replaced one).
-                outcome.mayHoldDirectory = rewritten.has_value();
+                if (const auto rewritten = Rewritten(*content, FindSTr1, FindStr2, replacestring)) {
+                    copyPlaced = PutInPlace(platform_, DestinationFile, *rewritten);
+                } else {
+                    copyPlaced = PutInPlace(platform_, DestinationFile, *content);
+                }
+                outcome.mayHoldDirectory = copyPlaced && HoldsDirectory(DestinationFile, FindSTr1, FindStr2);
             }
             outcome.fileImported = true;
         }
-        if (!files.FileExists(DestinationFile)) CreateEmptyFile(platform_, DestinationFile);
+        // Nothing chosen, Total Commander starts on empty private settings. A copy that did
+        // not arrive leaves no file that would pass for an import: the next start asks again.
+        if (!outcome.fileImported && !files.FileExists(DestinationFile))
+            CreateEmptyFile(platform_, DestinationFile);
     }
 
     // A copy placed just now was rewritten on its way: scanning it again would rewrite what
@@ -89,7 +94,7 @@ bool Importer::RewritePrivateFile(const std::wstring& DestinationFile, const std
                                   const std::wstring& FindStr2, const std::wstring& replacestring) {
     FileSystem& files = platform_.files;
     if (!files.FileExists(DestinationFile)) return true;
-    std::optional<std::string> rewritten;
+    std::optional<NewBytes> rewritten;
     {
         // Mapped, not read: a later start scans a large file without copying it, and the
         // view is gone before the file is replaced.
@@ -98,16 +103,23 @@ bool Importer::RewritePrivateFile(const std::wstring& DestinationFile, const std
         rewritten = Rewritten(view->Bytes(), FindSTr1, FindStr2, replacestring);
     }
     if (!rewritten) return false;
-    // A rewrite that cannot be put in place leaves the old file, which the next start
-    // rewrites. Either way the file may still name the directory: the old one does, and the
-    // rule leaves an occurrence right after a replaced one.
-    static_cast<void>(PutInPlace(platform_, DestinationFile, *rewritten));
-    return true;
+    // A rewrite that cannot be put in place leaves the old file, which names the directory
+    // and which the next start rewrites.
+    if (!PutInPlace(platform_, DestinationFile, *rewritten)) return true;
+    rewritten.reset();
+    return HoldsDirectory(DestinationFile, FindSTr1, FindStr2);
 }
 
-std::optional<std::string> Importer::Rewritten(std::string_view content, const std::wstring& FindSTr1,
-                                               const std::wstring& FindStr2,
-                                               const std::wstring& replacestring) {
+bool Importer::HoldsDirectory(const std::wstring& DestinationFile, const std::wstring& FindSTr1,
+                              const std::wstring& FindStr2) {
+    // The rule leaves an occurrence right after a replaced one. Only searched for, in the
+    // mapped file: nothing is rewritten twice.
+    const auto view = platform_.files.ViewFile(DestinationFile);
+    return !view || Rewritten(view->Bytes(), FindSTr1, FindStr2, L"").has_value();
+}
+
+std::optional<NewBytes> Importer::Rewritten(std::string_view content, const std::wstring& FindSTr1,
+                                            const std::wstring& FindStr2, const std::wstring& replacestring) {
     AnsiCodePage& codePage = platform_.codePage;
     if (!textCase_) {
         textCase_ =

@@ -1,3 +1,4 @@
+#include "common/Steps.h"
 #include "common/StringOps.h"
 #include "common/TcFiles.h"
 #include "import/FileRoutines.h"
@@ -13,8 +14,11 @@ CopyOutcome Importer::ImportInto(const ImportPlace& place, const std::wstring& s
                             place.TcDirPattern, tc_files::kCommanderPath, Force);
 }
 
+// An import that fails by an exception is abandoned; a private file that exists all the
+// same is still named, so that Total Commander does not start on the computer's settings.
 ImportResult Importer::ImportIni(const ImportPlace& place, bool Force) {
-    const CopyOutcome outcome = ImportInto(place, tc_files::kMainSource, tc_files::kMainSettings, Force);
+    CopyOutcome outcome;
+    TryStep([&] { outcome = ImportInto(place, tc_files::kMainSource, tc_files::kMainSettings, Force); });
     const std::wstring privateFile = place.TcDir + tc_files::kMainSettings;
     if (platform_.files.FileExists(privateFile))
         return {privateFile, outcome.fileImported, outcome.mayHoldDirectory};
@@ -26,7 +30,7 @@ ImportResult Importer::ImportFTPIni(const ImportPlace& place, bool Force) {
     const std::wstring privateFile = place.TcDir + tc_files::kFtpSettings;
     CopyOutcome outcome;
     if (!platform_.files.FileExists(privateFile) || Force) {
-        outcome = ImportInto(place, tc_files::kFtpSource, tc_files::kFtpSettings, Force);
+        TryStep([&] { outcome = ImportInto(place, tc_files::kFtpSource, tc_files::kFtpSettings, Force); });
     }
     if (platform_.files.FileExists(privateFile)) return {privateFile, outcome.fileImported};
     platform_.ui.SystemBeep();

@@ -39,9 +39,10 @@ public:
     // Makes sure `DestinationFile` exists: on a first start (or with `Force`) it offers the
     // source, the same name in the Windows directory, or a file to browse for, and copies
     // the chosen one, already rewritten, so that no copy with the old paths is ever in
-    // place. A private copy that was not placed so is scanned instead. Either way the
-    // content is scanned once, and every line that holds `FindSTr1` or `FindStr2` (case
-    // ignored) is rewritten to `replacestring`.
+    // place; when no file is chosen it makes the file empty, when the chosen one cannot be
+    // copied it makes none. A private copy that was not placed so is scanned instead.
+    // Either way the content is scanned once, and every line that holds `FindSTr1` or
+    // `FindStr2` (case ignored) is rewritten to `replacestring`.
     CopyOutcome CopyAndParseFile(const std::wstring& SourceFile, const std::wstring& DestinationFile,
                                  const std::wstring& FindSTr1, const std::wstring& FindStr2,
                                  const std::wstring& replacestring, bool Force = false);
@@ -56,12 +57,15 @@ public:
 
 private:
     std::wstring ChooseSource(const std::wstring& SourceFile, const std::wstring& DestinationFile);
-    // False when the file as it stands holds neither search string.
+    // False when the file as it stands, rewritten, holds neither search string.
     bool RewritePrivateFile(const std::wstring& DestinationFile, const std::wstring& FindSTr1,
                             const std::wstring& FindStr2, const std::wstring& replacestring);
+    // True when the file holds a search string (or cannot be read).
+    bool HoldsDirectory(const std::wstring& DestinationFile, const std::wstring& FindSTr1,
+                        const std::wstring& FindStr2);
     // The content with the rule applied; nothing when it changes nothing.
-    std::optional<std::string> Rewritten(std::string_view content, const std::wstring& FindSTr1,
-                                         const std::wstring& FindStr2, const std::wstring& replacestring);
+    std::optional<NewBytes> Rewritten(std::string_view content, const std::wstring& FindSTr1,
+                                      const std::wstring& FindStr2, const std::wstring& replacestring);
     CopyOutcome ImportInto(const ImportPlace& place, const std::wstring& sourceName,
                            const std::wstring& privateName, bool Force);
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "import/ConfigRewrite.h"
 #include "platform/Platform.h"
@@ -29,11 +30,19 @@ struct TextCase {
     UpperInPlace<char16_t> unicode;
 };
 
+// A file's bytes in pieces, to be written one after the other.
+using NewBytes = std::vector<std::string>;
+
+// How much of a file is rewritten at a time: its stretches of whole lines are this long,
+// and as much longer as their last line needs.
+inline constexpr std::size_t kRewriteStretch = 1 << 20;
+
 // The file's new bytes, or nothing when no line holds an occurrence. A UTF-16 file of an
 // odd length or with an unpaired surrogate, and a UTF-8 one that is not valid UTF-8 behind
-// its byte-order mark, are left as they are.
-std::optional<std::string> RewriteSettingsText(std::string_view bytes, const SettingsRule& rule,
-                                               const TextCase& textCase);
+// its byte-order mark, are left as they are. The file is rewritten a stretch at a time,
+// so that beside the old bytes and the new ones only a stretch is held in another form.
+std::optional<NewBytes> RewriteSettingsText(std::string_view bytes, const SettingsRule& rule,
+                                            const TextCase& textCase, std::size_t stretch = kRewriteStretch);
 
 // Upper-cases ANSI text with the code page's own upper case; the two bytes of a
 // double-byte character are left as they are. The text must begin at a character.

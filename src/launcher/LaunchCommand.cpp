@@ -1,5 +1,7 @@
 #include "launcher/LaunchCommand.h"
 
+#include <algorithm>
+
 #include "common/Paths.h"
 #include "common/StringOps.h"
 
@@ -15,10 +17,14 @@ bool NamesOwnFtpSettings(const std::wstring& tail) {
 
 std::wstring WithSettingsOptions(const std::wstring& tail, const std::wstring& mainSettings,
                                  const std::wstring& ftpSettings) {
-    std::wstring result = tail;
-    if (!NamesOwnMainSettings(result) && !mainSettings.empty()) result += L" /i=" + QuotePath(mainSettings);
-    if (!NamesOwnFtpSettings(result) && !ftpSettings.empty()) result += L" /f=" + QuotePath(ftpSettings);
-    return result;
+    std::wstring options;
+    if (!NamesOwnMainSettings(tail) && !mainSettings.empty()) options += L" /i=" + QuotePath(mainSettings);
+    if (!NamesOwnFtpSettings(tail) && !ftpSettings.empty()) options += L" /f=" + QuotePath(ftpSettings);
+    if (options.empty()) return tail;
+    // Behind a double quote the tail leaves open, the options would reach Total Commander
+    // as part of its last argument.
+    const bool quoteOpen = std::count(tail.begin(), tail.end(), L'"') % 2 != 0;
+    return tail + (quoteOpen ? L"\"" : L"") + options;
 }
 
 std::wstring LaunchCommandLine(const std::wstring& exe, const std::wstring& tail) {

@@ -7,7 +7,8 @@ namespace velmora {
 
 // The launcher's own tail followed by " /i=" and " /f=" naming the private settings
 // files, each unless the tail already names the user's own (" /I=", " /F=", any case)
-// or the private file is "" (it does not exist).
+// or the private file is "" (it does not exist). A double quote the tail leaves open is
+// closed before them.
 std::wstring WithSettingsOptions(const std::wstring& tail, const std::wstring& mainSettings,
                                  const std::wstring& ftpSettings);
 

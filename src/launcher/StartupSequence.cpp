@@ -3,6 +3,7 @@
 #include "common/CommandLine.h"
 #include "common/Paths.h"
 #include "common/ReplaceAllText.h"
+#include "common/Steps.h"
 #include "common/StringOps.h"
 #include "common/TcFiles.h"
 #include "common/Utf.h"
@@ -26,7 +27,11 @@ StartupOutcome StartupSequence::Run() {
     SetExecutablePaths();
 
     if (IsHelpSwitch(tail)) return StartupOutcome::ShowSetupWindow;
-    const auto tcPath = LocateTotalCommander();
+    // From here each step that fails by an exception is abandoned and the run goes on, so
+    // that Total Commander is started whatever an import meets. A search that fails leaves
+    // the paths as they were: the launch then reports what is missing.
+    std::optional<std::wstring> tcPath = state_.TcPath;
+    TryStep([&] { tcPath = LocateTotalCommander(); });
     if (!tcPath) {
         // No directory to search for: the setup window's imports then copy files unchanged.
         state_.TcPath.clear();
@@ -44,26 +49,33 @@ StartupOutcome StartupSequence::Run() {
     // What an interrupted earlier run left is tidied before a private file is looked at.
     using namespace tc_files;
     for (const wchar_t* name : {kMainSettings, kFtpSettings, kButtonBar, kButtonBarCompanion})
-        RecoverInterruptedWrite(platform_, state_.TcDir + name);
+        TryStep([&] { RecoverInterruptedWrite(platform_, state_.TcDir + name); });
     if (!NamesOwnMainSettings(state_.CommandLine)) {
-        imports_.ImportIni(false);
+        TryStep([&] { imports_.ImportIni(false); });
     } else {
         state_.WincmdIniPath.clear();  // the user brings his own main settings file
     }
     state_.FtpIniPath.clear();
-    if (!NamesOwnFtpSettings(state_.CommandLine)) imports_.ImportFTPIni(false);
+    if (!NamesOwnFtpSettings(state_.CommandLine)) TryStep([&] { imports_.ImportFTPIni(false); });
 
-    RepairButtonBarEntry();
+    TryStep([&] { RepairButtonBarEntry(); });
 
-    if (state_.FileImported || UpperAscii(TrimBlanks(tail)) == L"SETUP") shortcuts_.CreateDesktopShortCut();
+    TryStep([&] {
+        if (state_.FileImported || UpperAscii(TrimBlanks(tail)) == L"SETUP")
+            shortcuts_.CreateDesktopShortCut();
+    });
 
     const std::wstring& tcDir = state_.TcDir;
-    if (!tcDir.empty() && tcDir[0] != L'\\' && tcDir[0] != L'/') platform_.files.ChangeDrive(tcDir[0]);
-    platform_.files.ChangeDirectory(tcDir);
+    if (!tcDir.empty() && tcDir[0] != L'\\' && tcDir[0] != L'/') {
+        TryStep([&] { platform_.files.ChangeDrive(tcDir[0]); });
+    }
+    TryStep([&] { platform_.files.ChangeDirectory(tcDir); });
 
-    state_.CommandLine =
-        WithSettingsOptions(state_.CommandLine, Existing(state_.WincmdIniPath), Existing(state_.FtpIniPath));
-    Launch();
+    TryStep([&] {
+        state_.CommandLine = WithSettingsOptions(state_.CommandLine, Existing(state_.WincmdIniPath),
+                                                 Existing(state_.FtpIniPath));
+    });
+    TryStep([&] { Launch(); });
     return StartupOutcome::Ended;
 }
 

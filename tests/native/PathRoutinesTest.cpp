@@ -56,6 +56,11 @@ TEST(LaunchCommand, NamesThePrivateSettingsUnlessTheTailNamesItsOwn) {
         {L"x /f=C:\\b.ini", L"m.ini", L"f.ini", L"E:\\TC\\Totalcmd.exe x /f=C:\\b.ini /i=m.ini"},
         {L"/i=C:\\a.ini", L"m.ini", L"", L"E:\\TC\\Totalcmd.exe /i=C:\\a.ini /i=m.ini"},
         {L"", L"", L"", L"E:\\TC\\Totalcmd.exe"},
+        // A quote the tail leaves open is closed before the options, and only for them.
+        {L"\"C:\\My Dir\\a 1.txt /O", L"m.ini", L"f.ini",
+         L"E:\\TC\\Totalcmd.exe \"C:\\My Dir\\a 1.txt /O\" /i=m.ini /f=f.ini"},
+        {L"\"a b\" c", L"m.ini", L"", L"E:\\TC\\Totalcmd.exe \"a b\" c /i=m.ini"},
+        {L"\"a b", L"", L"", L"E:\\TC\\Totalcmd.exe \"a b"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(LaunchCommandLine(L"E:\\TC\\Totalcmd.exe", WithSettingsOptions(c.tail, c.main, c.ftp)),

@@ -1,6 +1,8 @@
 // The rewrite in each encoding a settings file may have, with the upper case of its kind.
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "common/Utf.h"
 #include "import/SettingsText.h"
 #include "shared/Utf16Bytes.h"
@@ -34,7 +36,7 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
         bool doubleByte = false;
     };
     const Case cases[] = {
-        {"ansi", "a=E:\\T\xd6T\xc4L\\x\r\nb=\xe9\r\n", "a=%C%\\x\r\nb=\xe9\r\n"},
+        {"ansi", "b=\xe9\r\na=E:\\T\xd6T\xc4L\\x\r\n", "b=\xe9\r\na=%C%\\x\r\n"},
         // 0x81 'e' is one character in the double-byte code page: its trail byte is no letter.
         {"ansi, single bytes",
          "x=\x81"
@@ -47,33 +49,29 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
         {"utf-8 with bom", "\xEF\xBB\xBFp=e:\\t\xC3\xB6t\xC3\xA4l\\a \xE2\x82\xAC\r\n",
          "\xEF\xBB\xBFp=%C%\\a \xE2\x82\xAC\r\n"},
         {"utf-8", "p=E:\\T\xC3\x96T\xC3\x84L\rq=\xF0\x9F\x98\x80", "p=%C%\rq=\xF0\x9F\x98\x80"},
-        {"utf-8 bom, invalid behind it", "\xEF\xBB\xBFp=E:\\T\xC3\xB6t\xC3\xA4l\xC0\xAF", ""},
+        {"an overlong form is no utf-8", "p=E:\\T\xC3\xB6t\xC3\xA4l \xE0\x80\x80", ""},
+        {"utf-8 bom, invalid behind it", "\xEF\xBB\xBFp=E:\\T\xC3\xB6t\xC3\xA4l\r\nq=E:\\T\xf6t\xe4l", ""},
         {"utf-16", Utf16Bytes(u"x=E:\\T\u00d6T\u00c4L\\y \U0001F600\r\n\r\n"),
          Utf16Bytes(u"x=%C%\\y \U0001F600\r\n\r\n")},
         {"utf-16 of odd length", Utf16Bytes(u"x=E:\\T\u00f6t\u00e4l") + "x", ""},
-        {"utf-16 with a lone surrogate", Utf16Bytes(u"x=E:\\T\u00f6t\u00e4l\xD800"), ""},
+        {"utf-16 with a lone surrogate", Utf16Bytes(u"x=E:\\T\u00f6t\u00e4l\r\ny=\xD800"), ""},
     };
+    // The file is rewritten a stretch of lines at a time, however short.
     for (const Case& c : cases) {
         const TextCase textCase{Latin1Case(c.doubleByte), UpperLatin1};
-        const auto rewritten = RewriteSettingsText(c.before, rule, textCase);
-        EXPECT_EQ(rewritten.value_or(""), c.after) << c.name;
+        for (const std::size_t stretch : {std::size_t{1}, std::size_t{5}, kRewriteStretch}) {
+            const auto pieces = RewriteSettingsText(c.before, rule, textCase, stretch).value_or(NewBytes());
+            EXPECT_EQ(std::accumulate(pieces.begin(), pieces.end(), std::string()), c.after) << c.name;
+        }
     }
 }
 
 TEST(SettingsText, AsciiUnitsAreUpperCasedToTheLastAndWideStringsConvertBack) {
     const SettingsRule rule{{u"E:\\TC", u"", u"%C%"}, {}};
     const TextCase textCase{Latin1Case(false), UpperLatin1};
-    EXPECT_EQ(RewriteSettingsText(Utf16Bytes(u"x=e:\\tc"), rule, textCase), Utf16Bytes(u"x=%C%"));
+    const auto pieces = RewriteSettingsText(Utf16Bytes(u"x=e:\\tc"), rule, textCase).value_or(NewBytes());
+    EXPECT_EQ(std::accumulate(pieces.begin(), pieces.end(), std::string()), Utf16Bytes(u"x=%C%"));
     EXPECT_EQ(FromUtf16(ToUtf16(L"a\U0001F600b")), L"a\U0001F600b");
-}
-
-TEST(SettingsText, TheEncodingComesFromTheFirstBytes) {
-    EXPECT_EQ(DetectEncoding("\xFF\xFEx\0"), TextEncoding::Utf16Le);
-    EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF\xFF"), TextEncoding::Utf8WithBom);
-    EXPECT_EQ(DetectEncoding("a=\xC3\xB6"), TextEncoding::Utf8);
-    EXPECT_EQ(DetectEncoding("a=\xF6"), TextEncoding::Ansi);
-    EXPECT_EQ(DetectEncoding("a=b"), TextEncoding::Ansi);
-    EXPECT_EQ(DetectEncoding("a=\xE0\x80\x80"), TextEncoding::Ansi) << "an overlong form is no UTF-8";
 }
 
 }  // namespace

@@ -66,10 +66,11 @@ protected:
         return file ? std::optional(std::string(std::istreambuf_iterator<char>(file), {})) : std::nullopt;
     }
 
-    // Copies the launcher to `exe` and starts it with the command line "<exe> <tail>".
+    // Copies the launcher to `exe`, unless it is there, and starts it with the command line
+    // "<exe> <tail>".
     void Start(const std::wstring& tail, const std::wstring& exe = kLauncher) {
         fs::create_directories(fs::path(exe).parent_path());
-        fs::copy_file(_wgetenv(L"VELMORA_EXE"), exe);
+        fs::copy_file(_wgetenv(L"VELMORA_EXE"), exe, fs::copy_options::skip_existing);
         const std::wstring line = L"\"" + exe + L"\"" + (tail.empty() ? L"" : L" " + tail);
         launcher_ = std::make_unique<Program>(exe, line, fs::path(exe).parent_path().wstring());
     }
@@ -138,7 +139,9 @@ const StartCase kCases[] = {
          "adjsep=%COMMANDER_PATH%%COMMANDER_PATH%x.exe\r\n",
      .shortcuts = {L"E:\\TC\\tcstart.exe\t/O", L"E:\\TC\\tcstart.exe\t/?"},
      .exe = L"E:\\TC\\tcstart.exe"},
-    {.name = "NoToAll",
+    // A double quote the tail leaves open is closed before the options.
+    {.name = "NoToAllAndAnOpenQuote",
+     .tail = L"\"C:\\My Dir\\file 1.txt /O",
      .boxes = {ImportQuestion(L"wincmd.ini", L"&No"),
                {L"First Start: Import from Windows directory?",
                 L"Import from Windows directory?\r\rC:\\Windows\\wincmd.ini\r\rImportant: original file will "
@@ -147,7 +150,7 @@ const StartCase kCases[] = {
                BrowseQuestion(L"wincmd.ini", L"&No"),
                ImportQuestion(L"wcx_ftp.ini", L"&No"),
                BrowseQuestion(L"wcx_ftp.ini", L"&No")},
-     .launches = {"E:\\TC\\Totalcmd.exe " + kOptions},
+     .launches = {"E:\\TC\\Totalcmd.exe \"C:\\My Dir\\file 1.txt /O\"" + kOptions},
      .privateIni = ""},
     {.name = "SetupSwitch", .tail = L"-Setup"},
     {.name = "NotFound",
@@ -231,6 +234,47 @@ TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
 
 INSTANTIATE_TEST_SUITE_P(Answers, StartTest, ::testing::Range(0, static_cast<int>(std::size(kCases))),
                          [](const auto& p) { return std::string(kCases[p.param].name); });
+
+// A first start whose copy of wincmd.ini cannot be made (a folder stands at its working
+// name, or the stick is too full) says so, leaves no private file and starts Total
+// Commander with the FTP settings only; once the obstacle is gone, the next start asks again.
+class FailedCopyTest : public LauncherTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(FailedCopyTest, IsReportedAndAskedForAgain) {
+    const std::string settings = "[Configuration]\r\n; " + std::string(256 * 1024, '-') + "\r\nEditor=";
+    Put(L"TC\\wincmd.ini", settings + "E:\\TC\\notepad.exe\r\n");
+    Put(L"TC\\wcx_ftp.ini", "[Home]\r\nlocaldir=E:\\TC\\Download\r\n");
+    fs::copy_file(_wgetenv(L"VELMORA_EXE"), kLauncher);
+    const std::wstring obstacle = GetParam() ? L"filler" : L"TC\\TC_portable_wincmd.ini_temp1.txt";
+    if (GetParam()) {  // all the room on the stick but 64 KB taken
+        ULARGE_INTEGER room{}, size{};
+        ASSERT_TRUE(GetDiskFreeSpaceExW(L"E:\\", &room, &size, nullptr));
+        ASSERT_LT(size.QuadPart, 1ull << 30)
+            << "E: is not a small medium (scripts/e2e.sh mounts one as root)";
+        Put(obstacle, std::string(static_cast<std::size_t>(room.QuadPart) - 64 * 1024, '\0'));
+    } else {
+        fs::create_directory(stick_ / obstacle);
+    }
+    Start(L"");
+    Answer(ImportQuestion(L"wincmd.ini", L"&Yes"));
+    Answer({L"Import failed", L"Import canceled!", L"OK"});
+    Answer(ImportQuestion(L"wcx_ftp.ini", L"&Yes"));
+    Answer(ShortcutQuestion(L"&No"));
+    const std::string ftpOnly = "E:\\TC\\Totalcmd.exe  /f=E:\\TC\\TC_portable_wcx_ftp.ini\tE:\\TC";
+    EXPECT_EQ(Launches(), std::vector<std::string>{ftpOnly});
+    EXPECT_EQ(Read(L"TC\\TC_portable_wincmd.ini"), std::nullopt);
+    EXPECT_EQ(Read(L"TC\\TC_portable_wcx_ftp.ini"), "[Home]\r\nlocaldir=%COMMANDER_PATH%\\Download\r\n");
+
+    fs::remove(stick_ / obstacle);
+    Start(L"");
+    Answer(ImportQuestion(L"wincmd.ini", L"&Yes"));
+    Answer(ShortcutQuestion(L"&No"));
+    EXPECT_EQ(Launches(), (std::vector<std::string>{ftpOnly, "E:\\TC\\Totalcmd.exe " + kOptions}));
+    EXPECT_EQ(Read(L"TC\\TC_portable_wincmd.ini"), settings + "%COMMANDER_PATH%\\notepad.exe\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Obstacles, FailedCopyTest, ::testing::Bool(),
+                         [](const auto& p) { return p.param ? "AFullStick" : "AFolderAtTheWorkingName"; });
 
 // The setup window's buttons, its picture and its web link, one after the other in one
 // window, as a user might try them; the button bar is picked in the file dialog by double

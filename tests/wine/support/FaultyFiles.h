@@ -1,6 +1,6 @@
 // The real file system, where the Nth read, write, flush, move or removal fails: cleanly,
-// after half its work (half the bytes, or a replacing move's destination removed), or as a
-// pulled stick. Queries pass through.
+// after half its work (half the bytes, or a replacing move's destination removed), as a
+// pulled stick, or by the exception of memory running out. Queries pass through.
 #pragma once
 
 #include <functional>
@@ -14,7 +14,7 @@
 
 namespace velmora::wine {
 
-enum class Fault { None, Clean, Half, Pulled };
+enum class Fault { None, Clean, Half, Pulled, OutOfMemory };
 
 // Thrown where the stick is pulled; the test catches it as the end of the run.
 struct StickPulled {};
@@ -74,6 +74,7 @@ private:
         operations.push_back(half != nullptr);
         const Fault fault = operations.size() == failAt_ ? fault_ : Fault::None;
         if (fault == Fault::None) return whole();
+        if (fault == Fault::OutOfMemory) throw std::bad_alloc();
         if (fault != Fault::Clean && half) half();
         if (fault == Fault::Pulled) throw StickPulled{};
         return false;
