@@ -64,7 +64,7 @@ class FaultSweep : public StickTest, public ::testing::WithParamInterface<std::t
 protected:
     // Acts on the case's stick, with Yes only to imports from beside Total Commander.
     void Perform(const SweepCase& c, FileSystem& files) {
-        SetUp();
+        ClearStick();
         Layout layout = {{kTotalcmd, kStandin}};
         for (const StickFile& file : c.files) {
             if (file.before != kMissing) layout.push_back({file.path, file.before});

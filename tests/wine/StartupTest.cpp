@@ -45,7 +45,7 @@ TEST_F(FirstStart, EveryCombinationOfAnswersKeepsTheUsersFilesAndLaunches) {
     for (; !pending.empty(); ++runs) {
         const std::vector<MessageAnswer> prefix = pending.back();
         pending.pop_back();
-        SetUp();
+        ClearStick();
         Lay(kFirstStart);
         ui = ScriptedUi{};
         ui.answer = [&prefix, i = std::size_t{0}](const Message&) mutable {
@@ -91,7 +91,7 @@ TEST_F(FirstStart, AFailedLinkLeavesNoTraceAndTheOtherIsStillMade) {
     FaultyFiles counting;
     Run(counting, makeLinks);
     for (std::size_t n = 1; n <= counting.operations.size(); ++n) {
-        SetUp();
+        ClearStick();
         FaultyFiles faulty(n, Fault::Clean);
         Run(faulty, makeLinks);
         EXPECT_NE(fs::exists(DesktopLink(false)), fs::exists(DesktopLink(true)))
@@ -135,7 +135,8 @@ const std::wstring kBar = L"E:\\TC\\TC_portable_Default.bar", kBr1 = L"E:\\TC\\T
 
 struct StartCase {
     const char* name;
-    std::wstring tail, command;          // the stand-in's command line; none: the setup window follows
+    std::wstring tail = {};
+    std::wstring command = {};           // the stand-in's command line; none: the setup window follows
     Layout layout = kLater, after = {};  // files as they must be then; none: nothing on the stick changes
     std::vector<std::wstring> titles = {};
     std::wstring programDirectory = kTc;
@@ -149,10 +150,13 @@ struct StartCase {
 StartCase Imports(const char* name, const std::wstring& directory, const std::string& user,
                   const std::string& imported) {
     const std::wstring tc = L"E:\\" + directory + L"\\";
-    return StartCase(name, L"", Command(tc + L"Totalcmd.exe"),
-                     {{tc + L"Totalcmd.exe", kStandin}, {tc + L"wincmd.ini", user}},
-                     {{tc + L"TC_portable_wincmd.ini", imported}, {tc + L"TC_portable_wcx_ftp.ini", ""}},
-                     {kImport, kBrowse, kShortcut}, tc.substr(0, tc.size() - 1));
+    return StartCase{
+        .name = name,
+        .command = Command(tc + L"Totalcmd.exe"),
+        .layout = {{tc + L"Totalcmd.exe", kStandin}, {tc + L"wincmd.ini", user}},
+        .after = {{tc + L"TC_portable_wincmd.ini", imported}, {tc + L"TC_portable_wcx_ftp.ini", ""}},
+        .titles = {kImport, kBrowse, kShortcut},
+        .programDirectory = tc.substr(0, tc.size() - 1)};
 }
 
 class Starts : public StickTest, public ::testing::WithParamInterface<StartCase> {};
@@ -202,28 +206,44 @@ const std::wstring kMy = L"E:\\My TC\\", kWorking = kMain + std::wstring(L"_temp
 INSTANTIATE_TEST_SUITE_P(
     Cases, Starts,
     ::testing::Values(
-        StartCase("LaterStartAsksAndChangesNothing", L"", kDefaultCommand),
-        StartCase("OwnMainSettingsSkipTheirImport", L" x /I=C:\\my.ini",
-                  L"E:\\TC\\Totalcmd.exe x /I=C:\\my.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini",
-                  {kLater[0], kLater[3]}, {{kMain, kMissing}}),
-        StartCase("BlanksInTheDirectoryAreQuoted", L"",
-                  L"\"E:\\My TC\\Totalcmd.exe\"  /i=\"E:\\My TC\\TC_portable_wincmd.ini\" /f=\"E:\\My "
-                  L"TC\\TC_portable_wcx_ftp.ini\"",
-                  {{kMy + L"Totalcmd.exe", kStandin}, {kMy + L"wincmd.ini", "p=E:\\My TC\\x\r\n"}},
-                  {{kMy + L"TC_portable_wincmd.ini", "p=%COMMANDER_PATH%\\x\r\n"},
-                   {kMy + L"TC_portable_wcx_ftp.ini", ""}},
-                  {kImport, kBrowse, kShortcut}, L"E:\\My TC"),
-        StartCase("TheFirstSubdirectoryByName", L"", Command(L"E:\\B\\WinCmd32.exe"),
-                  Found(L"E:\\B\\WinCmd32.exe", {{L"E:\\A\\x.txt", ""}, {L"E:\\C\\Totalcmd.exe", kStandin}}),
-                  {}, {}, L"E:\\"),
-        StartCase("SwitchesAndTheBlanksAroundThem", L"  /O /T  ", Command(kTotalcmd, L"/O /T")),
-        StartCase("TheSetupWordOffersShortcuts", L"setup ", Command(kTotalcmd, L"setup"), kLater, {},
-                  {kShortcut}),
-        StartCase("TotalcmdBeforeWinCmd32AndTotalcmd64", L"", kDefaultCommand,
-                  Found(kTotalcmd,
-                        {{L"E:\\TC\\WinCmd32.exe", kStandin}, {L"E:\\TC\\TOTALCMD64.EXE", kStandin}})),
-        StartCase("Totalcmd64WhenAlone", L"", Command(L"E:\\TC\\TOTALCMD64.EXE"),
-                  Found(L"E:\\TC\\TOTALCMD64.EXE")),
+        StartCase{.name = "LaterStartAsksAndChangesNothing", .command = kDefaultCommand},
+        StartCase{.name = "OwnMainSettingsSkipTheirImport",
+                  .tail = L" x /I=C:\\my.ini",
+                  .command = L"E:\\TC\\Totalcmd.exe x /I=C:\\my.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini",
+                  .layout = {kLater[0], kLater[3]},
+                  .after = {{kMain, kMissing}}},
+        StartCase{
+            .name = "BlanksInTheDirectoryAreQuoted",
+            .command = L"\"E:\\My TC\\Totalcmd.exe\"  /i=\"E:\\My TC\\TC_portable_wincmd.ini\" /f=\"E:\\My "
+                       L"TC\\TC_portable_wcx_ftp.ini\"",
+            .layout = {{kMy + L"Totalcmd.exe", kStandin}, {kMy + L"wincmd.ini", "p=E:\\My TC\\x\r\n"}},
+            .after = {{kMy + L"TC_portable_wincmd.ini", "p=%COMMANDER_PATH%\\x\r\n"},
+                      {kMy + L"TC_portable_wcx_ftp.ini", ""}},
+            .titles = {kImport, kBrowse, kShortcut},
+            .programDirectory = L"E:\\My TC"},
+        StartCase{.name = "TheFirstSubdirectoryByName",
+
+                  .command = Command(L"E:\\B\\WinCmd32.exe"),
+                  .layout = Found(L"E:\\B\\WinCmd32.exe",
+                                  {{L"E:\\A\\x.txt", ""}, {L"E:\\C\\Totalcmd.exe", kStandin}}),
+                  .programDirectory = L"E:\\"},
+        StartCase{.name = "SwitchesAndTheBlanksAroundThem",
+                  .tail = L"  /O /T  ",
+                  .command = Command(kTotalcmd, L"/O /T")},
+        StartCase{.name = "TheSetupWordOffersShortcuts",
+                  .tail = L"setup ",
+                  .command = Command(kTotalcmd, L"setup"),
+                  .layout = kLater,
+                  .titles = {kShortcut}},
+        StartCase{.name = "TotalcmdBeforeWinCmd32AndTotalcmd64",
+
+                  .command = kDefaultCommand,
+                  .layout = Found(kTotalcmd, {{L"E:\\TC\\WinCmd32.exe", kStandin},
+                                              {L"E:\\TC\\TOTALCMD64.EXE", kStandin}})},
+        StartCase{.name = "Totalcmd64WhenAlone",
+
+                  .command = Command(L"E:\\TC\\TOTALCMD64.EXE"),
+                  .layout = Found(L"E:\\TC\\TOTALCMD64.EXE")},
         // Every occurrence is rewritten in the file's own encoding, in the code page's upper case.
         Imports("Utf16", L"TC", Utf16Bytes(u"[C]\r\nd=E:\\TC\\x\r\ne=e:\\tc\\y\r\n"),
                 Utf16Bytes(u"[C]\r\nd=%COMMANDER_PATH%\\x\r\ne=%COMMANDER_PATH%\\y\r\n")),
@@ -233,71 +253,142 @@ INSTANTIATE_TEST_SUITE_P(
                 "d=%COMMANDER_PATH%\\x\r\n"),
         Imports("TheCodePagesOwnUpperCase", L"T\u00f6t\u00e4l", "d=E:\\T\xD6T\xC4L\\x\r\n",
                 "d=%COMMANDER_PATH%\\x\r\n"),
-        StartCase("AHiddenPrivateFileKeepsEveryByte", L"", L"E:\\TC\\Totalcmd.exe  /f=" + std::wstring(kFtp),
-                  {kLater[0], kLater[1], {kMain, kUserMain}, kLater[3]}, {{kMain, kUserMain}},
-                  {kImport, L"Import failed", kShortcut}, kTc, {{kMain, FILE_ATTRIBUTE_HIDDEN}}),
-        StartCase("AReadOnlyPrivateFileIsUsedNotReplaced", L"", kDefaultCommand,
-                  {kLater[0], {kMain, kUserMain}, kLater[3]}, {{kMain, kUserMain}}, {}, kTc,
-                  {{kMain, FILE_ATTRIBUTE_READONLY}}),
-        StartCase("AHiddenStaleWorkingFileGoesFirst", L"", kDefaultCommand,
-                  {kLater[0], {kMain, kUserMain}, {kWorking, "stale"}, kLater[3]},
-                  {{kMain, kPrivateMain}, {kWorking, kMissing}}, {}, kTc,
-                  {{kWorking, FILE_ATTRIBUTE_HIDDEN}}),
-        StartCase("WinCmd32BeforeTotalcmd64", L"", Command(L"E:\\TC\\WinCmd32.exe"),
-                  Found(L"E:\\TC\\WinCmd32.exe", {{L"E:\\TC\\TOTALCMD64.EXE", kStandin}})),
-        StartCase("AClassicOneInAnySubdirectoryBeforeTotalcmd64", L"", Command(L"E:\\B\\Totalcmd.exe"),
-                  Found(L"E:\\B\\Totalcmd.exe", {{L"E:\\A\\TOTALCMD64.EXE", kStandin}}), {}, {}, L"E:\\"),
+        StartCase{.name = "AHiddenPrivateFileKeepsEveryByte",
+
+                  .command = L"E:\\TC\\Totalcmd.exe  /f=" + std::wstring(kFtp),
+                  .layout = {kLater[0], kLater[1], {kMain, kUserMain}, kLater[3]},
+                  .after = {{kMain, kUserMain}},
+                  .titles = {kImport, L"Import failed", kShortcut},
+                  .programDirectory = kTc,
+                  .attributes = {{kMain, FILE_ATTRIBUTE_HIDDEN}}},
+        StartCase{.name = "AReadOnlyPrivateFileIsUsedNotReplaced",
+
+                  .command = kDefaultCommand,
+                  .layout = {kLater[0], {kMain, kUserMain}, kLater[3]},
+                  .after = {{kMain, kUserMain}},
+                  .programDirectory = kTc,
+                  .attributes = {{kMain, FILE_ATTRIBUTE_READONLY}}},
+        StartCase{.name = "AHiddenStaleWorkingFileGoesFirst",
+
+                  .command = kDefaultCommand,
+                  .layout = {kLater[0], {kMain, kUserMain}, {kWorking, "stale"}, kLater[3]},
+                  .after = {{kMain, kPrivateMain}, {kWorking, kMissing}},
+                  .programDirectory = kTc,
+                  .attributes = {{kWorking, FILE_ATTRIBUTE_HIDDEN}}},
+        StartCase{.name = "WinCmd32BeforeTotalcmd64",
+
+                  .command = Command(L"E:\\TC\\WinCmd32.exe"),
+                  .layout = Found(L"E:\\TC\\WinCmd32.exe", {{L"E:\\TC\\TOTALCMD64.EXE", kStandin}})},
+        StartCase{.name = "AClassicOneInAnySubdirectoryBeforeTotalcmd64",
+
+                  .command = Command(L"E:\\B\\Totalcmd.exe"),
+                  .layout = Found(L"E:\\B\\Totalcmd.exe", {{L"E:\\A\\TOTALCMD64.EXE", kStandin}}),
+                  .programDirectory = L"E:\\"},
         // Ok on the pattern the browse dialog starts with ("*.*") chooses no file.
-        StartCase("AFirstStartFromAboveImportsBesideTotalCommander", L"", kDefaultCommand,
-                  {{kTotalcmd, kStandin}, {kWincmd, kUserMain}}, {{kMain, kPrivateMain}, {kFtp, ""}},
-                  {kImport, kBrowse, kShortcut}, L"E:\\", {}, {}, nullptr, L""),
-        StartCase("AtTheRootOfADrive", L"", Command(L"E:\\Totalcmd.exe"),
-                  {{L"E:\\Totalcmd.exe", kStandin}, {L"E:\\wincmd.ini", "p=e:\\Plugins\r\n"}},
-                  {{L"E:\\TC_portable_wincmd.ini", "p=%COMMANDER_PATH%Plugins\r\n"}},
-                  {kImport, kBrowse, kShortcut}, L"E:\\"),
-        StartCase("OwnFtpSettingsAloneMakeNoPrivateFtpFile", L"x /F=C:\\f.ini",
-                  L"E:\\TC\\Totalcmd.exe x /F=C:\\f.ini /i=E:\\TC\\TC_portable_wincmd.ini",
-                  {kLater[0], kLater[1], kLater[2]}),
-        StartCase("ABarInsideTheDirectoryBecomesRelative", L"", kDefaultCommand,
-                  {{kTotalcmd, kStandin},
-                   {L"E:\\TC\\my.bar", ""},
-                   {kMain, "[Buttonbar]\r\nButtonbar=E:\\TC\\my.bar\r\n"},
-                   {kFtp, ""}},
-                  {{kMain, "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\my.bar\r\n"}}),
+        StartCase{.name = "AFirstStartFromAboveImportsBesideTotalCommander",
+
+                  .command = kDefaultCommand,
+                  .layout = {{kTotalcmd, kStandin}, {kWincmd, kUserMain}},
+                  .after = {{kMain, kPrivateMain}, {kFtp, ""}},
+                  .titles = {kImport, kBrowse, kShortcut},
+                  .programDirectory = L"E:\\",
+                  .choice = L""},
+        StartCase{.name = "AtTheRootOfADrive",
+
+                  .command = Command(L"E:\\Totalcmd.exe"),
+                  .layout = {{L"E:\\Totalcmd.exe", kStandin}, {L"E:\\wincmd.ini", "p=e:\\Plugins\r\n"}},
+                  .after = {{L"E:\\TC_portable_wincmd.ini", "p=%COMMANDER_PATH%Plugins\r\n"}},
+                  .titles = {kImport, kBrowse, kShortcut},
+                  .programDirectory = L"E:\\"},
+        StartCase{.name = "OwnFtpSettingsAloneMakeNoPrivateFtpFile",
+                  .tail = L"x /F=C:\\f.ini",
+                  .command = L"E:\\TC\\Totalcmd.exe x /F=C:\\f.ini /i=E:\\TC\\TC_portable_wincmd.ini",
+                  .layout = {kLater[0], kLater[1], kLater[2]}},
+        StartCase{.name = "ABarInsideTheDirectoryBecomesRelative",
+
+                  .command = kDefaultCommand,
+                  .layout = {{kTotalcmd, kStandin},
+                             {L"E:\\TC\\my.bar", ""},
+                             {kMain, "[Buttonbar]\r\nButtonbar=E:\\TC\\my.bar\r\n"},
+                             {kFtp, ""}},
+                  .after = {{kMain, "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\my.bar\r\n"}}},
         // The button-bar import: the companion is the chosen name less its last four
         // characters plus ".br1"; without one the user is told, and nothing chosen does nothing.
-        StartCase("ABarWithoutACompanionIsCancled", L"/?", L"",
-                  {kLater[0], {L"E:\\TC\\B\\My.bar", "c=E:\\TC\\x\r\n"}},
-                  {{kBar, "c=%COMMANDER_PATH%\\x\r\n"}, {kBr1, kMissing}}, {kImport, L"Cancled"}, kTc, {}, {},
-                  kBarClick, L"B\\My.bar"),
-        StartCase("TheCompanionOfABarOfAnyName", L"/?", L"",
-                  {kLater[0], {L"E:\\TC\\B\\My.txt", "c=e:\\tc\\y\r\n"}, {L"E:\\TC\\B\\My.br1", "i\r\n"}},
-                  {{kBar, "c=%COMMANDER_PATH%\\y\r\n"}, {kBr1, "i\r\n"}}, {kImport}, kTc, {}, {}, kBarClick,
-                  L"B\\My.txt"),
-        StartCase("ThePrivateBarItselfIsRefused", L"/?", L"", {kLater[0], {kBar, "c=E:\\TC\\x\r\n"}}, {},
-                  {kSameFile, L"Cancled"}, kTc, {}, {}, kBarClick, L"TC_portable_Default.bar"),
-        StartCase("NoBarChosenNoneImported", L"/?", L"", {kLater[0]}, {}, {}, kTc, {}, {}, kBarClick),
-        StartCase("AMissingBarNoneImported", L"/?", L"", {kLater[0]}, {}, {}, kTc, {}, {}, kBarClick,
-                  L"B\\None.bar"),
-        StartCase("TwoLevelsDownIsTooDeep", L"", L"", {{L"E:\\A\\B\\Totalcmd.exe", kStandin}}, {},
-                  {L"File not found!"}, L"E:\\"),
+        StartCase{.name = "ABarWithoutACompanionIsCancled",
+                  .tail = L"/?",
+                  .command = L"",
+                  .layout = {kLater[0], {L"E:\\TC\\B\\My.bar", "c=E:\\TC\\x\r\n"}},
+                  .after = {{kBar, "c=%COMMANDER_PATH%\\x\r\n"}, {kBr1, kMissing}},
+                  .titles = {kImport, L"Cancled"},
+                  .programDirectory = kTc,
+                  .click = kBarClick,
+                  .choice = L"B\\My.bar"},
+        StartCase{
+            .name = "TheCompanionOfABarOfAnyName",
+            .tail = L"/?",
+            .command = L"",
+            .layout = {kLater[0], {L"E:\\TC\\B\\My.txt", "c=e:\\tc\\y\r\n"}, {L"E:\\TC\\B\\My.br1", "i\r\n"}},
+            .after = {{kBar, "c=%COMMANDER_PATH%\\y\r\n"}, {kBr1, "i\r\n"}},
+            .titles = {kImport},
+            .programDirectory = kTc,
+            .click = kBarClick,
+            .choice = L"B\\My.txt"},
+        StartCase{.name = "ThePrivateBarItselfIsRefused",
+                  .tail = L"/?",
+                  .command = L"",
+                  .layout = {kLater[0], {kBar, "c=E:\\TC\\x\r\n"}},
+                  .titles = {kSameFile, L"Cancled"},
+                  .programDirectory = kTc,
+                  .click = kBarClick,
+                  .choice = L"TC_portable_Default.bar"},
+        StartCase{.name = "NoBarChosenNoneImported",
+                  .tail = L"/?",
+                  .command = L"",
+                  .layout = {kLater[0]},
+                  .programDirectory = kTc,
+                  .click = kBarClick},
+        StartCase{.name = "AMissingBarNoneImported",
+                  .tail = L"/?",
+                  .command = L"",
+                  .layout = {kLater[0]},
+                  .programDirectory = kTc,
+                  .click = kBarClick,
+                  .choice = L"B\\None.bar"},
+        StartCase{.name = "TwoLevelsDownIsTooDeep",
+
+                  .command = L"",
+                  .layout = {{L"E:\\A\\B\\Totalcmd.exe", kStandin}},
+                  .titles = {L"File not found!"},
+                  .programDirectory = L"E:\\"},
         // After it the setup window's imports search for no directory: they copy the files as they are.
-        StartCase("NotFoundIsReportedAndImportsChangeNothing", L"", L"",
-                  {{L"E:\\Tools\\wincmd.ini", "Editor=E:\\Tools\\ed.exe\r\n"},
-                   {L"E:\\Tools\\wcx_ftp.ini", "h=e:\\tools\r\n"}},
-                  {{L"E:\\Tools\\TC_portable_wincmd.ini", "Editor=E:\\Tools\\ed.exe\r\n"},
-                   {L"E:\\Tools\\TC_portable_wcx_ftp.ini", "h=e:\\tools\r\n"}},
-                  {L"File not found!", kImport, kImport}, L"E:\\Tools", {}, {},
-                  &SetupWindowController::Command3_Click),
+        StartCase{.name = "NotFoundIsReportedAndImportsChangeNothing",
+
+                  .command = L"",
+                  .layout = {{L"E:\\Tools\\wincmd.ini", "Editor=E:\\Tools\\ed.exe\r\n"},
+                             {L"E:\\Tools\\wcx_ftp.ini", "h=e:\\tools\r\n"}},
+                  .after = {{L"E:\\Tools\\TC_portable_wincmd.ini", "Editor=E:\\Tools\\ed.exe\r\n"},
+                            {L"E:\\Tools\\TC_portable_wcx_ftp.ini", "h=e:\\tools\r\n"}},
+                  .titles = {L"File not found!", kImport, kImport},
+                  .programDirectory = L"E:\\Tools",
+                  .click = &SetupWindowController::Command3_Click},
         // Found one level down from another drive, the directory of that drive changes, not the
         // drive: the imports browse where the program was started.
-        StartCase("FoundFromAnotherDriveTheImportsBrowseWhereItStarted", L"", kDefaultCommand,
-                  {{kTotalcmd, kStandin}, {kWcx, kUserFtp}, {L"C:\\Windows\\wincmd.ini", "w=E:\\TC\\w\r\n"}},
-                  {{kMain, "w=%COMMANDER_PATH%\\w\r\n"}, {kFtp, kPrivateFtp}},
-                  {L"First Start: Import from Windows directory?", kBrowse, kImport, kShortcut}, L"E:\\", {},
-                  L"C:\\Windows", nullptr, L"wincmd.ini"),
-        StartCase("FromANetworkShare", L"", Command(L"\\\\velmora\\stick\\TC\\Totalcmd.exe"), kLater, {}, {},
-                  L"\\\\velmora\\stick\\TC")),
+        StartCase{.name = "FoundFromAnotherDriveTheImportsBrowseWhereItStarted",
+
+                  .command = kDefaultCommand,
+                  .layout = {{kTotalcmd, kStandin},
+                             {kWcx, kUserFtp},
+                             {L"C:\\Windows\\wincmd.ini", "w=E:\\TC\\w\r\n"}},
+                  .after = {{kMain, "w=%COMMANDER_PATH%\\w\r\n"}, {kFtp, kPrivateFtp}},
+                  .titles = {L"First Start: Import from Windows directory?", kBrowse, kImport, kShortcut},
+                  .programDirectory = L"E:\\",
+                  .startIn = L"C:\\Windows",
+                  .choice = L"wincmd.ini"},
+        StartCase{.name = "FromANetworkShare",
+
+                  .command = Command(L"\\\\velmora\\stick\\TC\\Totalcmd.exe"),
+                  .layout = kLater,
+                  .programDirectory = L"\\\\velmora\\stick\\TC"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

@@ -26,9 +26,10 @@ inline std::string Utf8(std::wstring_view text) {
     return out;
 }
 
-// Calls `condition` until it holds or 12 s have passed; true when it held.
+// Calls `condition` until it holds or 60 s have passed; true when it held. A Wine program's
+// start or window can take seconds on a loaded machine; only a failing wait lasts that long.
 inline bool WaitUntil(auto&& condition) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(12);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline) return false;
         Sleep(5);

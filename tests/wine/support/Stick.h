@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -85,13 +86,13 @@ inline void ForgetStarts() {
 struct StandinStart {
     std::wstring commandLine, directory, exe, show;  // show: the show state asked for, -1 for none
 };
-// The stand-in's starts since ForgetStarts, once there are `count` (waits up to 15 s); its
-// record has a line per start: command line, directory, exe, ... parted by tabs.
+// The stand-in's starts since ForgetStarts, once there are `count` (waits up to 60 s: a
+// Wine program's start can take seconds on a loaded machine); its record has a line per
+// start: command line, directory, exe, ... parted by tabs.
 inline std::vector<StandinStart> Starts(std::size_t count) {
-    std::vector<StandinStart> starts;
-    for (int waited = 0; waited < 750 && starts.size() < count; ++waited) {
-        if (waited > 0) Sleep(20);
-        starts.clear();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    for (;; Sleep(20)) {
+        std::vector<StandinStart> starts;
         std::istringstream lines(FileBytes(Record()));
         for (std::string line; std::getline(lines, line) && line != kMissing;) {
             std::wstringstream fields(FromUtf16(Utf8ToUtf16(line).value_or(u"")));
@@ -100,8 +101,8 @@ inline std::vector<StandinStart> Starts(std::size_t count) {
                          start.exe, L'\t') >>
                 start.show;
         }
+        if (starts.size() >= count || std::chrono::steady_clock::now() > deadline) return starts;
     }
-    return starts;
 }
 
 // Sections, keys and values of an INI text, blank lines left out.
@@ -190,9 +191,14 @@ inline void CALLBACK AnswerFileDialog(HWND, UINT, UINT_PTR, DWORD) {
 
 class StickTest : public ::testing::Test {
 protected:
-    // An empty stick; no starts recorded, desktop links or settings in C:\Windows.
     void SetUp() override {
         ASSERT_TRUE(fs::exists(kStickMarker)) << "E: is not the test stick (run scripts/wine-tests.sh)";
+        ClearStick();
+    }
+
+    // An empty stick; no starts recorded, desktop links or settings in C:\Windows. A test
+    // that runs several cases of its own clears the stick before each.
+    void ClearStick() {
         SetCurrentDirectoryW(L"C:\\");
         SetEnvironmentVariableW(L"=E:", nullptr);  // E:'s own current directory: its root
         // Copies of the stand-in come read-only; one still ending stays and is copied over.
