@@ -1,4 +1,4 @@
-#include "sysutil/FileUtilities.h"
+#include "sysutil/FileDateMoveAndNames.h"
 
 #include "common/StringOps.h"
 

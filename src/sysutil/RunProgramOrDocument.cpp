@@ -1,8 +1,8 @@
-#include "sysutil/FileRun.h"
+#include "sysutil/RunProgramOrDocument.h"
 
 #include "common/Paths.h"
 #include "common/StringOps.h"
-#include "sysutil/RunFile.h"
+#include "sysutil/FileAssociations.h"
 
 namespace velmora {
 namespace {
