@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "GeneratedSettingsText.h"
 #include "Measure.h"
-#include "SettingsText.h"
 #include "import/ConfigRewrite.h"
 #include "import/SettingsText.h"
 

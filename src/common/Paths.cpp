@@ -22,28 +22,8 @@ std::wstring PathWithSeparator(const std::wstring& path) {
     return p + suffix;
 }
 
-std::wstring WithSeparator(const std::wstring& directory) {
-    return directory.empty() ? directory : DirectoryPrefix(directory);
-}
-
-std::wstring DirectoryPrefix(const std::wstring& directory) {
-    if (!directory.empty() && directory.back() == L'\\') return directory;
-    return directory + L'\\';
-}
-
-std::wstring GetFileNameFromPath(const std::wstring& path) {
-    const auto separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? path : path.substr(separator + 1);
-}
-
-std::wstring LastPathPart(const std::wstring& path) {
-    const auto separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? std::wstring() : path.substr(separator + 1);
-}
-
-std::wstring CutAtLastBackslash(const std::wstring& path) {
-    const auto last = path.rfind(L'\\');
-    return last == std::wstring::npos ? path : path.substr(0, last);
+std::wstring EndingInBackslash(const std::wstring& text) {
+    return text.ends_with(L'\\') ? text : text + L'\\';
 }
 
 std::wstring QuotePath(const std::wstring& path) {

@@ -5,7 +5,7 @@ namespace {
 
 using namespace file_attributes;
 
-constexpr std::uint32_t kNeverReplaced = kReadOnly | kHidden | kSystem | kDirectory;
+constexpr std::uint32_t kNeverReplaced = kReadOnly | kNotNormal;
 
 // Removes the file at `path`, if any. False when something stays there (a directory, or
 // a file the system would not remove).
@@ -41,7 +41,7 @@ bool ReplaceThroughWorkingFile(Platform& platform, const std::wstring& destinati
     // Only a flushed working file may take the place: after the move nothing is written.
     const bool placed =
         produce(working) && files.FlushFile(working) &&
-        (replacing ? files.MoveReplacing(working, destination) : files.MoveNewFile(working, destination));
+        files.Move(working, destination, replacing ? MoveKind::Replacing : MoveKind::ToNewName);
     if (placed) return true;
     // A replacing move that removed the old file and then failed (a FAT rename is a removal
     // and a rename) leaves the complete working file as the only copy: it takes the place
@@ -79,7 +79,7 @@ void RecoverInterruptedWrite(Platform& platform, const std::wstring& destination
     if (!attributes || (*attributes & kDirectory)) return;
     // The program writes its working files without attributes; one that has some is not its own.
     if (!files.EntryAttributes(destination) && (*attributes & kNeverReplaced) == 0 &&
-        files.MoveNewFile(working, destination)) {
+        files.Move(working, destination, MoveKind::ToNewName)) {
         return;
     }
     ClearName(files, working);

@@ -1,5 +1,7 @@
 #include "filedialog/DialogPaths.h"
 
+#include "platform/PathParts.h"
+
 namespace velmora {
 
 std::wstring ExtensionPattern(const std::wstring& name) {
@@ -12,6 +14,15 @@ std::wstring OpenDialogCaption(const std::wstring& WindowCaption, const std::wst
     std::wstring caption = WindowCaption.empty() ? L"Open File" : WindowCaption;
     if (!DefaultFilename.empty()) caption += L"    (\"" + ExtensionPattern(DefaultFilename) + L"\")";
     return caption;
+}
+
+std::wstring LastPathPart(const std::wstring& path) {
+    return path.find_first_of(L"\\/") == std::wstring::npos ? std::wstring() : FilePart(path);
+}
+
+std::wstring CutAtLastBackslash(const std::wstring& path) {
+    const auto last = path.rfind(L'\\');
+    return last == std::wstring::npos ? path : path.substr(0, last);
 }
 
 bool HasWildcard(const std::wstring& name) {

@@ -14,6 +14,13 @@ std::wstring ExtensionPattern(const std::wstring& name);
 // name in quotes behind four blanks when a default name was given.
 std::wstring OpenDialogCaption(const std::wstring& WindowCaption, const std::wstring& DefaultFilename);
 
+// The part after the last backslash or slash; "" when the path holds neither (a path
+// without a separator names no element of a directory).
+std::wstring LastPathPart(const std::wstring& path);
+
+// The text before the last "\" (C:\Apps\TC -> C:\Apps, C:\ -> C:); unchanged without one.
+std::wstring CutAtLastBackslash(const std::wstring& path);
+
 // True when the name holds a wildcard ("*" or "?").
 bool HasWildcard(const std::wstring& name);
 

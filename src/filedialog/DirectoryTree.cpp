@@ -66,12 +66,12 @@ std::optional<std::wstring> AbsoluteDirectoryPath(FileSystem& files, const std::
         } else {
             const auto current = files.DriveCurrentDirectory(letter);
             if (!current) return std::nullopt;
-            absolute = WithSeparator(*current) + rest;
+            absolute = JoinPath(*current, rest);
         }
     } else {
         const std::wstring current = files.CurrentDirectory();
         if (current.size() < 2) return std::nullopt;
-        absolute = given[0] == L'\\' ? current.substr(0, 2) + given : WithSeparator(current) + given;
+        absolute = given[0] == L'\\' ? current.substr(0, 2) + given : JoinPath(current, given);
     }
     if (absolute.size() == 2) absolute += L'\\';
     const auto [root, rest] = SplitRoot(absolute);

@@ -13,8 +13,8 @@
 #include "import/FileChooser.h"
 #include "platform/Platform.h"
 #include "sysutil/DirectoryListing.h"
-#include "sysutil/FileRun.h"
-#include "sysutil/FileUtilities.h"
+#include "sysutil/FileDateMoveAndNames.h"
+#include "sysutil/RunProgramOrDocument.h"
 
 namespace velmora {
 

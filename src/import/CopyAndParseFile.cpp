@@ -3,7 +3,7 @@
 #include "common/Utf.h"
 #include "common/WorkingFile.h"
 #include "import/ConfigRewrite.h"
-#include "import/FileRoutines.h"
+#include "import/FileCopyChecked.h"
 #include "import/ImportMessages.h"
 #include "import/Importer.h"
 #include "ini/Ini.h"

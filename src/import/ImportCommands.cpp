@@ -1,7 +1,7 @@
 #include "common/Steps.h"
 #include "common/StringOps.h"
 #include "common/TcFiles.h"
-#include "import/FileRoutines.h"
+#include "import/FileCopyChecked.h"
 #include "import/ImportMessages.h"
 #include "import/Importer.h"
 #include "ini/Ini.h"

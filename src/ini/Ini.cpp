@@ -37,7 +37,7 @@ bool WriteIniValue(Platform& platform, const std::wstring& section, const std::w
 
 std::wstring ResolveIniFilePath(Platform& platform, const std::wstring& fileName) {
     if (fileName.find(L':') != std::wstring::npos) return fileName;
-    const std::wstring absolute = DirectoryPrefix(platform.files.CurrentDirectory()) + fileName;
+    const std::wstring absolute = EndingInBackslash(platform.files.CurrentDirectory()) + fileName;
     return platform.files.FileExists(absolute) ? absolute : fileName;
 }
 

@@ -1,7 +1,7 @@
 #include "launcher/SetupWindowController.h"
 
 #include "launcher/SetupWindowDesign.h"
-#include "sysutil/RunFile.h"
+#include "sysutil/FileAssociations.h"
 
 namespace velmora {
 

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/PathParts.h"
+
 namespace velmora {
 
 struct DriveInfo {
@@ -26,6 +28,9 @@ inline constexpr std::uint32_t kReadOnly = 0x1;
 inline constexpr std::uint32_t kHidden = 0x2;
 inline constexpr std::uint32_t kSystem = 0x4;
 inline constexpr std::uint32_t kDirectory = 0x10;
+// What makes an entry no normal file to the program: it is left out of file lists and
+// does not count as an existing file.
+inline constexpr std::uint32_t kNotNormal = kHidden | kSystem | kDirectory;
 }  // namespace file_attributes
 
 // One entry of a directory search, as the file system hands it out.
@@ -49,13 +54,23 @@ public:
     virtual std::string_view Bytes() const = 0;
 };
 
+// How a file moves into its place.
+enum class MoveKind {
+    // To a destination that must not exist yet, to another volume as well.
+    ToNewName,
+    // In the place of `destination` in one step on its volume, so that the destination
+    // holds either its old or its new content at every moment.
+    Replacing,
+    // In the place of an existing file, to another volume as well, in one call: the
+    // destination is not removed first, so a move that fails leaves it as it was.
+    OverAcrossVolumes,
+};
+
+// The file system's primitives; what the program derives from them is written once, below
+// them, without a virtual of its own.
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
-
-    // True when the path names an existing normal file. Directories, hidden and
-    // system files count as missing; read-only files count as existing.
-    virtual bool FileExists(const std::wstring& path) = 0;
 
     // The whole content as the bytes on disk, or nothing when it cannot be read.
     virtual std::optional<std::string> ReadFileBytes(const std::wstring& path) = 0;
@@ -67,40 +82,36 @@ public:
     // medium before returning. False when anything already stands at the path, or when any
     // part of that failed.
     [[nodiscard]] virtual bool WriteFileBytes(const std::wstring& path, std::string_view bytes) = 0;
-
-    // Windows' attribute bits of whatever stands at the path, file or directory, hidden and
-    // system ones included; nothing when nothing is there.
-    virtual std::optional<std::uint32_t> EntryAttributes(const std::wstring& path) = 0;
-
+    // Adds the bytes at the end of the file, which is created when missing. False when it
+    // could not be opened or written.
+    [[nodiscard]] virtual bool AppendFileBytes(const std::wstring& path, std::string_view bytes) = 0;
     // Writes what the system still holds of an existing file through to the medium.
     [[nodiscard]] virtual bool FlushFile(const std::wstring& path) = 0;
-
     [[nodiscard]] virtual bool RemoveFile(const std::wstring& path) = 0;
+    // Moves a file as `kind` says, written through to the medium.
+    [[nodiscard]] virtual bool Move(const std::wstring& source, const std::wstring& destination,
+                                    MoveKind kind) = 0;
 
-    // Puts `replacement` in the place of `destination` in one step, so that the
-    // destination holds either its old or its new content at every moment.
-    [[nodiscard]] virtual bool MoveReplacing(const std::wstring& replacement,
-                                             const std::wstring& destination) = 0;
+    // Windows' attribute bits of whatever stands at the path, file or directory, hidden and
+    // system ones included; nothing when nothing is there. A wildcard matches nothing.
+    virtual std::optional<std::uint32_t> EntryAttributes(const std::wstring& path) = 0;
+    // When the file (not a directory) was created; nothing when it cannot be read.
+    virtual std::optional<LocalDateTime> CreationTime(const std::wstring& path) = 0;
+    // The short (8.3) and the long form of an existing path, as GetShortPathNameW and
+    // GetLongPathNameW give them, however long; nothing when the call fails.
+    virtual std::optional<std::wstring> ShortPathName(const std::wstring& path) = 0;
+    virtual std::optional<std::wstring> LongPathName(const std::wstring& path) = 0;
 
-    // Names of the immediate subdirectories, in no particular order; nothing when the
-    // directory cannot be listed.
-    virtual std::optional<std::vector<std::wstring>> ListSubdirectories(const std::wstring& directory) = 0;
-
-    // True when the path names an existing directory (hidden ones included).
-    virtual bool DirectoryExists(const std::wstring& path) = 0;
-
-    // Names of the files in the directory that match a wildcard pattern ("*.bar", "*.*"),
-    // hidden and system files left out; nothing when the directory cannot be read.
-    virtual std::optional<std::vector<std::wstring>> ListFiles(const std::wstring& directory,
-                                                               const std::wstring& pattern) = 0;
+    // Every entry a search for the wildcard path finds ("E:\dir\*.txt"), in the order the
+    // file system returns them, "." and ".." included where it returns them. Empty when
+    // nothing matches, nothing when the directory cannot be searched.
+    virtual std::optional<std::vector<DirectoryEntry>> FindEntries(const std::wstring& pattern) = 0;
 
     // Every drive letter in use, in alphabetical order.
     virtual std::vector<DriveInfo> ListDrives() = 0;
-
     // The drive's own current directory (its root when none was set); nothing when the
     // drive cannot be read (no medium, a network drive gone).
     virtual std::optional<std::wstring> DriveCurrentDirectory(wchar_t letter) = 0;
-
     // The current directory of the current drive, as the system reports it.
     virtual std::wstring CurrentDirectory() = 0;
     // Makes the directory its drive's own current directory; the current drive changes only
@@ -110,24 +121,46 @@ public:
     // has gone).
     virtual bool ChangeDrive(wchar_t letter) = 0;
 
-    // Every entry a search for the wildcard path finds ("E:\dir\*.txt"), in the order the
-    // file system returns them, "." and ".." included where it returns them. Empty when
-    // nothing matches or the directory cannot be searched.
-    virtual std::vector<DirectoryEntry> FindEntries(const std::wstring& pattern) = 0;
-    // Adds the bytes at the end of the file, which is created when missing. False when it
-    // could not be opened or written.
-    [[nodiscard]] virtual bool AppendFileBytes(const std::wstring& path, std::string_view bytes) = 0;
-    // When the file (not a directory) was created; nothing when it cannot be read.
-    virtual std::optional<LocalDateTime> CreationTime(const std::wstring& path) = 0;
-    // Moves a file to a destination that must not exist yet, to another volume as well.
-    [[nodiscard]] virtual bool MoveNewFile(const std::wstring& source, const std::wstring& destination) = 0;
-    // Moves a file in the place of an existing one, to another volume as well, in one call:
-    // the destination is not removed first, so a move that fails leaves it as it was.
-    [[nodiscard]] virtual bool MoveOverFile(const std::wstring& source, const std::wstring& destination) = 0;
-    // The short (8.3) and the long form of an existing path, as GetShortPathNameW and
-    // GetLongPathNameW give them, however long; nothing when the call fails.
-    virtual std::optional<std::wstring> ShortPathName(const std::wstring& path) = 0;
-    virtual std::optional<std::wstring> LongPathName(const std::wstring& path) = 0;
+    // True when the path names an existing normal file. Directories, hidden and system
+    // files count as missing; read-only files count as existing.
+    bool FileExists(const std::wstring& path) {
+        const auto attributes = EntryAttributes(path);
+        return attributes && (*attributes & file_attributes::kNotNormal) == 0;
+    }
+    // True when the path names an existing directory (hidden ones included).
+    bool DirectoryExists(const std::wstring& path) {
+        const auto attributes = EntryAttributes(path);
+        return attributes && (*attributes & file_attributes::kDirectory) != 0;
+    }
+    // Names of the immediate subdirectories, in no particular order; nothing when the
+    // directory cannot be listed.
+    std::optional<std::vector<std::wstring>> ListSubdirectories(const std::wstring& directory) {
+        return NamesFound(directory, L"*", [](const DirectoryEntry& entry) {
+            return (entry.attributes & file_attributes::kDirectory) != 0 && entry.name != L"." &&
+                   entry.name != L"..";
+        });
+    }
+    // Names of the files in the directory that match a wildcard pattern ("*.bar", "*.*"),
+    // hidden and system files left out; nothing when the directory cannot be read.
+    std::optional<std::vector<std::wstring>> ListFiles(const std::wstring& directory,
+                                                       const std::wstring& pattern) {
+        return NamesFound(directory, pattern, [](const DirectoryEntry& entry) {
+            return (entry.attributes & file_attributes::kNotNormal) == 0;
+        });
+    }
+
+private:
+    template <typename Keep>
+    std::optional<std::vector<std::wstring>> NamesFound(const std::wstring& directory,
+                                                        const std::wstring& pattern, Keep keep) {
+        const auto entries = FindEntries(JoinPath(directory, pattern));
+        if (!entries) return std::nullopt;
+        std::vector<std::wstring> names;
+        for (const DirectoryEntry& entry : *entries) {
+            if (keep(entry)) names.push_back(entry.name);
+        }
+        return names;
+    }
 };
 
 // Windows' private-profile functions (INI files).

@@ -6,13 +6,6 @@
 #include "common/WorkingFile.h"
 
 namespace velmora {
-namespace {
-
-bool EndsInSeparator(const std::wstring& path) {
-    return !path.empty() && (path.back() == L'\\' || path.back() == L'/');
-}
-
-}  // namespace
 
 Message ShortcutQuestion() {
     return {L"Desktop Shortcut?", L"Create a Destkop-Shortcut?", MessageButtons::YesNo,

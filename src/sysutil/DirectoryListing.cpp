@@ -42,9 +42,11 @@ bool ReadDirctoryStructureToFile(Platform& platform, bool& StopListing, std::wst
         written.clear();
         return appended;
     };
-    Path = DirectoryPrefix(Path);
+    Path = EndingInBackslash(Path);
 
-    for (const DirectoryEntry& entry : platform.files.FindEntries(Path + SearchExtension)) {
+    // A directory that cannot be searched is listed as an empty one.
+    const auto entries = platform.files.FindEntries(Path + SearchExtension);
+    for (const DirectoryEntry& entry : entries.value_or(std::vector<DirectoryEntry>())) {
         if (StopListing) {
             StopListing = false;
             return close();

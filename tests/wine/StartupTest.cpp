@@ -112,7 +112,7 @@ TEST_F(StickTest, ATotalCommanderThatCannotStartIsNotReported) {
 const Layout kLater = {{kTotalcmd, kStandin}, {kWincmd, kUserMain}, {kMain, kPrivateMain}, {kFtp, kUserFtp}};
 
 std::wstring DirectoryOf(const std::wstring& exe) {
-    return exe.substr(0, exe.rfind(L'\\') + 1);
+    return WithSeparator(DirectoryPart(exe));
 }
 
 // Total Commander as `exe` with private files that ask nothing, after `more`.
@@ -199,7 +199,7 @@ TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     const std::wstring& directory = starts[0].directory;
     const std::wstring program =
         line[0] == L'"' ? line.substr(1, line.find(L'"', 1)) : line.substr(0, line.find(L' '));
-    EXPECT_EQ(directory.ends_with(L'\\') ? directory : directory + L"\\", DirectoryOf(program));
+    EXPECT_EQ(WithSeparator(directory), DirectoryOf(program));
 }
 
 const std::wstring kMy = L"E:\\My TC\\", kWorking = kMain + std::wstring(L"_temp2.txt");

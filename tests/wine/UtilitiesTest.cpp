@@ -4,12 +4,12 @@
 #include <algorithm>
 
 #include "filedialog/DirectoryTree.h"
-#include "import/FileRoutines.h"
+#include "import/FileCopyChecked.h"
 #include "ini/Ini.h"
 #include "support/FaultyFiles.h"
+#include "sysutil/FileAssociations.h"
 #include "sysutil/FolderLookup.h"
 #include "sysutil/RegistryPath.h"
-#include "sysutil/RunFile.h"
 
 namespace velmora::wine {
 namespace {

@@ -10,31 +10,23 @@ namespace velmora::win32 {
 // Not final: the tests fault it by deriving from it.
 class Win32FileSystem : public FileSystem {
 public:
-    bool FileExists(const std::wstring& path) override;
     std::optional<std::string> ReadFileBytes(const std::wstring& path) override;
     std::unique_ptr<FileView> ViewFile(const std::wstring& path) override;
     bool WriteFileBytes(const std::wstring& path, std::string_view bytes) override;
-    std::optional<std::uint32_t> EntryAttributes(const std::wstring& path) override;
+    bool AppendFileBytes(const std::wstring& path, std::string_view bytes) override;
     bool FlushFile(const std::wstring& path) override;
     bool RemoveFile(const std::wstring& path) override;
-    bool MoveReplacing(const std::wstring& replacement, const std::wstring& destination) override;
-    std::optional<std::vector<std::wstring>> ListSubdirectories(const std::wstring& directory) override;
-    bool DirectoryExists(const std::wstring& path) override;
-    std::optional<std::vector<std::wstring>> ListFiles(const std::wstring& directory,
-                                                       const std::wstring& pattern) override;
+    bool Move(const std::wstring& source, const std::wstring& destination, MoveKind kind) override;
+    std::optional<std::uint32_t> EntryAttributes(const std::wstring& path) override;
+    std::optional<LocalDateTime> CreationTime(const std::wstring& path) override;
+    std::optional<std::wstring> ShortPathName(const std::wstring& path) override;
+    std::optional<std::wstring> LongPathName(const std::wstring& path) override;
+    std::optional<std::vector<DirectoryEntry>> FindEntries(const std::wstring& pattern) override;
     std::vector<DriveInfo> ListDrives() override;
     std::optional<std::wstring> DriveCurrentDirectory(wchar_t letter) override;
     std::wstring CurrentDirectory() override;
     bool ChangeDirectory(const std::wstring& path) override;
     bool ChangeDrive(wchar_t letter) override;
-    // Win32FileUtilities.cpp
-    std::vector<DirectoryEntry> FindEntries(const std::wstring& pattern) override;
-    bool AppendFileBytes(const std::wstring& path, std::string_view bytes) override;
-    std::optional<LocalDateTime> CreationTime(const std::wstring& path) override;
-    bool MoveNewFile(const std::wstring& source, const std::wstring& destination) override;
-    bool MoveOverFile(const std::wstring& source, const std::wstring& destination) override;
-    std::optional<std::wstring> ShortPathName(const std::wstring& path) override;
-    std::optional<std::wstring> LongPathName(const std::wstring& path) override;
 };
 
 class Win32ProfileStore final : public ProfileStore {

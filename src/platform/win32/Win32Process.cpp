@@ -2,6 +2,7 @@
 // shlobj.h needs the definitions of windows.h
 #include <shlobj.h>
 
+#include "platform/PathParts.h"
 #include "platform/win32/Owners.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -32,19 +33,15 @@ std::wstring Win32ProcessEnvironment::CommandLine() {
 }
 
 std::wstring Win32ProcessEnvironment::ProgramDirectory() {
-    std::wstring path = ModulePath();
-    const auto separator = path.find_last_of(L"\\/");
-    if (separator == std::wstring::npos) return {};
+    const std::wstring path = ModulePath();
+    const std::wstring directory = DirectoryPart(path);
     // A drive root keeps its backslash (E:\), any other directory loses it.
-    const bool driveRoot = separator == 2 && path[1] == L':';
-    path.resize(driveRoot ? separator + 1 : separator);
-    return path;
+    const bool driveRoot = directory.size() == 2 && directory[1] == L':';
+    return driveRoot ? path.substr(0, 3) : directory;
 }
 
 std::wstring Win32ProcessEnvironment::ProgramName() {
-    std::wstring name = ModulePath();
-    const auto separator = name.find_last_of(L"\\/");
-    if (separator != std::wstring::npos) name.erase(0, separator + 1);
+    std::wstring name = FilePart(ModulePath());
     const auto dot = name.find_last_of(L'.');
     if (dot != std::wstring::npos) name.resize(dot);
     return name;

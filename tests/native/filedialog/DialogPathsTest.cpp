@@ -29,7 +29,7 @@ TEST(DialogPathsTest, PathPartsAndSeparators) {
 
     EXPECT_EQ(WithSeparator(L"C:\\"), L"C:\\");
     EXPECT_EQ(WithSeparator(L""), L"");
-    EXPECT_EQ(DirectoryPrefix(L""), L"\\");
+    EXPECT_EQ(EndingInBackslash(L""), L"\\");
 
     EXPECT_TRUE(HasWildcard(L"a?.ini"));
     EXPECT_FALSE(HasWildcard(L"a.ini"));

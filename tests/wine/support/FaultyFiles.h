@@ -44,14 +44,12 @@ public:
         return Change([&] { return Real::FlushFile(path) && flushed.insert(path).first != flushed.end(); },
                       nullptr);
     }
-    bool MoveNewFile(Path from, Path to) override {
+    bool Move(Path from, Path to, MoveKind kind) override {
         ExpectFlushed(from);
-        return Change([&] { return Real::MoveNewFile(from, to); }, nullptr);
-    }
-    bool MoveReplacing(Path replacement, Path destination) override {
-        ExpectFlushed(replacement);
-        return Change([&] { return Real::MoveReplacing(replacement, destination); },
-                      [&] { Real::RemoveFile(destination); });
+        // A replacing move cut halfway has removed the destination (a FAT rename).
+        return Change([&] { return Real::Move(from, to, kind); },
+                      kind == MoveKind::ToNewName ? std::function<void()>()
+                                                  : [&] { static_cast<void>(Real::RemoveFile(to)); });
     }
     bool RemoveFile(Path path) override {
         return Change([&] { return Real::RemoveFile(path); }, nullptr);

@@ -133,8 +133,8 @@ inline void SetRegistryText(HKEY root, const wchar_t* key, const wchar_t* name, 
 }
 
 inline std::wstring DesktopLink(bool setup) {
-    return win32::Win32ProcessEnvironment().SpecialFolderPath(0) + L"\\" +
-           (setup ? kSetupLinkName : kMobileLinkName) + L".lnk";
+    return JoinPath(win32::Win32ProcessEnvironment().SpecialFolderPath(ProcessEnvironment::kDesktopFolder),
+                    (setup ? kSetupLinkName : kMobileLinkName) + std::wstring(L".lnk"));
 }
 
 // The file dialog answers itself: `choice` typed (unless empty) and Ok, Abbruch without a
@@ -219,8 +219,7 @@ protected:
     // Runs `act` as the program started from `programDirectory` with `tail`, on `files`.
     void Run(FileSystem& files, const std::function<void(Platform&, Files&)>& act,
              const std::wstring& tail = L"", const std::wstring& programDirectory = kTc) {
-        const std::wstring module =
-            programDirectory + (programDirectory.back() == L'\\' ? L"" : L"\\") + L"velmora.exe";
+        const std::wstring module = JoinPath(programDirectory, L"velmora.exe");
         win32::Win32ProcessEnvironment process(module, L"\"" + module + L"\" " + tail);
         Platform platform{files,        machine.profiles, ui, process, machine.codePage, machine.registry,
                           machine.shell};

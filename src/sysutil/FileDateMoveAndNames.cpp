@@ -1,4 +1,4 @@
-#include "sysutil/FileUtilities.h"
+#include "sysutil/FileDateMoveAndNames.h"
 
 #include "common/StringOps.h"
 
@@ -11,10 +11,10 @@ constexpr std::size_t kLongestPathForm = 163;
 // Whether the path names a file of any attributes, the test a file object's creation
 // makes: a search for exactly that name finds it, and it is no directory.
 bool FileFound(FileSystem& files, const std::wstring& path) {
-    constexpr std::uint32_t kDirectory = 16;
     if (path.find_first_of(L"*?") != std::wstring::npos) return false;
-    const std::vector<DirectoryEntry> entries = files.FindEntries(path);
-    return entries.size() == 1 && (entries.front().attributes & kDirectory) == 0;
+    const auto entries = files.FindEntries(path);
+    return entries && entries->size() == 1 &&
+           (entries->front().attributes & file_attributes::kDirectory) == 0;
 }
 
 std::wstring FormOrPath(const std::optional<std::wstring>& form, std::wstring path) {
@@ -40,9 +40,9 @@ FileMoveResult FileMove(Platform& platform, const std::wstring& Source, const st
         // read-only one is refused, as Windows refuses it.
         const auto attributes = files.EntryAttributes(Destination);
         if (!attributes || (*attributes & file_attributes::kReadOnly) ||
-            !files.MoveOverFile(Source, Destination))
+            !files.Move(Source, Destination, MoveKind::OverAcrossVolumes))
             return FileMoveResult::Failed;
-    } else if (!files.MoveNewFile(Source, Destination)) {
+    } else if (!files.Move(Source, Destination, MoveKind::ToNewName)) {
         return FileMoveResult::Failed;
     }
     return !files.FileExists(Source) && files.FileExists(Destination) ? FileMoveResult::Moved

@@ -1,4 +1,5 @@
-// File routines the imports are built from.
+// The two routines the imports are built from: a copy that never loses its destination,
+// and the path of a shell folder.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "import/FileRoutines.h"
+#include "import/FileCopyChecked.h"
 
 #include "common/StringOps.h"
 #include "common/WorkingFile.h"

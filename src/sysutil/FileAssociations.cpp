@@ -1,4 +1,4 @@
-#include "sysutil/RunFile.h"
+#include "sysutil/FileAssociations.h"
 
 #include "common/Paths.h"
 #include "common/StringOps.h"

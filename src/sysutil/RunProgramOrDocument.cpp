@@ -1,8 +1,8 @@
-#include "sysutil/FileRun.h"
+#include "sysutil/RunProgramOrDocument.h"
 
 #include "common/Paths.h"
 #include "common/StringOps.h"
-#include "sysutil/RunFile.h"
+#include "sysutil/FileAssociations.h"
 
 namespace velmora {
 namespace {
@@ -23,7 +23,8 @@ void MakeCurrent(FileSystem& files, const std::wstring& directory) {
 }  // namespace
 
 std::optional<std::uint32_t> FileRun(Platform& platform, std::wstring& Datei, int Style) {
-    std::wstring runDirectory = DirectoryPrefix(platform.files.CurrentDirectory());
+    // Only a backslash separates here: a slash is taken as part of the name.
+    std::wstring runDirectory = EndingInBackslash(platform.files.CurrentDirectory());
     const auto separator = Datei.rfind(L'\\');
     if (separator != std::wstring::npos) {
         runDirectory = Datei.substr(0, separator + 1);

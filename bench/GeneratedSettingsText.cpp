@@ -1,4 +1,4 @@
-#include "SettingsText.h"
+#include "GeneratedSettingsText.h"
 
 #include <array>
 #include <cctype>
