@@ -107,7 +107,9 @@ follow_up() {
     fi
     sleep 0.1
   done
-  wait_exit "$pid" 1 && { [ "$asked" = no ] || [ "$1" = yes ]; } && grep -q '/i=' "$record"
+  # The launcher ends right after starting Total Commander, which records its start
+  # a moment later: a start is waited for, not looked up once.
+  wait_exit "$pid" 1 && { [ "$asked" = no ] || [ "$1" = yes ]; } && until_true 60 grep -q '/i=' "$record"
 }
 
 # What a kill left, as one word per file: absent, old, new, cut:<bytes> or partial:<bytes>.
