@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "driver/Driver.h"
-#include "filedialog/win32/FileDialogDesign.h"
+#include "filedialog/FileDialogDesign.h"
 #include "launcher/SetupWindowDesign.h"
 #include "shared/Utf16Bytes.h"
 
@@ -39,7 +39,12 @@ Box ShortcutQuestion(const std::wstring& answer) {
 }
 
 constexpr wchar_t kLauncher[] = L"E:\\TC\\velmora.exe";
-const std::wstring kSetupCaption = design::Caption(), kClose = design::DesignText(design::kCommand1);
+const std::wstring kSetupCaption = design::Caption(), kClose = L"Close";
+std::wstring DesignText(int id) {
+    for (const ControlDesign& control : design::kControls)
+        if (control.id == id) return control.text;
+    return L"";
+}
 
 // A fresh stick with the stand-in in E:\TC, the launcher copied there and started.
 class LauncherTest : public ::testing::Test {
@@ -187,25 +192,25 @@ TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
         const HDC screen = GetDC(nullptr);
         const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
         ReleaseDC(nullptr, screen);
-        for (const design::ControlDesign& control : design::kControls) {
+        for (const ControlDesign& control : design::kControls) {
             RECT at{};
             GetWindowRect(GetDlgItem(window, control.id), &at);
             MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&at), 2);
-            const auto& [left, top, width, height] = control.twips;
+            const auto& [left, top, width, height] = control.place;
             std::vector<int> expected{left, top, width, height},
                 shown{at.left, at.top, at.right - at.left, at.bottom - at.top};
             for (int& twips : expected)
                 twips = MulDiv(twips, dpi, 1440);
-            if (control.kind == design::ControlKind::Link) expected.resize(2), shown.resize(2);
-            EXPECT_EQ(shown, expected) << Utf8(control.name);
+            if (control.kind == ControlKind::Link) expected.resize(2), shown.resize(2);
+            EXPECT_EQ(shown, expected) << control.id;
         }
         std::vector<std::wstring> tabOrder;
         for (HWND at = GetDlgItem(window, design::kCommand1); tabOrder.size() < 5;
              at = GetNextDlgTabItem(window, at, FALSE))
             tabOrder.push_back(Text(at));
-        EXPECT_EQ(tabOrder, (std::vector<std::wstring>{kClose, design::DesignText(design::kCommand3),
-                                                       design::DesignText(design::kCommand4),
-                                                       design::DesignText(design::kPatchBtnBar), kClose}));
+        EXPECT_EQ(tabOrder, (std::vector<std::wstring>{kClose, DesignText(design::kCommand3),
+                                                       DesignText(design::kCommand4),
+                                                       DesignText(design::kPatchBtnBar), kClose}));
         GUITHREADINFO focus{.cbSize = sizeof focus};
         GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &focus);
         EXPECT_EQ(focus.hwndFocus, GetDlgItem(window, design::kCommand1));
@@ -253,12 +258,12 @@ TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
     ASSERT_TRUE(Settle(window));
     ASSERT_TRUE(IsWindowVisible(window));
 
-    ASSERT_TRUE(Press(window, design::DesignText(design::kCommand3)));
+    ASSERT_TRUE(Press(window, DesignText(design::kCommand3)));
     Answer(ImportQuestion(L"wincmd.ini", L"&Yes"));
     Answer(ImportQuestion(L"wcx_ftp.ini", L"&Yes"));
     // Reading a copy the launcher still rewrites could make its rewrite fail: wait for the end.
     ASSERT_TRUE(Settle(window));
-    ASSERT_TRUE(Press(window, design::DesignText(design::kPatchBtnBar)));
+    ASSERT_TRUE(Press(window, DesignText(design::kPatchBtnBar)));
     HWND dialog = Window(L"Please import - ButtonBar File  (eg.: Default.bar)     (\"*.bar\")");
     EXPECT_FALSE(IsWindowEnabled(window)) << "the dialog is not modal";
     DoubleClickRow(dialog, file_dialog_design::kDir1, L"E:\\");
@@ -280,7 +285,7 @@ TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
     // about the command line follows.
     PostMessageW(GetDlgItem(window, design::kPicture1), WM_LBUTTONDOWN, MK_LBUTTON, 0);  // a click
     Answer(ShortcutQuestion(L"&No"));
-    ASSERT_TRUE(Press(window, design::DesignText(design::kCommand4)));
+    ASSERT_TRUE(Press(window, DesignText(design::kCommand4)));
     Answer(ShortcutQuestion(L"&Yes"));
     // The second shortcut is the last step; the window handles messages between the two.
     EXPECT_TRUE(WaitUntil([] { return fs::exists(ShortcutFile(kShortcutNames[1])); }));
