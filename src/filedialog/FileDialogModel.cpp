@@ -212,13 +212,7 @@ void FileDialogModel::UserPressedOk() {
     window_.Hide();
 }
 
-void FileDialogModel::UserPressedAbbruch() {
-    window_.Hide();
-    state_.DialogResult.clear();
-    window_.Close();
-}
-
-void FileDialogModel::UserClosedWindow() {
+void FileDialogModel::UserCancelled() {
     window_.Hide();
     state_.DialogResult.clear();
     window_.Close();

@@ -54,8 +54,8 @@ public:
     void UserDoubleClickedFile(std::size_t index);
     void UserEditedName(const std::wstring& text);
     void UserPressedOk();
-    void UserPressedAbbruch();
-    void UserClosedWindow();
+    // Abbruch, or the close box: nothing is chosen.
+    void UserCancelled();
     void UserPressedDesktop();
     void UserPressedStartMenu();
 

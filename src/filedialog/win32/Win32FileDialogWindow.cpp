@@ -3,12 +3,12 @@
 // commctrl.h needs the definitions of windows.h
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "filedialog/FileDialogModel.h"
 #include "filedialog/win32/DirectoryListDrawing.h"
-#include "filedialog/win32/FileDialogDesign.h"
 #include "filedialog/win32/ShortcutPictures.h"
 #include "platform/win32/Dpi.h"
-#include "platform/win32/ToolTip.h"
 #include "platform/win32/WindowClass.h"
 #include "platform/win32/WindowRouting.h"
 
@@ -18,22 +18,8 @@ namespace {
 namespace design = file_dialog_design;
 
 constexpr wchar_t kWindowClass[] = L"VelmoraFileDialog";
-// The two bars that hold buttons: they pass their buttons' notifications on to the window.
-constexpr wchar_t kShortcutBarClass[] = L"VelmoraFileDialogShortcutBar";
-constexpr wchar_t kButtonBarClass[] = L"VelmoraFileDialogButtonBar";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-
-LRESULT CALLBACK BarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND) return SendMessageW(GetParent(bar), message, wParam, lParam);
-    return DefWindowProcW(bar, message, wParam, lParam);
-}
-
-void RegisterClasses(HINSTANCE instance, WNDPROC windowProc) {
-    RegisterWindowClass(instance, {kWindowClass, windowProc, COLOR_BTNFACE});
-    RegisterWindowClass(instance, {kButtonBarClass, BarProc, COLOR_BTNFACE});
-    RegisterWindowClass(instance, {kShortcutBarClass, BarProc, COLOR_APPWORKSPACE});
-}
 
 std::wstring DriveText(const DriveInfo& drive) {
     std::wstring text{static_cast<wchar_t>(drive.letter | 0x20), L':'};
@@ -51,13 +37,11 @@ std::size_t Selection(HWND list, UINT message) {
 void Win32FileDialogWindow::Build(FileDialogModel& model) {
     Close();
     model_ = &model;
-    RegisterClasses(instance_, WindowProc);
+    RegisterWindowClass(instance_, {kWindowClass, WindowProc, COLOR_BTNFACE});
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
 
-    dpi_ = ScreenDpi();
-    font_ = MakeFont({design::kFontFace, design::kFontHundredthsOfPoint, false, false}, dpi_);
-    boldFont_ = MakeFont({design::kFontFace, design::kFontHundredthsOfPoint, true, false}, dpi_);
+    fonts_ = FontCache(ScreenDpi());
     desktopPicture_ = DrawShortcutPicture(ShortcutPicture::Desktop, GetSysColor(COLOR_BTNFACE));
     startMenuPicture_ = DrawShortcutPicture(ShortcutPicture::StartMenu, GetSysColor(COLOR_BTNFACE));
 
@@ -65,61 +49,25 @@ void Win32FileDialogWindow::Build(FileDialogModel& model) {
     owner_ = GetActiveWindow();
     CreateWindowExW(kExStyle, kWindowClass, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, owner_,
                     nullptr, instance_, this);
-    if (window_) CreateControls();
-}
-
-void Win32FileDialogWindow::CreateControls() {
-    HFONT font = font_.get();
-    HFONT bold = boldFont_.get();
-    // Created in the tab order; ApplyLayout puts them in place.
-    AddControl(window_, WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS,
-               design::kDrive1, font);
-    AddControl(window_, WC_LISTBOXW, L"",
-               WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
-                   LBS_NOINTEGRALHEIGHT,
-               design::kDir1, font);
-    AddControl(window_, WC_EDITW, L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, design::kFileName, font,
-               WS_EX_CLIENTEDGE);
-    AddControl(window_, WC_LISTBOXW, L"",
-               WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, design::kFile1, font);
-    HWND shortcuts =
-        AddControl(window_, kShortcutBarClass, L"", 0, design::kFrame1, font, WS_EX_CONTROLPARENT);
-    HWND startMenu = AddControl(shortcuts, WC_BUTTONW, L"", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP,
-                                design::kStartMenuButton, font);
-    HWND desktop = AddControl(shortcuts, WC_BUTTONW, L"", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP,
-                              design::kCommand1, font);
-    HWND buttons = AddControl(window_, kButtonBarClass, L"", 0, design::kFrame2, font, WS_EX_CONTROLPARENT);
-    AddControl(buttons, WC_BUTTONW, design::kAbbruchText, WS_TABSTOP | BS_PUSHBUTTON, design::kAbbruch, bold);
-    AddControl(buttons, WC_BUTTONW, design::kOkText, WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, design::kOk,
-               bold);
-
-    SendMessageW(desktop, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(desktopPicture_.get()));
-    SendMessageW(startMenu, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(startMenuPicture_.get()));
-    AddToolTips(window_, {{desktop, design::kCommand1ToolTip}, {startMenu, design::kStartMenuToolTip}});
-}
-
-HWND Win32FileDialogWindow::AddControl(HWND parent, const wchar_t* className, const wchar_t* text,
-                                       DWORD style, int id, HFONT font, DWORD exStyle) {
-    HWND control =
-        CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    controls_[static_cast<std::size_t>(id - design::kDrive1)] = control;
-    return control;
+    if (!window_) return;
+    controls_ = CreateControls(window_, design::kControls, fonts_);
+    SendMessageW(Control(design::kCommand1), BM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(desktopPicture_.get()));
+    SendMessageW(Control(design::kStartMenuButton), BM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(startMenuPicture_.get()));
 }
 
 HWND Win32FileDialogWindow::Control(int id) const {
-    return controls_[static_cast<std::size_t>(id - design::kDrive1)];
+    const auto& table = design::kControls;
+    const auto found = std::find_if(table.begin(), table.end(),
+                                    [id](const ControlDesign& control) { return control.id == id; });
+    const auto index = static_cast<std::size_t>(found - table.begin());
+    return index < controls_.size() ? controls_[index] : nullptr;
 }
 
 void Win32FileDialogWindow::ShowModal() {
     if (!window_) return;
-    RECT frame;
-    GetWindowRect(window_, &frame);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    CentreOnScreen(window_);
     if (owner_ && IsWindowEnabled(owner_)) {
         EnableWindow(owner_, FALSE);
         ownerDisabled_ = true;
@@ -149,7 +97,7 @@ void Win32FileDialogWindow::Close() {
     if (window_) DestroyWindow(window_);
     loop_.Wake();
     window_ = nullptr;
-    controls_.fill(nullptr);
+    controls_.clear();
     model_ = nullptr;
 }
 
@@ -159,30 +107,13 @@ void Win32FileDialogWindow::SetCaption(const std::wstring& caption) {
 
 void Win32FileDialogWindow::ApplyLayout(const FileDialogLayout& layout) {
     if (!window_) return;
-    const auto place = [this](int id, const DialogRect& r) {
-        MoveWindow(Control(id), TwipsToPixels(r.left, dpi_), TwipsToPixels(r.top, dpi_),
-                   TwipsToPixels(r.width, dpi_), TwipsToPixels(r.height, dpi_), TRUE);
-    };
-    place(design::kFrame1, layout.frame1);
-    place(design::kCommand1, layout.command1);
-    place(design::kStartMenuButton, layout.startMenuButton);
-    // A drop-down list's height includes its open list.
-    DialogRect drive = layout.drive1;
-    drive.height *= 8;
-    place(design::kDrive1, drive);
-    place(design::kDir1, layout.dir1);
-    place(design::kFileName, layout.fileName);
-    place(design::kFile1, layout.file1);
-    place(design::kFrame2, layout.frame2);
-    place(design::kOk, layout.ok);
-    place(design::kAbbruch, layout.abbruch);
-    ShowWindow(Control(design::kFileName), layout.fileNameVisible ? SW_SHOW : SW_HIDE);
-    ShowWindow(Control(design::kFile1), layout.file1Visible ? SW_SHOW : SW_HIDE);
-
-    RECT size{0, 0, TwipsToPixels(layout.windowWidth, dpi_), TwipsToPixels(layout.windowHeight, dpi_)};
-    if (!layout.outerSize) AdjustWindowRectEx(&size, kStyle, FALSE, kExStyle);
-    SetWindowPos(window_, nullptr, 0, 0, size.right - size.left, size.bottom - size.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const ControlDesign& control : layout.controls) {
+        HWND handle = Control(control.id);
+        PlaceControl(handle, control.kind, control.place, fonts_.Dpi());
+        const bool visible = (GetWindowLongW(handle, GWL_STYLE) & WS_VISIBLE) != 0;
+        if (visible != control.visible) ShowWindow(handle, control.visible ? SW_SHOW : SW_HIDE);
+    }
+    SizeWindow(window_, layout.windowWidth, layout.windowHeight, layout.outerSize, fonts_.Dpi());
 }
 
 void Win32FileDialogWindow::ShowDrives(const std::vector<DriveInfo>& drives,
@@ -245,12 +176,13 @@ LRESULT Win32FileDialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_CLOSE:
-            if (model_) model_->UserClosedWindow();
+            if (model_) model_->UserCancelled();
             return 0;
         case WM_MEASUREITEM: {
             auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             if (measure->CtlID == static_cast<UINT>(design::kDir1)) {
-                measure->itemHeight = static_cast<UINT>(DirectoryRowHeight(dpi_, font_.get()));
+                measure->itemHeight =
+                    static_cast<UINT>(DirectoryRowHeight(fonts_.Dpi(), fonts_.For(FontDesign{})));
                 return TRUE;
             }
             break;
@@ -258,7 +190,7 @@ LRESULT Win32FileDialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item->CtlID == static_cast<UINT>(design::kDir1)) {
-                DrawDirectoryRow(*item, dpi_);
+                DrawDirectoryRow(*item, fonts_.Dpi());
                 return TRUE;
             }
             break;
@@ -301,7 +233,7 @@ void Win32FileDialogWindow::OnCommand(int id, int code) {
             model_->UserPressedOk();
             break;
         case design::kAbbruch:
-            model_->UserPressedAbbruch();
+            model_->UserCancelled();
             break;
         case design::kCommand1:
             model_->UserPressedDesktop();

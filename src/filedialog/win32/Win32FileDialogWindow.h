@@ -5,10 +5,10 @@
 
 #include <windows.h>
 
-#include <array>
 #include <vector>
 
 #include "filedialog/FileDialogWindow.h"
+#include "platform/win32/Controls.h"
 #include "platform/win32/GdiObject.h"
 #include "platform/win32/ModalLoop.h"
 
@@ -39,9 +39,6 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
     void OnEnter();
-    void CreateControls();
-    HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id,
-                    HFONT font, DWORD exStyle = 0);
     HWND Control(int id) const;
     void ReleaseOwner();
 
@@ -51,10 +48,9 @@ private:
     HWND owner_ = nullptr;
     bool ownerDisabled_ = false;
     bool settingName_ = false;
-    int dpi_ = 96;
-    UniqueFont font_, boldFont_;
+    FontCache fonts_{96};
     UniqueBitmap desktopPicture_, startMenuPicture_;
-    std::array<HWND, 10> controls_{};  // by id, from the first id on
+    std::vector<HWND> controls_;  // in the order of the design table
     ModalLoop loop_;
 };
 

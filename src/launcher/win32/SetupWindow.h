@@ -5,10 +5,8 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "launcher/SetupWindowController.h"
-#include "launcher/win32/SetupControls.h"
+#include "platform/win32/Controls.h"
 #include "platform/win32/GdiObject.h"
 #include "platform/win32/ModalLoop.h"
 
@@ -29,17 +27,16 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnCreate();
+    void AddControls();
     void OnCommand(int controlId, int notification);
     bool OnSetCursor(HWND under);
+    void DrawPicture(const DRAWITEMSTRUCT& item) const;
 
     SetupWindowController& controller_;
-    HINSTANCE instance_ = nullptr;
     HWND window_ = nullptr;
     // An owned window has no taskbar button: this hidden one owns the setup window.
     HWND owner_ = nullptr;
-    int dpi_ = 96;
-    std::unique_ptr<SetupFonts> fonts_;
+    FontCache fonts_{96};
     UniqueBitmap picture_;
     ModalLoop loop_;
 };

@@ -1,10 +1,8 @@
-// Sizes at the screen's DPI: twips (1/1440 inch) of a window's design, pixels of a
-// picture drawn for 96 DPI, and fonts sized in points.
+// Sizes at the screen's DPI: twips (1/1440 inch) of a window's design and pixels of a
+// picture drawn for 96 DPI.
 #pragma once
 
 #include <windows.h>
-
-#include "platform/win32/GdiObject.h"
 
 namespace velmora::win32 {
 
@@ -18,14 +16,5 @@ inline int TwipsToPixels(int twips, int dpi) {
 inline int ScaledFrom96Dpi(int pixels, int dpi) {
     return MulDiv(pixels, dpi, 96);
 }
-
-struct FontDescription {
-    const wchar_t* face;
-    int hundredthsOfPoint;
-    bool bold;
-    bool underline;
-};
-
-UniqueFont MakeFont(const FontDescription& font, int dpi);
 
 }  // namespace velmora::win32

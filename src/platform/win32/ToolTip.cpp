@@ -5,7 +5,7 @@
 
 namespace velmora::win32 {
 
-void AddToolTips(HWND parent, std::initializer_list<ToolTipText> tips) {
+void AddToolTips(HWND parent, std::span<const ToolTipText> tips) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};  // the tip window's class
     InitCommonControlsEx(&controls);
     HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include <initializer_list>
+#include <span>
 
 namespace velmora::win32 {
 
@@ -14,6 +14,6 @@ struct ToolTipText {
 
 // Gives each control of `parent` its tip. The tips share one tip window, which `parent`
 // owns and so destroys with itself.
-void AddToolTips(HWND parent, std::initializer_list<ToolTipText> tips);
+void AddToolTips(HWND parent, std::span<const ToolTipText> tips);
 
 }  // namespace velmora::win32

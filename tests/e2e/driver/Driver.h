@@ -152,17 +152,15 @@ inline bool Settle(HWND window) {
     return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 12000, &ignored) != 0;
 }
 
-// Double-clicks the row of a list box as soon as it is there; throws when it never is.
+// Double-clicks the row of a list box that starts with `row` as soon as it is there; throws
+// when it never is. The notification is posted, as it may end the dialog.
 inline void DoubleClickRow(HWND dialog, int listId, const std::wstring& row) {
     HWND list = GetDlgItem(dialog, listId);
-    LRESULT index = LB_ERR;
-    if (!WaitUntil([&] {
-            index = SendMessageW(list, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(row.c_str()));
-            return index != LB_ERR;
-        }))
+    const auto select = [&] {
+        return SendMessageW(list, LB_SELECTSTRING, -1, reinterpret_cast<LPARAM>(row.c_str())) != LB_ERR;
+    };
+    if (!WaitUntil(select))
         throw std::runtime_error("no row " + Utf8(row) + " in the list " + std::to_string(listId));
-    SendMessageW(list, LB_SETCURSEL, index, 0);
-    // What the list reports on a double click; posted, as it may end the dialog.
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
 }
 

@@ -6,9 +6,11 @@
 #include <memory>
 #include <optional>
 
+#include "Version.h"
 #include "driver/Driver.h"
-#include "filedialog/win32/FileDialogDesign.h"
+#include "filedialog/FileDialogDesign.h"
 #include "launcher/SetupWindowDesign.h"
+#include "platform/win32/GdiObject.h"
 #include "shared/Utf16Bytes.h"
 
 namespace velmora::e2e {
@@ -39,7 +41,9 @@ Box ShortcutQuestion(const std::wstring& answer) {
 }
 
 constexpr wchar_t kLauncher[] = L"E:\\TC\\velmora.exe";
-const std::wstring kSetupCaption = design::Caption(), kClose = design::DesignText(design::kCommand1);
+const std::wstring kSetupCaption = L"Velmora - Total Commander mobile launcher  V." VELMORA_VERSION,
+                   kClose = L"Close", kImportIni = L" Import TC-Ini-Files >>",
+                   kShortcuts = L"Create Destktop Shortcut >>", kImportBar = L"Import Button Bar (*.bar)";
 
 // A fresh stick with the stand-in in E:\TC, the launcher copied there and started.
 class LauncherTest : public ::testing::Test {
@@ -185,40 +189,37 @@ TEST_P(StartTest, ShowsItsWindowsAndStartsWhatItShould) {
         EXPECT_EQ(Text(GetDlgItem(window, design::kLabel1)),
                   L"Run this file from your TC dirctory.\r\n\r\nParameter for this screen: '/?'\r\n\r\n"
                   L"..for more infos: check the Web-page");
-        // Each control where its design puts it at the screen's DPI (the link grows to fit
-        // its text), and "Close" has the focus.
-        const HDC screen = GetDC(nullptr);
-        const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-        for (const design::ControlDesign& control : design::kControls) {
+        // Each control where the design puts it (twips: left, top, width, height) at the screen's
+        // DPI, the link as wide as its text; "Close" has the focus.
+        const std::map<int, TwipsRect> designed = {
+            {design::kCommand1, {240, 3240, 2655, 495}},   {design::kCommand3, {240, 1920, 2655, 495}},
+            {design::kCommand4, {240, 2520, 2655, 495}},   {design::kLabel1, {3120, 1560, 3735, 1215}},
+            {design::kLabel2, {5040, 3600, 1710, 195}},    {design::kPicture1, {120, 120, 1185, 1095}},
+            {design::kTitelLable, {1080, 480, 5895, 375}}, {design::kPatchBtnBar, {240, 1320, 2655, 495}}};
+        const int dpi = GetDeviceCaps(win32::WindowDc().get(), LOGPIXELSY);
+        const auto pixels = [dpi](int twips) { return static_cast<long>(MulDiv(twips, dpi, 1440)); };
+        for (const auto& [id, twips] : designed) {
             RECT at{};
-            GetWindowRect(GetDlgItem(window, control.id), &at);
+            GetWindowRect(GetDlgItem(window, id), &at);
             MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&at), 2);
-            const auto& [left, top, width, height] = control.twips;
-            std::vector<int> expected{left, top, width, height},
-                shown{at.left, at.top, at.right - at.left, at.bottom - at.top};
-            for (int& twips : expected)
-                twips = MulDiv(twips, dpi, 1440);
-            if (control.kind == design::ControlKind::Link) expected.resize(2), shown.resize(2);
-            EXPECT_EQ(shown, expected) << Utf8(control.name);
+            const long width = id == design::kLabel2 ? at.right - at.left : pixels(twips.width);
+            EXPECT_EQ(std::vector<long>({at.left, at.top, at.right - at.left, at.bottom - at.top}),
+                      std::vector<long>({pixels(twips.left), pixels(twips.top), width, pixels(twips.height)}))
+                << id;
         }
         std::vector<std::wstring> tabOrder;
         for (HWND at = GetDlgItem(window, design::kCommand1); tabOrder.size() < 5;
              at = GetNextDlgTabItem(window, at, FALSE))
             tabOrder.push_back(Text(at));
-        EXPECT_EQ(tabOrder, (std::vector<std::wstring>{kClose, design::DesignText(design::kCommand3),
-                                                       design::DesignText(design::kCommand4),
-                                                       design::DesignText(design::kPatchBtnBar), kClose}));
+        EXPECT_EQ(tabOrder, (std::vector<std::wstring>{kClose, kImportIni, kShortcuts, kImportBar, kClose}));
         GUITHREADINFO focus{.cbSize = sizeof focus};
         GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &focus);
         EXPECT_EQ(focus.hwndFocus, GetDlgItem(window, design::kCommand1));
-        // A fixed dialog, centred, owned (so without a taskbar button), of its designed size.
+        // A fixed dialog of its designed size in twips, centred, owned (so without a taskbar button).
         RECT client{}, frame{};
         GetClientRect(window, &client);
         GetWindowRect(window, &frame);
-        EXPECT_EQ(std::vector<long>({client.right, client.bottom}),
-                  std::vector<long>(
-                      {MulDiv(design::kClientWidth, dpi, 1440), MulDiv(design::kClientHeight, dpi, 1440)}));
+        EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(pixels(7065), pixels(4005)));
         EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
         EXPECT_TRUE(GetWindow(window, GW_OWNER) && !(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW));
         EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
@@ -297,12 +298,12 @@ TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
     ASSERT_TRUE(Settle(window));
     ASSERT_TRUE(IsWindowVisible(window));
 
-    ASSERT_TRUE(Press(window, design::DesignText(design::kCommand3)));
+    ASSERT_TRUE(Press(window, kImportIni));
     Answer(ImportQuestion(L"wincmd.ini", L"&Yes"));
     Answer(ImportQuestion(L"wcx_ftp.ini", L"&Yes"));
     // Reading a copy the launcher still rewrites could make its rewrite fail: wait for the end.
     ASSERT_TRUE(Settle(window));
-    ASSERT_TRUE(Press(window, design::DesignText(design::kPatchBtnBar)));
+    ASSERT_TRUE(Press(window, kImportBar));
     HWND dialog = Window(L"Please import - ButtonBar File  (eg.: Default.bar)     (\"*.bar\")");
     EXPECT_FALSE(IsWindowEnabled(window)) << "the dialog is not modal";
     DoubleClickRow(dialog, file_dialog_design::kDir1, L"E:\\");
@@ -324,7 +325,7 @@ TEST_F(LauncherTest, TheSetupWindowDoesWhatItsControlsSay) {
     // about the command line follows.
     PostMessageW(GetDlgItem(window, design::kPicture1), WM_LBUTTONDOWN, MK_LBUTTON, 0);  // a click
     Answer(ShortcutQuestion(L"&No"));
-    ASSERT_TRUE(Press(window, design::DesignText(design::kCommand4)));
+    ASSERT_TRUE(Press(window, kShortcuts));
     Answer(ShortcutQuestion(L"&Yes"));
     // The second shortcut is the last step; the window handles messages between the two.
     EXPECT_TRUE(WaitUntil([] { return fs::exists(ShortcutFile(kShortcutNames[1])); }));

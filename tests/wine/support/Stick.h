@@ -16,8 +16,8 @@
 
 #include "ScriptedUi.h"
 #include "common/Utf.h"
+#include "filedialog/FileDialogDesign.h"
 #include "filedialog/Files.h"
-#include "filedialog/win32/FileDialogDesign.h"
 #include "filedialog/win32/Win32FileDialogWindow.h"
 #include "launcher/SetupWindowController.h"
 #include "launcher/StartupSequence.h"
