@@ -1,7 +1,7 @@
 // The file selection window as the dialog model sees it: something it can build, show
-// modally, hide and close, and whose controls it fills. The Win32 window implements it;
-// the in-process tests also drive the model without a window. User actions go the other
-// way, into the FileDialogModel methods that start with "User".
+// modally, hide and close, and whose controls it fills. The Win32 window implements it,
+// and the in-process tests drive that window. User actions go the other way, into the
+// FileDialogModel methods that start with "User".
 #pragma once
 
 #include <cstddef>
