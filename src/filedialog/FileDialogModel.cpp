@@ -236,10 +236,10 @@ void FileDialogModel::GoToFolder(const std::wstring& folder) {
     GoTo(folder);
 }
 
-bool FileDialogModel::GoTo(const std::wstring& path) {
-    if (path.empty()) return false;
+void FileDialogModel::GoTo(const std::wstring& path) {
+    if (path.empty()) return;
     SelectDrive(path[0]);
-    return ShowDirectory(path);
+    ShowDirectory(path);
 }
 
 }  // namespace velmora

@@ -37,8 +37,9 @@ public:
     // Set-up steps.
     bool SelectDrive(wchar_t letter);
     bool ShowDirectory(const std::wstring& path);
-    // Selects the drive named by the path's first character, then shows the path.
-    bool GoTo(const std::wstring& path);
+    // Selects the drive named by the path's first character, then shows the path. A path
+    // that cannot be shown leaves the lists as they are; nothing is reported.
+    void GoTo(const std::wstring& path);
     // An empty pattern leaves the list as it is.
     void SetFilePattern(const std::wstring& pattern);
     // A wildcard name becomes the file list's pattern; a plain one selects that file.
