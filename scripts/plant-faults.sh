@@ -110,11 +110,12 @@ build_stage() { # build_stage STAGE LOG: builds what the stage's tests need
 }
 
 # test_stage STAGE LOG SECONDS: 0 when the stage's tests pass, 124 when they hang (they
-# are stopped then, with all they started), else the failure.
+# are stopped then, with all they started), else the failure. A test program stops at its
+# first failing test: one failure is all a stage needs to catch a fault.
 test_stage() {
   local selection
   read -ra selection <<<"$(stage_field "$1" 4)"
-  timeout -k 10 "$3" ctest --preset "$(stage_field "$1" 2)" -j2 --stop-on-failure "${selection[@]}" \
+  GTEST_FAIL_FAST=1 timeout -k 10 "$3" ctest --preset "$(stage_field "$1" 2)" -j2 --stop-on-failure "${selection[@]}" \
     >>"$2" 2>&1 </dev/null
 }
 

@@ -56,7 +56,7 @@ std::optional<std::wstring> AbsoluteDirectoryPath(FileSystem& files, const std::
     if (given.empty()) return std::nullopt;
 
     std::wstring absolute;
-    if (given.size() >= 2 && given[0] == L'\\' && given[1] == L'\\') {
+    if (given.starts_with(L"\\\\")) {
         absolute = given;
     } else if (given.size() >= 2 && given[1] == L':' && IsDriveLetter(given[0])) {
         const auto letter = static_cast<wchar_t>(std::towupper(given[0]));

@@ -196,11 +196,10 @@ std::optional<std::basic_string<Char>> RewriteLines(std::basic_string_view<Char>
         HoldsCr(rule.search2) || (!rule.search1.empty() && rule.search2.find(rule.search1) != String::npos);
     Occurrences<Char> second(content, secondFoundThroughFirst ? String() : rule.search2, upper, wholeLines);
 
-    String result;
+    std::optional<String> result;  // from the first line with an occurrence on
     String upperLine;
     String afterFirst;
     String upperAfterFirst;
-    bool anyLine = false;
     std::size_t copied = 0;  // content before this offset is in `result` already
     std::size_t position = 0;
     for (;;) {
@@ -228,16 +227,15 @@ std::optional<std::basic_string<Char>> RewriteLines(std::basic_string_view<Char>
         upperAfterFirst.assign(afterFirst);
         upper(upperAfterFirst);
 
-        if (!anyLine) result.reserve(content.size() + content.size() / 8);
-        anyLine = true;
-        result.append(content.substr(copied, lineStart - copied));
-        AppendReplaced<Char>(result, afterFirst, upperAfterFirst, rule.search2, rule.replacement);
+        if (!result) result.emplace();
+        result->append(content.substr(copied, lineStart - copied));
+        AppendReplaced<Char>(*result, afterFirst, upperAfterFirst, rule.search2, rule.replacement);
         copied = lineEnd;
         position = lineEnd;
     }
-    if (!anyLine) return std::nullopt;
-    result.append(content.substr(copied));
-    if (result == content) return std::nullopt;
+    if (!result) return std::nullopt;
+    result->append(content.substr(copied));
+    if (*result == content) return std::nullopt;
     return result;
 }
 

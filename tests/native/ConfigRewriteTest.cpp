@@ -20,12 +20,6 @@ TEST(RewriteConfigText, FindsAnOccurrenceAcrossTheBorderOfItsScanWindows) {
     }
 }
 
-TEST(RewriteConfigText, TheSecondSearchSeesTheFirstOnesResult) {
-    // "E:\TC" right after a replacement survives the first search; the second (with its
-    // separator) then takes it, separator included.
-    EXPECT_EQ(RewriteConfigText("E:\\TCE:\\TC\\x", kRule), "%COMMANDER_PATH%%COMMANDER_PATH%x");
-}
-
 // Lines ended by CR, CR LF or nothing, a LF, NUL or high byte inside a line, occurrences
 // anywhere, rewritten a stretch of lines at a time, however short.
 TEST(RewriteConfigText, AgreesWithTheLineByLineRuleOnRandomText) {

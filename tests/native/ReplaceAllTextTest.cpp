@@ -9,37 +9,6 @@
 namespace velmora {
 namespace {
 
-struct ReplaceCase {
-    const char* text;
-    const char* search;
-    const char* expected;
-};
-
-class ReplaceAllTextCases : public testing::TestWithParam<ReplaceCase> {};
-
-TEST_P(ReplaceAllTextCases, FollowsTheRewriteRule) {
-    const ReplaceCase& c = GetParam();
-    std::string search = c.search;
-    EXPECT_EQ(ReplaceAllText(std::string(c.text), search, std::string("%COMMANDER_PATH%"), false),
-              c.expected);
-    EXPECT_EQ(reference::ReplaceAll(c.text, c.search, "%COMMANDER_PATH%"), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, ReplaceAllTextCases,
-    testing::Values(ReplaceCase{"Editor=e:\\totalcmd\\notepad.exe /x e:\\TOTALCMD\\ini", "E:\\TotalCmd",
-                                "Editor=%COMMANDER_PATH%\\notepad.exe /x %COMMANDER_PATH%\\ini"},
-                    ReplaceCase{"E:\\TOTALCMD\\a.exe e:\\totalcmd\\b.exe E:\\TotalCmd\\c.exe", "E:\\TotalCmd",
-                                "%COMMANDER_PATH%\\a.exe %COMMANDER_PATH%\\b.exe %COMMANDER_PATH%\\c.exe"},
-                    // An occurrence that starts right after a replaced one keeps its second half.
-                    ReplaceCase{"E:\\TotalCmdE:\\TotalCmd", "E:\\TotalCmd", "%COMMANDER_PATH%E:\\TotalCmd"},
-                    // One character between two occurrences is enough for both to be replaced.
-                    ReplaceCase{"E:\\TCxE:\\TC", "E:\\TC", "%COMMANDER_PATH%x%COMMANDER_PATH%"},
-                    ReplaceCase{"E:\\TotalCmd2\\x.exe", "E:\\TotalCmd", "%COMMANDER_PATH%2\\x.exe"},
-                    ReplaceCase{"nothing here", "E:\\TC", "nothing here"},
-                    ReplaceCase{"E:\\TC", "E:\\TC", "%COMMANDER_PATH%"}, ReplaceCase{"", "E:\\TC", ""},
-                    ReplaceCase{"any text", "", "any text"}));
-
 TEST(ReplaceAllText, LeavesTheCallersSearchStringInUpperCase) {
     std::wstring search = L"e:\\tc";
     ReplaceAllText(std::wstring(L"x"), search, std::wstring(L"y"), false);
@@ -57,7 +26,7 @@ TEST(ReplaceAllText, MatchesTheStepByStepRuleOnRandomText) {
         std::string text(random() % 40, ' ');
         for (char& c : text)
             c = alphabet[random() % alphabet.size()];
-        std::string search(1 + random() % 4, ' ');
+        std::string search(random() % 5, ' ');
         for (char& c : search)
             c = alphabet[random() % alphabet.size()];
         const std::string replacement = (random() % 2) ? "%COMMANDER_PATH%" : "";

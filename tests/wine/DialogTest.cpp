@@ -1,56 +1,70 @@
-// What the three modes of the file dialog show and hand back, and how its controls follow
-// the user's moves, on the real window.
+// The file dialog: what its three modes show and hand back when shown, how its lists
+// follow the user's moves (on the model, with the window built and never shown), and
+// where its controls stand.
 #include "support/Stick.h"
 
-#include "filedialog/FileDialogLayout.h"
+#include <algorithm>
+#include <cwctype>
+
+#include "filedialog/FileDialogModel.h"
 #include "platform/win32/Dpi.h"
 
 namespace velmora::wine {
 namespace {
 
-struct DialogCase {
+namespace ids = file_dialog_design;
+
+const std::wstring kBars = L"E:\\TC\\Bars\\";
+
+class FileDialog : public StickTest {
+protected:
+    void SetUp() override {
+        StickTest::SetUp();
+        Lay({{kBars + L"My.bar", "b"}, {kBars + L"My.br1", "i"}, {kBars + L"Old.bar", "o"}});
+        SetFileAttributesW((kBars + L"Old.bar").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    }
+
+    // Runs `act` on the model of a showing in `mode` that has gone to `directory`.
+    void OnModel(FileDialogMode mode, const std::wstring& directory,
+                 const std::function<void(FileDialogModel&, HWND)>& act) {
+        state.DialogMode = mode;
+        Run(machine.files, [&](Platform& platform, Files&) {
+            win32::Win32FileDialogWindow window(GetModuleHandleW(nullptr));
+            FileDialogModel model(platform, state, window);
+            model.Load();
+            model.GoTo(directory);
+            model.ApplyLayout(mode);
+            HWND built = nullptr;  // the one window of this thread with the dialog's button bar
+            EnumThreadWindows(
+                GetCurrentThreadId(),
+                [](HWND w, LPARAM found) {
+                    if (GetDlgItem(w, ids::kFrame2)) *reinterpret_cast<HWND*>(found) = w;
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&built));
+            ASSERT_TRUE(built);
+            act(model, built);
+        });
+    }
+
+    FilesState state;
+};
+
+struct ShowingCase {
     const char* name;
     FileDialogMode mode;  // File: the open dialog
-    std::wstring defaultPath, defaultName;
-    std::optional<std::wstring> choice;  // none: Abbruch
+    std::wstring defaultPath, defaultName = {};
+    std::optional<std::wstring> choice = {};  // none: Abbruch
     std::wstring result;
     std::vector<std::wstring> listed = {};  // checked when given
     std::wstring caption = {};              // checked when given
-    std::function<void(HWND)> act = {};     // the user's moves and their checks
-    int beeps = 0;
 };
 
-namespace ids = file_dialog_design;
+class Showings : public FileDialog, public ::testing::WithParamInterface<ShowingCase> {};
 
-// What a control reports to the window when the user works it.
-void Notify(HWND dialog, int id, int code) {
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-// Picks the row that starts with `text` in the drive list, or the one named so in the
-// directory list (where a double click opens it).
-void Pick(HWND dialog, int id, const wchar_t* text) {
-    const bool drives = id == ids::kDrive1;
-    const LRESULT row = SendDlgItemMessageW(dialog, id, drives ? CB_FINDSTRING : LB_FINDSTRINGEXACT,
-                                            static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
-    SendDlgItemMessageW(dialog, id, drives ? CB_SETCURSEL : LB_SETCURSEL, row, 0);
-    Notify(dialog, id, drives ? CBN_SELCHANGE : LBN_DBLCLK);
-}
-std::wstring DriveShown(HWND dialog) {
-    wchar_t text[MAX_PATH] = {};
-    return std::wstring(text, GetDlgItemTextW(dialog, ids::kDrive1, text, MAX_PATH)).substr(0, 2);
-}
-bool OkEnabled(HWND dialog) {
-    return IsWindowEnabled(GetDlgItem(GetDlgItem(dialog, ids::kFrame2), ids::kOk));
-}
-
-class Dialogs : public StickTest, public ::testing::WithParamInterface<DialogCase> {};
-
-TEST_P(Dialogs, ShowAndHandBack) {
-    const DialogCase& c = GetParam();
-    Lay({{L"E:\\TC\\Bars\\My.bar", "b"}, {L"E:\\TC\\Bars\\My.br1", "i"}, {L"E:\\TC\\Bars\\Old.bar", "o"}});
-    SetFileAttributesW(L"E:\\TC\\Bars\\Old.bar", FILE_ATTRIBUTE_HIDDEN);
+TEST_P(Showings, ShowAndHandBack) {
+    const ShowingCase& c = GetParam();
     dialog.choice = c.choice;
-    dialog.act = c.act;
     std::wstring result = L"<not shown>";
     Run(machine.files, [&](Platform&, Files& files) {
         if (c.mode == FileDialogMode::File) result = files.FileOpenDialog(c.defaultPath, L"", c.defaultName);
@@ -58,7 +72,6 @@ TEST_P(Dialogs, ShowAndHandBack) {
         if (c.mode == FileDialogMode::Dir) result = files.FileDirSelectDialog(c.defaultPath);
     });
     EXPECT_EQ(result, c.result);
-    EXPECT_EQ(ui.beeps, c.beeps);
     EXPECT_FALSE(IsWindow(dialog.window)) << "the window outlives its showing";
     EXPECT_EQ(dialog.named, c.defaultName);
     if (!c.listed.empty()) {
@@ -67,92 +80,190 @@ TEST_P(Dialogs, ShowAndHandBack) {
     if (!c.caption.empty()) {
         EXPECT_EQ(dialog.titled, c.caption);
     }
-    // The controls stand where the mode's layout puts them, at the screen's DPI.
-    const FileDialogLayout layout = LayoutFor(c.mode);
-    const int dpi = win32::ScreenDpi();
-    for (const ControlDesign& control : layout.controls) {
-        const int id = control.id;
-        const TwipsRect& at = control.place;
-        if (!control.visible || id == ids::kDrive1 || id == ids::kFile1 || id == ids::kFrame1) continue;
-        std::array<long, 4> pixels{};
-        for (std::size_t i = 0; const int twips : {at.left, at.top, at.width, at.height})
-            pixels[i++] = MulDiv(twips, dpi, 1440);
-        if (id == ids::kDir1) pixels[3] = dialog.placed[id][3];  // a list shows whole rows only
-        EXPECT_EQ(dialog.placed[id], pixels) << id;
-    }
 }
 
-const std::wstring kBars = L"E:\\TC\\Bars\\";
+INSTANTIATE_TEST_SUITE_P(Cases, Showings,
+                         ::testing::Values(ShowingCase{.name = "OpenListsTheDefaultNamesTypeOnly",
+                                                       .mode = FileDialogMode::File,
+                                                       .defaultPath = kBars + L"x",
+                                                       .defaultName = L"*.bar",
+                                                       .choice = L"My.bar",
+                                                       .result = kBars + L"My.bar",
+                                                       .listed = {L"My.bar"},
+                                                       .caption = L"Open File    (\"*.bar\")"},
+                                           ShowingCase{.name = "OpenGoesToTheDirectoryOfTheDefaultPath",
+                                                       .mode = FileDialogMode::File,
+                                                       .defaultPath = L"C:\\Windows\\x",
+                                                       .choice = L"a.ini",
+                                                       .result = L"C:\\Windows\\a.ini"},
+                                           ShowingCase{.name = "OpenTakesATypedFullPath",
+                                                       .mode = FileDialogMode::File,
+                                                       .defaultPath = kBars + L"x",
+                                                       .choice = L"C:\\a.ini",
+                                                       .result = L"C:\\a.ini"},
+                                           ShowingCase{.name = "SaveTakesATypedSharePath",
+                                                       .mode = FileDialogMode::SaveFile,
+                                                       .defaultPath = kBars,
+                                                       .choice = L"\\\\s\\x.ini",
+                                                       .result = L"\\\\s\\x.ini"},
+                                           ShowingCase{.name = "AnUnreachableDefaultPathLeavesItWhereItIs",
+                                                       .mode = FileDialogMode::File,
+                                                       .defaultPath = L"Q:\\nowhere\\x",
+                                                       .choice = L"a.ini",
+                                                       .result = L"E:\\TC\\a.ini"},
+                                           ShowingCase{.name = "AbbruchHandsBackNothing",
+                                                       .mode = FileDialogMode::File,
+                                                       .defaultPath = kBars + L"x",
+                                                       .defaultName = L"My.bar",
+                                                       .result = L""},
+                                           ShowingCase{.name = "SaveStartsInTheDefaultPathItself",
+                                                       .mode = FileDialogMode::SaveFile,
+                                                       .defaultPath = L"E:\\TC\\Bars",
+                                                       .choice = L" out.ini ",
+                                                       .result = kBars + L" out.ini ",
+                                                       .listed = {L"My.bar", L"My.br1"},
+                                                       .caption = L"Save File as"},
+                                           ShowingCase{.name = "ADirectoryComesWithItsSeparator",
+                                                       .mode = FileDialogMode::Dir,
+                                                       .defaultPath = L"E:\\TC\\Bars",
+                                                       .choice = L"",
+                                                       .result = kBars,
+                                                       .caption = L"Open Directory"}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+std::size_t Drive(const FileDialogModel& model, wchar_t letter) {
+    const auto& drives = model.Drives();
+    return std::ranges::find(drives, std::towupper(letter), [](auto& d) { return std::towupper(d.letter); }) -
+           drives.begin();
+}
+std::size_t Row(const FileDialogModel& model, const std::wstring& name) {
+    const auto& rows = model.DirectoryRows();
+    return std::ranges::find(rows, name, &DirectoryRow::name) - rows.begin();
+}
+
+struct MoveCase {
+    const char* name;
+    FileDialogMode mode = FileDialogMode::File;
+    std::wstring from = L"E:\\TC\\Bars";
+    std::function<void(FileDialogModel&)> move;
+    std::wstring directory = L"E:\\TC\\Bars";  // shown afterwards
+    bool okEnabled = false;
+    int beeps = 0;
+    std::wstring result = {};
+};
+
+class Moves : public FileDialog, public ::testing::WithParamInterface<MoveCase> {};
+
+TEST_P(Moves, LeadWhereTheyShould) {
+    const MoveCase& c = GetParam();
+    OnModel(c.mode, c.from, [&](FileDialogModel& model, HWND) {
+        c.move(model);
+        EXPECT_EQ(model.Directory(), c.directory);
+        EXPECT_EQ(model.OkEnabled(), c.okEnabled);
+    });
+    EXPECT_EQ(ui.beeps, c.beeps);
+    EXPECT_EQ(state.DialogResult, c.result);
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Cases, Dialogs,
+    Cases, Moves,
     ::testing::Values(
-        DialogCase("OpenListsTheDefaultNamesTypeOnly", FileDialogMode::File, kBars + L"x", L"*.bar",
-                   L"My.bar", kBars + L"My.bar", {L"My.bar"}, L"Open File    (\"*.bar\")",
-                   [](HWND d) {
-                       // Enter in the name box presses no button: none is the default.
-                       SetFocus(GetDlgItem(d, ids::kFileName));
-                       Notify(d, IDOK, BN_CLICKED);
-                       EXPECT_TRUE(IsWindowVisible(d));
-                   }),
-        DialogCase("OpenGoesToTheDriveOfTheDefaultPath", FileDialogMode::File, L"C:\\Windows\\x", L"",
-                   L"a.ini", L"C:\\Windows\\a.ini", {}, {}, [](HWND d) { EXPECT_EQ(DriveShown(d), L"c:"); }),
-        DialogCase(
-            "ADriveWithoutAMediumBeepsAndChangesNothing", FileDialogMode::File, kBars + L"x", L"", L"a.ini",
-            kBars + L"a.ini", {}, {},
-            [](HWND d) {
-                Pick(d, ids::kDrive1, L"q:");
-                EXPECT_EQ(DriveShown(d), L"e:");
-            },
-            1),
-        DialogCase("TheDriveShownChosenAgainKeepsItsDirectory", FileDialogMode::File, kBars + L"x", L"",
-                   L"a.ini", kBars + L"a.ini", {}, {}, [](HWND d) { Pick(d, ids::kDrive1, L"e:"); }),
-        DialogCase("AnotherDriveShowsItsCurrentDirectory", FileDialogMode::File, L"C:\\Windows\\x", L"",
-                   L"a.ini", L"E:\\a.ini", {}, {}, [](HWND d) { Pick(d, ids::kDrive1, L"e:"); }),
-        DialogCase("AClickOnAnEmptyListDisablesOk", FileDialogMode::File, L"E:\\TC\\x", L"", std::nullopt,
-                   L"", {}, {},
-                   [](HWND d) {
-                       SetDlgItemTextW(d, ids::kFileName, L"x");
-                       EXPECT_TRUE(OkEnabled(d));
-                       Notify(d, ids::kFile1, LBN_SELCHANGE);
-                       EXPECT_FALSE(OkEnabled(d));
-                       Notify(d, ids::kOk, BN_CLICKED);
-                       EXPECT_TRUE(IsWindowVisible(d)) << "a disabled Ok ended the showing";
-                   }),
-        DialogCase("TheDesktopButtonShowsTheUsersDesktop", FileDialogMode::File, L"E:\\TC\\x", L"", L"My.bar",
-                   kBars + L"My.bar", {}, {},
-                   [](HWND d) {
-                       SetRegistryText(HKEY_USERS, kShellFolders, L"Desktop", L"E:\\TC\\Bars");
-                       Notify(d, ids::kCommand1, BN_CLICKED);
-                   }),
-        DialogCase(
-            "AStartMenuNotKnownBeepsAndNoneChangesAnything", FileDialogMode::File, L"E:\\TC\\x", L"",
-            L"a.ini", L"E:\\TC\\a.ini", {}, {},
-            [](HWND d) {
-                for (const wchar_t* folder : {L"", L"E:\\none"}) {
-                    SetRegistryText(HKEY_USERS, kShellFolders, L"Start Menu", folder);
-                    Notify(d, ids::kStartMenuButton, BN_CLICKED);
-                }
-            },
-            1),
-        DialogCase("TheDirectoryModeEnablesOkOnAMove", FileDialogMode::Dir, L"", L"", L"", kBars, {}, {},
-                   [](HWND d) {
-                       EXPECT_FALSE(OkEnabled(d));
-                       Pick(d, ids::kDir1, L"Bars");
-                       EXPECT_TRUE(OkEnabled(d));
-                   }),
-        DialogCase("OpenTakesATypedFullPath", FileDialogMode::File, kBars + L"x", L"", L"C:\\a.ini",
-                   L"C:\\a.ini"),
-        DialogCase("SaveTakesATypedSharePath", FileDialogMode::SaveFile, kBars, L"", L"\\\\s\\x.ini",
-                   L"\\\\s\\x.ini"),
-        DialogCase("AnUnreachableDefaultPathLeavesItWhereItIs", FileDialogMode::File, L"Q:\\nowhere\\x", L"",
-                   L"a.ini", L"E:\\TC\\a.ini"),
-        DialogCase("AbbruchHandsBackNothing", FileDialogMode::File, kBars + L"x", L"My.bar", std::nullopt,
-                   L""),
-        DialogCase("SaveStartsInTheDefaultPathItself", FileDialogMode::SaveFile, L"E:\\TC\\Bars", L"",
-                   L" out.ini ", kBars + L" out.ini ", {L"My.bar", L"My.br1"}, L"Save File as"),
-        DialogCase("ADirectoryComesWithItsSeparator", FileDialogMode::Dir, L"E:\\TC\\Bars", L"", L"", kBars,
-                   {}, L"Open Directory")),
+        MoveCase{.name = "ADriveWithoutAMediumBeepsAndChangesNothing",
+                 .move =
+                     [](FileDialogModel& m) {
+                         m.UserChoseDrive(Drive(m, L'q'));
+                         EXPECT_EQ(std::towupper(m.SelectedDrive().value_or(L'?')), L'E');
+                     },
+                 .beeps = 1},
+        MoveCase{.name = "TheDriveShownChosenAgainKeepsItsDirectory",
+                 .move = [](FileDialogModel& m) { m.UserChoseDrive(Drive(m, L'e')); }},
+        MoveCase{.name = "AnotherDriveShowsItsCurrentDirectory",
+                 .from = L"C:\\Windows",
+                 .move = [](FileDialogModel& m) { m.UserChoseDrive(Drive(m, L'e')); },
+                 .directory = L"E:\\"},
+        MoveCase{.name = "AClickOnAnEmptyListDisablesOk",
+                 .from = L"E:\\TC",
+                 .move =
+                     [](FileDialogModel& m) {
+                         m.UserEditedName(L"x");
+                         EXPECT_TRUE(m.OkEnabled());
+                         m.UserClickedFile(0);
+                         m.UserPressedOk();
+                     },
+                 .directory = L"E:\\TC"},
+        MoveCase{.name = "ADoubleClickOnAFileChoosesIt",
+                 .move = [](FileDialogModel& m) { m.UserDoubleClickedFile(1); },  // sorted: My.bar, My.br1
+                 .okEnabled = true,
+                 .result = kBars + L"My.br1"},
+        MoveCase{.name = "TheDirectoryModeEnablesOkOnAMove",
+                 .mode = FileDialogMode::Dir,
+                 .from = L"E:\\TC",
+                 .move =
+                     [](FileDialogModel& m) {
+                         EXPECT_FALSE(m.OkEnabled());
+                         m.UserOpenedDirectory(Row(m, L"Bars"));
+                     },
+                 .okEnabled = true},
+        MoveCase{.name = "ADirectoryGoneSinceItWasListedBeeps",
+                 .from = L"E:\\TC",
+                 .move =
+                     [](FileDialogModel& m) {
+                         fs::remove_all(kBars);
+                         m.UserOpenedDirectory(Row(m, L"Bars"));
+                     },
+                 .directory = L"E:\\TC",
+                 .beeps = 1},
+        MoveCase{.name = "TheDesktopButtonShowsTheUsersDesktop",
+                 .from = L"E:\\TC",
+                 .move =
+                     [](FileDialogModel& m) {
+                         SetRegistryText(HKEY_USERS, kShellFolders, L"Desktop", L"E:\\TC\\Bars");
+                         m.UserPressedDesktop();
+                     }},
+        MoveCase{.name = "AStartMenuNotKnownBeepsAndNoneChangesAnything",
+                 .move =
+                     [](FileDialogModel& m) {
+                         for (const wchar_t* folder : {L"", L"E:\\none"}) {
+                             SetRegistryText(HKEY_USERS, kShellFolders, L"Start Menu", folder);
+                             m.UserPressedStartMenu();
+                         }
+                     },
+                 .beeps = 1}),
     [](const auto& param) { return std::string(param.param.name); });
+
+// Each control where the design puts it in each mode, at the screen's DPI (twips: left, top,
+// width, height, in the window or the frame that holds them). The directory list shows whole rows
+// only, so its height is whatever they make; the name box is gone in the directory mode.
+TEST_F(FileDialog, EachModePlacesItsControlsAsDesigned) {
+    using enum FileDialogMode;
+    for (const FileDialogMode mode : {File, SaveFile, Dir}) {
+        const std::map<int, std::array<int, 4>> designed = {
+            {ids::kDir1, {1080, 600, 4455, 0}},
+            {ids::kFileName, mode == Dir ? std::array{0, 0, 0, 0} : std::array{5760, 120, 3375, 345}},
+            {ids::kCommand1, {120, 240, 495, 495}},
+            {ids::kStartMenuButton, {120, 960, 495, 495}},
+            {ids::kFrame2, {mode == Dir ? 1080 : 5760, 4680, 3615, 495}},
+            {ids::kOk, {0, 0, 1455, 375}},
+            {ids::kAbbruch, {mode == SaveFile ? 1920 : 1800, 0, 1455, 375}}};
+        OnModel(mode, kBars, [&](FileDialogModel&, HWND built) {
+            const int dpi = win32::ScreenDpi();
+            for (const auto& [id, twips] : designed) {
+                HWND control = GetDlgItem(built, id);  // or in one of the two frames
+                for (const int frame : {ids::kFrame1, ids::kFrame2})
+                    if (!control) control = GetDlgItem(GetDlgItem(built, frame), id);
+                RECT at{};
+                GetWindowRect(control, &at);
+                MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&at), 2);
+                if (!(GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE)) at = {};
+                const long height = id == ids::kDir1 ? 0 : at.bottom - at.top;
+                EXPECT_EQ((std::array<long, 4>{at.left, at.top, at.right - at.left, height}),
+                          (std::array<long, 4>{MulDiv(twips[0], dpi, 1440), MulDiv(twips[1], dpi, 1440),
+                                               MulDiv(twips[2], dpi, 1440), MulDiv(twips[3], dpi, 1440)}))
+                    << "control " << id << " in mode " << static_cast<int>(mode);
+            }
+        });
+    }
+}
 
 }  // namespace
 }  // namespace velmora::wine

@@ -109,7 +109,9 @@ TEST_F(StickTest, ATotalCommanderThatCannotStartIsNotReported) {
 }
 
 // A later start, as the first one left the stick.
-const Layout kLater = {{kTotalcmd, kStandin}, {kWincmd, kUserMain}, {kMain, kPrivateMain}, {kFtp, kUserFtp}};
+const Layout::value_type kProgram{kTotalcmd, kStandin}, kUsersMain{kWincmd, kUserMain},
+    kPrivate{kMain, kPrivateMain}, kFtpAsItWas{kFtp, kUserFtp};
+const Layout kLater = {kProgram, kUsersMain, kPrivate, kFtpAsItWas};
 
 std::wstring DirectoryOf(const std::wstring& exe) {
     return WithSeparator(DirectoryPart(exe));
@@ -210,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{.name = "OwnMainSettingsSkipTheirImport",
                   .tail = L" x /I=C:\\my.ini",
                   .command = L"E:\\TC\\Totalcmd.exe x /I=C:\\my.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini",
-                  .layout = {kLater[0], kLater[3]},
+                  .layout = {kProgram, kFtpAsItWas},
                   .after = {{kMain, kMissing}}},
         StartCase{
             .name = "BlanksInTheDirectoryAreQuoted",
@@ -222,68 +224,52 @@ INSTANTIATE_TEST_SUITE_P(
             .titles = {kImport, kBrowse, kShortcut},
             .programDirectory = L"E:\\My TC"},
         StartCase{.name = "TheFirstSubdirectoryByName",
-
                   .command = Command(L"E:\\B\\WinCmd32.exe"),
                   .layout = Found(L"E:\\B\\WinCmd32.exe",
                                   {{L"E:\\A\\x.txt", ""}, {L"E:\\C\\Totalcmd.exe", kStandin}}),
                   .programDirectory = L"E:\\"},
-        StartCase{.name = "SwitchesAndTheBlanksAroundThem",
-                  .tail = L"  /O /T  ",
-                  .command = Command(kTotalcmd, L"/O /T")},
         StartCase{.name = "TheSetupWordOffersShortcuts",
                   .tail = L"setup ",
                   .command = Command(kTotalcmd, L"setup"),
                   .layout = kLater,
                   .titles = {kShortcut}},
         StartCase{.name = "TotalcmdBeforeWinCmd32AndTotalcmd64",
-
                   .command = kDefaultCommand,
                   .layout = Found(kTotalcmd, {{L"E:\\TC\\WinCmd32.exe", kStandin},
                                               {L"E:\\TC\\TOTALCMD64.EXE", kStandin}})},
         StartCase{.name = "Totalcmd64WhenAlone",
-
                   .command = Command(L"E:\\TC\\TOTALCMD64.EXE"),
                   .layout = Found(L"E:\\TC\\TOTALCMD64.EXE")},
         // Every occurrence is rewritten in the file's own encoding, in the code page's upper case.
-        Imports("Utf16", L"TC", Utf16Bytes(u"[C]\r\nd=E:\\TC\\x\r\ne=e:\\tc\\y\r\n"),
-                Utf16Bytes(u"[C]\r\nd=%COMMANDER_PATH%\\x\r\ne=%COMMANDER_PATH%\\y\r\n")),
-        Imports("Utf8WithItsMark", L"TC", "\xEF\xBB\xBF[C]\r\nd=\xE2\x82\xAC E:\\Tc\\x\r\n",
-                "\xEF\xBB\xBF[C]\r\nd=\xE2\x82\xAC %COMMANDER_PATH%\\x\r\n"),
         Imports("ADirectoryOutsideTheCodePageInUtf8", L"\u0422\u0421", "d=E:\\\xD1\x82\xD1\x81\\x\r\n",
                 "d=%COMMANDER_PATH%\\x\r\n"),
         Imports("TheCodePagesOwnUpperCase", L"T\u00f6t\u00e4l", "d=E:\\T\xD6T\xC4L\\x\r\n",
                 "d=%COMMANDER_PATH%\\x\r\n"),
         StartCase{.name = "AHiddenPrivateFileKeepsEveryByte",
-
                   .command = L"E:\\TC\\Totalcmd.exe  /f=" + std::wstring(kFtp),
-                  .layout = {kLater[0], kLater[1], {kMain, kUserMain}, kLater[3]},
+                  .layout = {kProgram, kUsersMain, {kMain, kUserMain}, kFtpAsItWas},
                   .after = {{kMain, kUserMain}},
                   .titles = {kImport, L"Import failed", kShortcut},
                   .attributes = {{kMain, FILE_ATTRIBUTE_HIDDEN}}},
         StartCase{.name = "AReadOnlyPrivateFileIsUsedNotReplaced",
-
                   .command = kDefaultCommand,
-                  .layout = {kLater[0], {kMain, kUserMain}, kLater[3]},
+                  .layout = {kProgram, {kMain, kUserMain}, kFtpAsItWas},
                   .after = {{kMain, kUserMain}},
                   .attributes = {{kMain, FILE_ATTRIBUTE_READONLY}}},
         StartCase{.name = "AHiddenStaleWorkingFileGoesFirst",
-
                   .command = kDefaultCommand,
-                  .layout = {kLater[0], {kMain, kUserMain}, {kWorking, "stale"}, kLater[3]},
+                  .layout = {kProgram, {kMain, kUserMain}, {kWorking, "stale"}, kFtpAsItWas},
                   .after = {{kMain, kPrivateMain}, {kWorking, kMissing}},
                   .attributes = {{kWorking, FILE_ATTRIBUTE_HIDDEN}}},
         StartCase{.name = "WinCmd32BeforeTotalcmd64",
-
                   .command = Command(L"E:\\TC\\WinCmd32.exe"),
                   .layout = Found(L"E:\\TC\\WinCmd32.exe", {{L"E:\\TC\\TOTALCMD64.EXE", kStandin}})},
         StartCase{.name = "AClassicOneInAnySubdirectoryBeforeTotalcmd64",
-
                   .command = Command(L"E:\\B\\Totalcmd.exe"),
                   .layout = Found(L"E:\\B\\Totalcmd.exe", {{L"E:\\A\\TOTALCMD64.EXE", kStandin}}),
                   .programDirectory = L"E:\\"},
         // Ok on the pattern the browse dialog starts with ("*.*") chooses no file.
         StartCase{.name = "AFirstStartFromAboveImportsBesideTotalCommander",
-
                   .command = kDefaultCommand,
                   .layout = {{kTotalcmd, kStandin}, {kWincmd, kUserMain}},
                   .after = {{kMain, kPrivateMain}, {kFtp, ""}},
@@ -291,7 +277,6 @@ INSTANTIATE_TEST_SUITE_P(
                   .programDirectory = L"E:\\",
                   .choice = L""},
         StartCase{.name = "AtTheRootOfADrive",
-
                   .command = Command(L"E:\\Totalcmd.exe"),
                   .layout = {{L"E:\\Totalcmd.exe", kStandin}, {L"E:\\wincmd.ini", "p=e:\\Plugins\r\n"}},
                   .after = {{L"E:\\TC_portable_wincmd.ini", "p=%COMMANDER_PATH%Plugins\r\n"}},
@@ -300,9 +285,8 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{.name = "OwnFtpSettingsAloneMakeNoPrivateFtpFile",
                   .tail = L"x /F=C:\\f.ini",
                   .command = L"E:\\TC\\Totalcmd.exe x /F=C:\\f.ini /i=E:\\TC\\TC_portable_wincmd.ini",
-                  .layout = {kLater[0], kLater[1], kLater[2]}},
+                  .layout = {kProgram, kUsersMain, kPrivate}},
         StartCase{.name = "ABarInsideTheDirectoryBecomesRelative",
-
                   .command = kDefaultCommand,
                   .layout = {{kTotalcmd, kStandin},
                              {L"E:\\TC\\my.bar", ""},
@@ -313,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(
         // characters plus ".br1"; without one the user is told, and nothing chosen does nothing.
         StartCase{.name = "ABarWithoutACompanionIsCancled",
                   .tail = L"/?",
-                  .layout = {kLater[0], {L"E:\\TC\\B\\My.bar", "c=E:\\TC\\x\r\n"}},
+                  .layout = {kProgram, {L"E:\\TC\\B\\My.bar", "c=E:\\TC\\x\r\n"}},
                   .after = {{kBar, "c=%COMMANDER_PATH%\\x\r\n"}, {kBr1, kMissing}},
                   .titles = {kImport, L"Cancled"},
                   .click = kBarClick,
@@ -321,24 +305,18 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{
             .name = "TheCompanionOfABarOfAnyName",
             .tail = L"/?",
-            .layout = {kLater[0], {L"E:\\TC\\B\\My.txt", "c=e:\\tc\\y\r\n"}, {L"E:\\TC\\B\\My.br1", "i\r\n"}},
+            .layout = {kProgram, {L"E:\\TC\\B\\My.txt", "c=e:\\tc\\y\r\n"}, {L"E:\\TC\\B\\My.br1", "i\r\n"}},
             .after = {{kBar, "c=%COMMANDER_PATH%\\y\r\n"}, {kBr1, "i\r\n"}},
             .titles = {kImport},
             .click = kBarClick,
             .choice = L"B\\My.txt"},
         StartCase{.name = "ThePrivateBarItselfIsRefused",
                   .tail = L"/?",
-                  .layout = {kLater[0], {kBar, "c=E:\\TC\\x\r\n"}},
+                  .layout = {kProgram, {kBar, "c=E:\\TC\\x\r\n"}},
                   .titles = {kSameFile, L"Cancled"},
                   .click = kBarClick,
                   .choice = L"TC_portable_Default.bar"},
-        StartCase{
-            .name = "NoBarChosenNoneImported", .tail = L"/?", .layout = {kLater[0]}, .click = kBarClick},
-        StartCase{.name = "AMissingBarNoneImported",
-                  .tail = L"/?",
-                  .layout = {kLater[0]},
-                  .click = kBarClick,
-                  .choice = L"B\\None.bar"},
+        StartCase{.name = "NoBarChosenNoneImported", .tail = L"/?", .layout = {kProgram}, .click = kBarClick},
         StartCase{.name = "TwoLevelsDownIsTooDeep",
                   .layout = {{L"E:\\A\\B\\Totalcmd.exe", kStandin}},
                   .titles = {L"File not found!"},
@@ -355,7 +333,6 @@ INSTANTIATE_TEST_SUITE_P(
         // Found one level down from another drive, the directory of that drive changes, not the
         // drive: the imports browse where the program was started.
         StartCase{.name = "FoundFromAnotherDriveTheImportsBrowseWhereItStarted",
-
                   .command = kDefaultCommand,
                   .layout = {{kTotalcmd, kStandin},
                              {kWcx, kUserFtp},
@@ -366,7 +343,6 @@ INSTANTIATE_TEST_SUITE_P(
                   .startIn = L"C:\\Windows",
                   .choice = L"wincmd.ini"},
         StartCase{.name = "FromANetworkShare",
-
                   .command = Command(L"\\\\velmora\\stick\\TC\\Totalcmd.exe"),
                   .layout = kLater,
                   .programDirectory = L"\\\\velmora\\stick\\TC"}),

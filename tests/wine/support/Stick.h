@@ -139,25 +139,14 @@ inline std::wstring DesktopLink(bool setup) {
 
 // The file dialog answers itself: `choice` typed (unless empty) and Ok, Abbruch without a
 // choice; `shown` counts, and the caption, name box and file list are kept as shown.
-// Before its first answer, `act` does what a user would and checks what the window shows.
 struct DialogScript {
     std::optional<std::wstring> choice;
-    std::function<void(HWND)> act;
     HWND window = nullptr;  // the last one shown
     std::size_t shown = 0;
     std::wstring titled, named;
     std::vector<std::wstring> listed;
-    std::map<int, std::array<long, 4>> placed;  // by id: left, top, width and height in the container
 };
 inline DialogScript* answering = nullptr;
-
-inline BOOL CALLBACK PlaceControl(HWND control, LPARAM) {
-    RECT at{};
-    GetWindowRect(control, &at);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&at), 2);
-    answering->placed[GetDlgCtrlID(control)] = {at.left, at.top, at.right - at.left, at.bottom - at.top};
-    return TRUE;
-}
 
 // Answers the file dialog when `window` is it; FALSE stops the search.
 inline BOOL CALLBACK AnswerIfFileDialog(HWND window, LPARAM) {
@@ -170,12 +159,10 @@ inline BOOL CALLBACK AnswerIfFileDialog(HWND window, LPARAM) {
     GetDlgItemTextW(window, ids::kFileName, text, MAX_PATH);
     answering->named = text;
     answering->listed.clear();
-    EnumChildWindows(window, PlaceControl, 0);
     for (LRESULT i = 0; i < SendDlgItemMessageW(window, ids::kFile1, LB_GETCOUNT, 0, 0); ++i) {
         SendDlgItemMessageW(window, ids::kFile1, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
         answering->listed.push_back(text);
     }
-    if (answering->act) std::exchange(answering->act, nullptr)(window);
     // A dialog that does not close on Ok is given up after a while.
     const bool ok = answering->choice && ++answering->shown < 50;
     if (ok && !answering->choice->empty())
