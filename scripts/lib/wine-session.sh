@@ -28,14 +28,15 @@ wine_session_find() {
 }
 
 # Starts Xvfb on a free display number (Xvfb picks it and writes it to a descriptor, so
-# parallel sessions never collide) and exports DISPLAY. Waits at most 10 s for it.
+# parallel sessions never collide) and exports DISPLAY. Waits up to 60 s for it: a loaded
+# machine can take seconds.
 wine_session_start_display() {
   local displayFile="$WINE_SESSION_ROOT/display" waited=0
   : >"$displayFile"
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayFile" >/dev/null 2>&1 &
   WINE_SESSION_XVFB_PID=$!
   while [ ! -s "$displayFile" ]; do
-    if ! kill -0 "$WINE_SESSION_XVFB_PID" 2>/dev/null || [ "$waited" -ge 100 ]; then
+    if ! kill -0 "$WINE_SESSION_XVFB_PID" 2>/dev/null || [ "$waited" -ge 600 ]; then
       echo "wine-session: Xvfb did not start" >&2
       return 1
     fi

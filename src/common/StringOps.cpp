@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 namespace velmora {
 namespace {
@@ -30,12 +29,8 @@ void UpperAsciiInPlace(std::string& text) {
 
 void UpperAsciiInPlace(char* text, std::size_t size) {
     size_t i = 0;
-    for (; i + 8 <= size; i += 8) {
-        std::uint64_t bytes;
-        std::memcpy(&bytes, text + i, 8);
-        bytes = UpperAsciiLanes(bytes, kEightBytes);
-        std::memcpy(text + i, &bytes, 8);
-    }
+    for (; i + kLanes<char> <= size; i += kLanes<char>)
+        StoreWord(text + i, UpperAsciiLanes(LoadWord(text + i), kEightBytes));
     for (; i < size; ++i) {
         text[i] = UpperByte(text[i]);
     }

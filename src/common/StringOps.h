@@ -4,12 +4,27 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 namespace velmora {
 
 std::wstring TrimBlanks(std::wstring_view text);
+
+// The word the fast loops take their lanes from: eight bytes at any address, read or
+// written at once, which hold kLanes<char> bytes or kLanes<char16_t> UTF-16 units.
+inline std::uint64_t LoadWord(const void* from) {
+    std::uint64_t word;
+    std::memcpy(&word, from, sizeof word);
+    return word;
+}
+inline void StoreWord(void* to, std::uint64_t word) {
+    std::memcpy(to, &word, sizeof word);
+}
+template <typename Char>
+inline constexpr std::size_t kLanes = sizeof(std::uint64_t) / sizeof(Char);
+
 // Upper-cases the ASCII letters among the lanes of a word at once: eight bytes (`ones` is
 // kEightBytes) or four UTF-16 units (kFourUnits). Settings files are upper-cased whole, so
 // this is the launcher's hottest loop.

@@ -1,7 +1,8 @@
 #include "common/Utf.h"
 
 #include <cstdint>
-#include <cstring>
+
+#include "common/StringOps.h"
 
 namespace velmora {
 namespace {
@@ -32,11 +33,11 @@ bool WalkUtf8(std::string_view bytes, Take take) {
     for (std::size_t i = 0; i < bytes.size();) {
         // Eight ASCII bytes at once, the common case of a settings file.
         std::uint64_t eight = kHighBits;
-        if (i + 8 <= bytes.size()) std::memcpy(&eight, bytes.data() + i, 8);
+        if (i + kLanes<char> <= bytes.size()) eight = LoadWord(bytes.data() + i);
         if ((eight & kHighBits) == 0) {
-            for (std::size_t k = 0; k < 8; ++k)
+            for (std::size_t k = 0; k < kLanes<char>; ++k)
                 take(static_cast<char32_t>(bytes[i + k]));
-            i += 8;
+            i += kLanes<char>;
             continue;
         }
         const auto lead = static_cast<unsigned char>(bytes[i]);
@@ -78,9 +79,8 @@ bool IsValidUtf8(std::string_view bytes) {
 
 std::size_t FirstNonAscii(std::string_view bytes) {
     std::size_t i = 0;
-    for (std::uint64_t eight; i + 8 <= bytes.size(); i += 8) {
-        std::memcpy(&eight, bytes.data() + i, 8);
-        if (eight & kHighBits) break;
+    for (; i + kLanes<char> <= bytes.size(); i += kLanes<char>) {
+        if (LoadWord(bytes.data() + i) & kHighBits) break;
     }
     for (; i < bytes.size(); ++i) {
         if (static_cast<unsigned char>(bytes[i]) >= 0x80) return i;
@@ -120,9 +120,8 @@ std::optional<std::string> Utf16ToUtf8(std::u16string_view text) {
 bool IsWellFormedUtf16(std::u16string_view text) {
     // Four units at a time until the first that may be a surrogate (0xD800 to 0xDFFF).
     std::size_t start = 0;
-    for (; start + 4 <= text.size(); start += 4) {
-        std::uint64_t four;
-        std::memcpy(&four, text.data() + start, 8);
+    for (; start + kLanes<char16_t> <= text.size(); start += kLanes<char16_t>) {
+        const std::uint64_t four = LoadWord(text.data() + start);
         if (HoldsZeroUnit((four & (0xF800 * kFourUnits)) ^ (0xD800 * kFourUnits))) break;
     }
     for (std::size_t i = start; i < text.size(); ++i) {

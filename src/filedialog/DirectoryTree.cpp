@@ -16,7 +16,7 @@ bool IsDriveLetter(wchar_t c) {
 
 // Splits an absolute path into its root ("E:\" or "\\server\share\") and the rest.
 std::pair<std::wstring, std::wstring> SplitRoot(const std::wstring& path) {
-    if (path.size() >= 2 && path[0] == L'\\' && path[1] == L'\\') {
+    if (path.starts_with(L"\\\\")) {
         auto shareEnd = path.find(L'\\', 2);
         shareEnd = shareEnd == std::wstring::npos ? std::wstring::npos : path.find(L'\\', shareEnd + 1);
         if (shareEnd == std::wstring::npos) return {path + L'\\', {}};

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <type_traits>
 
@@ -28,10 +27,8 @@ std::size_t FindUnit(std::string_view text, char unit, std::size_t from) {
 }
 std::size_t FindUnit(std::u16string_view text, char16_t unit, std::size_t from) {
     std::size_t at = from;
-    for (; at + 4 <= text.size(); at += 4) {
-        std::uint64_t four;
-        std::memcpy(&four, text.data() + at, 8);
-        if (HoldsZeroUnit(four ^ (unit * kFourUnits))) break;
+    for (; at + kLanes<char16_t> <= text.size(); at += kLanes<char16_t>) {
+        if (HoldsZeroUnit(LoadWord(text.data() + at) ^ (unit * kFourUnits))) break;
     }
     for (; at < text.size(); ++at) {
         if (text[at] == unit) return at;

@@ -17,11 +17,9 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 // Upper-cases the ASCII letters of four UTF-16 units at once; false (and nothing
 // changed) when one of them is not ASCII.
 bool UpperFourAsciiUnits(char16_t* units) {
-    std::uint64_t four;
-    std::memcpy(&four, units, 8);
+    const std::uint64_t four = LoadWord(units);
     if (four & (0xFF80 * kFourUnits)) return false;
-    four = UpperAsciiLanes(four, kFourUnits);
-    std::memcpy(units, &four, 8);
+    StoreWord(units, UpperAsciiLanes(four, kFourUnits));
     return true;
 }
 
@@ -29,7 +27,7 @@ bool UpperFourAsciiUnits(char16_t* units) {
 UpperInPlace<char16_t> UpperUnicode(const TextCase& textCase) {
     return [&textCase](std::u16string& text) {
         std::size_t i = 0;
-        for (; i + 4 <= text.size(); i += 4) {
+        for (; i + kLanes<char16_t> <= text.size(); i += kLanes<char16_t>) {
             if (!UpperFourAsciiUnits(text.data() + i)) return textCase.unicode(text);
         }
         for (; i < text.size(); ++i) {

@@ -46,6 +46,8 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
          "x=\x81"
          "e:\\T\xf6t\xe4l\r\n",
          "", true},
+        {"ansi, a pair in the next line", "b=e:\\T\xf6t\xe4l\\y\r\nx=\x81\x81\r\n",
+         "b=%C%\\y\r\nx=\x81\x81\r\n", true},
         {"utf-8 with bom", "\xEF\xBB\xBFp=e:\\t\xC3\xB6t\xC3\xA4l\\a \xE2\x82\xAC\r\n",
          "\xEF\xBB\xBFp=%C%\\a \xE2\x82\xAC\r\n"},
         {"utf-8", "p=E:\\T\xC3\x96T\xC3\x84L\rq=\xF0\x9F\x98\x80", "p=%C%\rq=\xF0\x9F\x98\x80"},

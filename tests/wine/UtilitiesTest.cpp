@@ -147,9 +147,15 @@ TEST_F(Utilities, TheWebPageOpensWithTheHtmlProgramAndLeavesNoTrace) {
         EXPECT_EQ(starts[0].commandLine, L"\"" + browser + L"\" https://velmora.example.org/");
         for (const wchar_t* name : {L"E:\\Docs\\none.html", L"E:/Docs/p.html", L"E:\\None\\x.html"})
             EXPECT_EQ(GetAssociatedProgram(platform, name), browser) << name;
-        for (const std::wstring number : {L"", L"2", L"3", L"4", L"5", L"6", L"7", L"8"})
-            CreateDirectoryW((L"E:\\zzzzzzzTemp" + number + L"_x.html").c_str(), nullptr);
+        const auto takeNames = [](const std::wstring& stem, const std::wstring& suffix) {
+            for (const std::wstring number : {L"", L"2", L"3", L"4", L"5", L"6", L"7", L"8"})
+                CreateDirectoryW((L"E:\\" + stem + number + suffix).c_str(), nullptr);
+        };
+        takeNames(L"zzzzzzzTemp", L"_x.html");
         EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\None\\x.html"), browser);
+        // That one is named after the extension alone: with its names taken, none is found.
+        takeNames(L"RunFileTmp", L".html");
+        EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\None\\x.html"), L"");
         // A program is its own; a name with a wildcard is asked about, and Yes gives up.
         EXPECT_EQ(GetAssociatedProgram(platform, browser), browser);
         ui.answer = [](const Message&) { return MessageAnswer::Yes; };

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "platform/win32/Owners.h"
-#include "shortcut/DesktopShortcuts.h"
 
 namespace velmora::e2e {
 
@@ -99,7 +98,7 @@ private:
 inline std::wstring Text(HWND window) {
     wchar_t text[1024];
     DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 10000,
                         &length);
     return std::wstring(text, length);
 }
@@ -149,7 +148,7 @@ inline bool Press(HWND window, const std::wstring& text) {
 // end, unless the handler lets messages through on the way.
 inline bool Settle(HWND window) {
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 12000, &ignored) != 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored) != 0;
 }
 
 // Double-clicks the row of a list box that starts with `row` as soon as it is there; throws
@@ -164,7 +163,8 @@ inline void DoubleClickRow(HWND dialog, int listId, const std::wstring& row) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
 }
 
-inline const std::wstring kShortcutNames[] = {kMobileLinkName, kSetupLinkName};
+inline const std::wstring kShortcutNames[] = {L"Total Commander (mobile)",
+                                              L"Total Commander (mobile - Setup)"};
 
 inline std::wstring ShortcutFile(const std::wstring& name) {
     wchar_t desktop[MAX_PATH] = {};

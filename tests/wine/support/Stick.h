@@ -51,9 +51,10 @@ inline void Lay(const Layout& layout) {
     for (const auto& [path, bytes] : layout) {
         fs::create_directories(fs::path(path).parent_path());
         if (bytes != kStandin) std::ofstream(fs::path(path), std::ios::binary) << bytes;
-        // A stand-in started from there a moment ago may still be ending.
+        // A stand-in started from there a moment ago may still be ending (up to 60 s on a
+        // loaded machine).
         for (int waited = 0; bytes == kStandin && !CopyFileW(standin, path.c_str(), FALSE); ++waited) {
-            ASSERT_LT(waited, 500) << "no stand-in at VELMORA_WINE_STANDIN";
+            ASSERT_LT(waited, 3000) << "no stand-in at VELMORA_WINE_STANDIN";
             Sleep(20);
         }
     }
@@ -134,7 +135,7 @@ inline void SetRegistryText(HKEY root, const wchar_t* key, const wchar_t* name, 
 
 inline std::wstring DesktopLink(bool setup) {
     return JoinPath(win32::Win32ProcessEnvironment().SpecialFolderPath(ProcessEnvironment::kDesktopFolder),
-                    (setup ? kSetupLinkName : kMobileLinkName) + std::wstring(L".lnk"));
+                    setup ? L"Total Commander (mobile - Setup).lnk" : L"Total Commander (mobile).lnk");
 }
 
 // The file dialog answers itself: `choice` typed (unless empty) and Ok, Abbruch without a
