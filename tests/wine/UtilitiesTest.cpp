@@ -156,6 +156,9 @@ TEST_F(Utilities, TheWebPageOpensWithTheHtmlProgramAndLeavesNoTrace) {
         // That one is named after the extension alone: with its names taken, none is found.
         takeNames(L"RunFileTmp", L".html");
         EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\None\\x.html"), L"");
+        // A leading "*" is no wildcard: nothing is asked, the name behind it is looked up.
+        EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\None\\*.html"), browser);
+        EXPECT_TRUE(ui.shown.empty());
         // A program is its own; a name with a wildcard is asked about, and Yes gives up.
         EXPECT_EQ(GetAssociatedProgram(platform, browser), browser);
         ui.answer = [](const Message&) { return MessageAnswer::Yes; };
