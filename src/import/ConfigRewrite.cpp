@@ -166,7 +166,7 @@ private:
     bool wholeLines_;
     std::size_t anchor_;
     String window_;
-    std::size_t windowStart_ = 0;
+    std::size_t windowStart_{};  // set by each Fill, the first before any search
     String slice_;
 };
 

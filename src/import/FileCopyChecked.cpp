@@ -12,10 +12,8 @@ std::wstring GetSpecialFolderPath(Platform& platform, int csidl) {
 bool FileCopyChecked(Platform& platform, const std::wstring& Source, const std::wstring& Destination,
                      bool Overwrite) {
     FileSystem& files = platform.files;
-    if (Source.empty() || Destination.empty() || EqualsIgnoringCase(Source, Destination) ||
-        !files.FileExists(Source)) {
-        return false;
-    }
+    if (Destination.empty()) return false;  // nothing is written, not even a working file
+    if (EqualsIgnoringCase(Source, Destination) || !files.FileExists(Source)) return false;
     if (files.FileExists(Destination) && !Overwrite) return false;
     // Byte for byte through a working file: the copy takes none of the source's attributes.
     const auto bytes = files.ReadFileBytes(Source);

@@ -8,15 +8,13 @@ namespace {
 // A name the ANSI code page cannot hold is written with "?" for each such character,
 // as the ANSI file functions would have reported it.
 std::string AnsiLine(AnsiCodePage& codePage, const std::wstring& text) {
-    std::optional<std::string> bytes = codePage.Encode(text);
-    if (!bytes) {
-        bytes.emplace();
-        for (wchar_t c : text) {
-            const auto one = codePage.Encode(std::wstring(1, c));
-            bytes->append(one ? *one : "?");
-        }
+    if (const std::optional<std::string> whole = codePage.Encode(text)) return *whole + "\r\n";
+    std::string bytes;
+    for (wchar_t c : text) {
+        const auto one = codePage.Encode(std::wstring(1, c));
+        bytes += one ? *one : "?";
     }
-    return *bytes + "\r\n";
+    return bytes + "\r\n";
 }
 
 // Empties the target unless the listing appends to it; creates it when missing.

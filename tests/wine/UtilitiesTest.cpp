@@ -24,7 +24,10 @@ std::size_t Lines(const std::wstring& path) {
 }
 
 TEST_F(Utilities, AListingWritesEachFileOfEveryDirectoryOnce) {
-    Lay({{L"E:\\D\\a.txt", "a"}, {L"E:\\D\\Sub\\b.txt", "b"}, {L"E:\\D\\Hid\\x.txt", "x"}});
+    Lay({{L"E:\\D\\a.txt", "a"},
+         {L"E:\\D\\Sub\\b.txt", "b"},
+         {L"E:\\D\\Sub\\\u0442.txt", "t"},  // a name outside the code page: its "?" for the letter
+         {L"E:\\D\\Hid\\x.txt", "x"}});
     // A directory with more bits than its own (hidden: 18) is entered all the same.
     SetFileAttributesW(L"E:\\D\\Hid", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
     OnStick([](Platform&, Files& files) {
@@ -32,17 +35,18 @@ TEST_F(Utilities, AListingWritesEachFileOfEveryDirectoryOnce) {
         ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.*"));
         EXPECT_EQ(path, L"E:\\D\\");
         const std::string listing = FileBytes(L"E:\\list.txt");
-        EXPECT_EQ(Lines(L"E:\\list.txt"), 3u) << listing;  // no line for "." or ".."
-        for (const char* file : {"a.txt", "Sub\\b.txt", "Hid\\x.txt"})
+        EXPECT_EQ(Lines(L"E:\\list.txt"), 4u) << listing;  // no line for "." or ".."
+        for (const char* file : {"a.txt", "Sub\\b.txt", "Sub\\?.txt", "Hid\\x.txt"})
             EXPECT_NE(listing.find("E:\\D\\" + std::string(file) + "\r\n"), std::string::npos) << file;
     });
 }
 
 // The pattern decides in every directory (Sub is not entered); a listing can append; one
-// asked to stop ends at once and clears the request; a missing directory lists nothing.
+// asked to stop ends at its next entry and clears the request; a missing directory lists
+// nothing.
 TEST_F(Utilities, AListingFollowsItsPatternAppendsAndStopsWhenAsked) {
     Lay({{L"E:\\D\\a.txt", "a"}, {L"E:\\D\\Sub\\b.txt", "b"}, {L"E:\\list.txt", "old\r\n"}});
-    OnStick([](Platform&, Files& files) {
+    OnStick([this](Platform&, Files& files) {
         std::wstring path = L"E:\\D";
         ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.txt", true));
         EXPECT_EQ(FileBytes(L"E:\\list.txt"), "old\r\nE:\\D\\a.txt\r\n");
@@ -52,6 +56,11 @@ TEST_F(Utilities, AListingFollowsItsPatternAppendsAndStopsWhenAsked) {
             ASSERT_TRUE(files.ReadDirctoryStructureToFile(directory, L"E:\\list.txt", L"*.*"));
             EXPECT_EQ(Lines(L"E:\\list.txt"), lines) << directory;
         }
+        // A stop asked for while the listing lets the window work, which it does at each
+        // directory entry ("." the first).
+        ui.whilePumping = [&files] { files.RequestStopListing(); };
+        ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.*"));
+        EXPECT_EQ(FileBytes(L"E:\\list.txt"), "");
     });
 }
 

@@ -18,6 +18,7 @@ public:
     std::function<MessageAnswer(const Message&)> answer;  // none: No to a question, Ok otherwise
     std::vector<ShownMessage> shown;
     int beeps = 0;
+    std::function<void()> whilePumping;  // what the user does while the program lets messages through
 
     MessageAnswer ShowMessage(const Message& message) override {
         const MessageAnswer given = answer                                     ? answer(message)
@@ -27,7 +28,9 @@ public:
         return given;
     }
     void SystemBeep() override { ++beeps; }
-    void ProcessPendingMessages() override {}
+    void ProcessPendingMessages() override {
+        if (whilePumping) whilePumping();
+    }
 };
 
 }  // namespace velmora::wine
