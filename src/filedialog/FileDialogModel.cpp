@@ -28,7 +28,6 @@ FileDialogModel::FileDialogModel(Platform& platform, FilesState& state, FileDial
     rows_ = velmora::DirectoryRows(
         directory_, files.ListSubdirectories(directory_).value_or(std::vector<std::wstring>()));
 
-    window_.SetCaption(L"Open File");
     window_.ApplyLayout(LayoutFor(FileDialogMode::None));
     window_.ShowDrives(drives_, drive_);
     window_.ShowDirectories(rows_, CurrentDirectoryRow(rows_));
@@ -41,7 +40,7 @@ void FileDialogModel::Load() {
     state_.StopListing = false;
     const std::wstring current = platform_.files.CurrentDirectory();
     if (current.empty()) return;
-    if (SelectDrive(current[0])) platform_.files.ChangeDrive(current[0]);
+    SelectDrive(current[0]);
     ShowDirectory(current);
     if (state_.DialogMode != FileDialogMode::Dir) RefreshFiles();
 }
@@ -56,16 +55,16 @@ std::optional<std::wstring> FileDialogModel::SelectedFile() const {
     return fileNames_[*selectedFile_];
 }
 
-bool FileDialogModel::SelectDrive(wchar_t letter) {
+void FileDialogModel::SelectDrive(wchar_t letter) {
     const auto found = std::find_if(drives_.begin(), drives_.end(), [letter](const DriveInfo& drive) {
         return std::towlower(drive.letter) == std::towlower(letter);
     });
-    if (found == drives_.end()) return false;
+    if (found == drives_.end()) return;
     const auto index = static_cast<std::size_t>(found - drives_.begin());
-    return index == drive_ || ChangeDrive(index, false);
+    if (index != drive_) ChangeDrive(index, false);
 }
 
-bool FileDialogModel::ChangeDrive(std::size_t index, bool chosenByUser) {
+void FileDialogModel::ChangeDrive(std::size_t index, bool chosenByUser) {
     const wchar_t letter = drives_[index].letter;
     // A drive without a medium keeps everything where it was; the user hears why.
     const auto directory = platform_.files.DriveCurrentDirectory(letter);
@@ -74,13 +73,12 @@ bool FileDialogModel::ChangeDrive(std::size_t index, bool chosenByUser) {
             platform_.ui.SystemBeep();
             window_.ShowDrives(drives_, drive_);
         }
-        return false;
+        return;
     }
     drive_ = index;
     window_.ShowDrives(drives_, drive_);
     platform_.files.ChangeDrive(letter);
     ShowDirectory(*directory);
-    return true;
 }
 
 bool FileDialogModel::ShowDirectory(const std::wstring& path) {
@@ -214,7 +212,6 @@ void FileDialogModel::UserPressedOk() {
 
 void FileDialogModel::UserCancelled() {
     window_.Hide();
-    state_.DialogResult.clear();
     window_.Close();
 }
 

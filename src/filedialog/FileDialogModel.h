@@ -35,7 +35,8 @@ public:
     void Load();
 
     // Set-up steps.
-    bool SelectDrive(wchar_t letter);
+    // A drive without a medium is left unselected.
+    void SelectDrive(wchar_t letter);
     bool ShowDirectory(const std::wstring& path);
     // Selects the drive named by the path's first character, then shows the path. A path
     // that cannot be shown leaves the lists as they are; nothing is reported.
@@ -55,7 +56,8 @@ public:
     void UserDoubleClickedFile(std::size_t index);
     void UserEditedName(const std::wstring& text);
     void UserPressedOk();
-    // Abbruch, or the close box: nothing is chosen.
+    // Abbruch, or the close box: nothing is chosen, and the result stays empty as each
+    // showing begins it.
     void UserCancelled();
     void UserPressedDesktop();
     void UserPressedStartMenu();
@@ -72,7 +74,7 @@ public:
     bool OkEnabled() const { return okEnabled_; }
 
 private:
-    bool ChangeDrive(std::size_t index, bool chosenByUser);
+    void ChangeDrive(std::size_t index, bool chosenByUser);
     void DirectoryChanged();
     void RefreshFiles();
     void SetOkEnabled(bool enabled);
