@@ -76,5 +76,16 @@ TEST(SettingsText, AsciiUnitsAreUpperCasedToTheLastAndWideStringsConvertBack) {
     EXPECT_EQ(FromUtf16(ToUtf16(L"a\U0001F600b")), L"a\U0001F600b");
 }
 
+// Only a stretch is held in another form at a time: one byte makes each line its own.
+TEST(SettingsText, AStretchIsWholeLines) {
+    const SettingsRule rule{{u"E:\\TC", u"", u"%C%"}, {"E:\\TC", "", "%C%"}};
+    const TextCase textCase{Latin1Case(false), UpperLatin1};
+    EXPECT_EQ(RewriteSettingsText("a=E:\\TC\r\nb=E:\\TC\rc=E:\\TC", rule, textCase, 1),
+              (NewBytes{"a=%C%\r\n", "b=%C%\r", "c=%C%"}));
+    EXPECT_EQ(RewriteSettingsText(Utf16Bytes(u"a=E:\\TC\r\nb=E:\\TC\rc=E:\\TC"), rule, textCase, 1),
+              (NewBytes{"\xFF\xFE", Utf16Bytes(u"a=%C%\r\n").substr(2), Utf16Bytes(u"b=%C%\r").substr(2),
+                        Utf16Bytes(u"c=%C%").substr(2)}));
+}
+
 }  // namespace
 }  // namespace velmora

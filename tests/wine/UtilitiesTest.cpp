@@ -207,11 +207,12 @@ TEST_F(Utilities, IniValuesAreReadWholeAndFilesMadeOnlyWhenAsked) {
 
 TEST_F(Utilities, ADirectoryPathIsMadeAbsoluteAsTheSystemTakesIt) {
     Lay({{L"E:\\TC\\a.ini", "a"}});
-    OnStick([](Platform& p, Files&) {  // in E:\TC
+    startIn = L"e:\\TC";  // the drive's letter as the system keeps it: in lower case
+    OnStick([](Platform& p, Files&) {
         const std::pair<const wchar_t*, const wchar_t*> paths[] = {
-            {L"E:", L"E:\\TC"},         {L"x", L"E:\\TC\\x"},
+            {L"e:", L"E:\\TC"},         {L"x", L"E:\\TC\\x"},
             {L"\\x", L"E:\\x"},         {L"..\\A\\.", L"E:\\A"},
-            {L"E:/TC/B/..", L"E:\\TC"}, {L"\\\\server\\share\\x", L"\\\\server\\share\\x"}};
+            {L"e:/TC/B/..", L"E:\\TC"}, {L"\\\\server\\share\\x", L"\\\\server\\share\\x"}};
         for (const auto& [given, absolute] : paths)
             EXPECT_EQ(AbsoluteDirectoryPath(p.files, given).value_or(L"<none>"), absolute) << given;
     });
