@@ -62,6 +62,12 @@ TEST_F(Utilities, AListingFollowsItsPatternAppendsAndStopsWhenAsked) {
         ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.*"));
         EXPECT_EQ(FileBytes(L"E:\\list.txt"), "");
     });
+    // A target that does not take the lines fails the listing.
+    FaultyFiles failing(1, Fault::Clean);
+    Run(failing, [](Platform&, Files& files) {
+        std::wstring path = L"E:\\D";
+        EXPECT_FALSE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.*", true));
+    });
 }
 
 TEST_F(Utilities, AFileDateIsTheDayTheFileWasMade) {

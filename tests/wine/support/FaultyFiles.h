@@ -1,4 +1,4 @@
-// The real file system, where the Nth read, write, flush, move or removal fails: cleanly,
+// The real file system, where the Nth read, write, append, flush, move or removal fails: cleanly,
 // after half its work (half the bytes, or a replacing move's destination removed), as a
 // pulled stick, or by the exception of memory running out. Queries pass through.
 #pragma once
@@ -39,6 +39,10 @@ public:
     bool WriteFileBytes(Path path, std::string_view bytes) override {
         return Change([&] { return Real::WriteFileBytes(path, bytes); },
                       [&] { Real::WriteFileBytes(path, HalfOf(bytes)); });
+    }
+    bool AppendFileBytes(Path path, std::string_view bytes) override {
+        return Change([&] { return Real::AppendFileBytes(path, bytes); },
+                      [&] { static_cast<void>(Real::AppendFileBytes(path, HalfOf(bytes))); });
     }
     bool FlushFile(Path path) override {
         return Change([&] { return Real::FlushFile(path) && flushed.insert(path).first != flushed.end(); },
