@@ -73,6 +73,11 @@ TEST(SettingsText, AsciiUnitsAreUpperCasedToTheLastAndWideStringsConvertBack) {
     const TextCase textCase{Latin1Case(false), UpperLatin1};
     const auto pieces = RewriteSettingsText(Utf16Bytes(u"x=e:\\tc"), rule, textCase).value_or(NewBytes());
     EXPECT_EQ(std::accumulate(pieces.begin(), pieces.end(), std::string()), Utf16Bytes(u"x=%C%"));
+    // Behind the last whole four units, one above ASCII takes the system's upper case.
+    const SettingsRule umlaut{{u"E:\\\u00c4", u"", u"%C%"}, {}};
+    const auto behind =
+        RewriteSettingsText(Utf16Bytes(u"xxxx=e:\\\u00e4"), umlaut, textCase).value_or(NewBytes());
+    EXPECT_EQ(std::accumulate(behind.begin(), behind.end(), std::string()), Utf16Bytes(u"xxxx=%C%"));
     EXPECT_EQ(FromUtf16(ToUtf16(L"a\U0001F600b")), L"a\U0001F600b");
 }
 
