@@ -176,8 +176,9 @@ void FileDialogModel::UserClickedFile(std::size_t index) {
 }
 
 void FileDialogModel::UserDoubleClickedFile(std::size_t index) {
+    // The click puts the file's name into the name box and enables Ok, unless the list is empty.
     UserClickedFile(index);
-    if (!name_.empty() && okEnabled_) UserPressedOk();
+    UserPressedOk();
 }
 
 void FileDialogModel::UserEditedName(const std::wstring& text) {
