@@ -224,7 +224,9 @@ std::optional<std::basic_string<Char>> RewriteLines(std::basic_string_view<Char>
         upperAfterFirst.assign(afterFirst);
         upper(upperAfterFirst);
 
-        if (!result) result.emplace();
+        // Room for the whole new content at once: grown step by step, each new page costs a
+        // page fault, many times the rewrite itself on a slow machine.
+        if (!result) result.emplace().reserve(content.size() + content.size() / 8);
         result->append(content.substr(copied, lineStart - copied));
         AppendReplaced<Char>(*result, afterFirst, upperAfterFirst, rule.search2, rule.replacement);
         copied = lineEnd;
