@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/Utf.h"
+
 namespace velmora {
 namespace {
 
@@ -21,6 +23,17 @@ TEST(UpperAscii, ChangesExactlyTheAsciiLowerCaseLettersOfEveryByteValue) {
         }
     }
     EXPECT_EQ(UpperAscii(std::wstring(L"e:\\tc\x00e9")), L"E:\\TC\x00e9");
+}
+
+// The code points at each edge of what UTF-8 may carry, in their shortest form only.
+TEST(IsValidUtf8, TakesEveryCodePointAndNothingElse) {
+    for (const char* valid :
+         {"\xC2\x80", "\xE0\xA0\x80", "\xED\x9F\xBF", "\xEE\x80\x80", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"})
+        EXPECT_TRUE(IsValidUtf8(valid)) << testing::PrintToString(valid);
+    // Overlong forms, the surrogates' halves, and past U+10FFFF.
+    for (const char* invalid : {"\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\xED\xA0\x80",
+                                "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xC2", "\x80"})
+        EXPECT_FALSE(IsValidUtf8(invalid)) << testing::PrintToString(invalid);
 }
 
 }  // namespace
