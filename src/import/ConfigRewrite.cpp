@@ -115,9 +115,9 @@ private:
     void Fill(std::size_t start) {
         std::size_t from = start;
         if (wholeLines_) {
+            // Behind the last line end before `start`; none found (kNone + 1) is the text's start.
             const Char ends[] = {Char('\r'), Char('\n')};
-            const auto end = start == 0 ? kNone : text_.find_last_of(View(ends, 2), start - 1);
-            from = end == kNone ? 0 : end + 1;
+            from = start == 0 ? 0 : text_.find_last_of(View(ends, 2), start - 1) + 1;
         }
         windowStart_ = from;
         window_.assign(text_.substr(from, start - from + kWindow));
