@@ -117,7 +117,7 @@ private:
         if (wholeLines_) {
             // Behind the last line end before `start`; none found (kNone + 1) is the text's start.
             const Char ends[] = {Char('\r'), Char('\n')};
-            from = start == 0 ? 0 : text_.find_last_of(View(ends, 2), start - 1) + 1;
+            from = text_.substr(0, start).find_last_of(View(ends, std::size(ends))) + 1;
         }
         windowStart_ = from;
         window_.assign(text_.substr(from, start - from + kWindow));

@@ -46,8 +46,12 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
          "x=\x81"
          "e:\\T\xf6t\xe4l\r\n",
          "", true},
-        {"ansi, a pair in the next line", "b=e:\\T\xf6t\xe4l\\y\r\nx=\x81\x81\r\n",
-         "b=%C%\\y\r\nx=\x81\x81\r\n", true},
+        // The double-byte search starts its windows at line starts: here one right at an
+        // occurrence, at the text's start and where the first window's reach ends.
+        {"ansi, a pair in the next line", "e:\\T\xf6t\xe4l\\y\r\nx=\x81\x81\r\n", "%C%\\y\r\nx=\x81\x81\r\n",
+         true},
+        {"ansi, a line at the window's end", std::string(64 * 1024 - 9, 'x') + "\r\ne:\\T\xf6t\xe4l\\y",
+         std::string(64 * 1024 - 9, 'x') + "\r\n%C%\\y", true},
         {"utf-8 with bom", "\xEF\xBB\xBFp=e:\\t\xC3\xB6t\xC3\xA4l\\a \xE2\x82\xAC\r\n",
          "\xEF\xBB\xBFp=%C%\\a \xE2\x82\xAC\r\n"},
         {"utf-8", "p=E:\\T\xC3\x96T\xC3\x84L\rq=\xF0\x9F\x98\x80", "p=%C%\rq=\xF0\x9F\x98\x80"},
