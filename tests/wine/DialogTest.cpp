@@ -16,6 +16,11 @@ namespace ids = file_dialog_design;
 
 const std::wstring kBars = L"E:\\TC\\Bars\\";
 
+BOOL CALLBACK FindBuilt(HWND window, LPARAM found) {
+    if (GetDlgItem(window, ids::kFrame2)) *reinterpret_cast<HWND*>(found) = window;
+    return TRUE;
+}
+
 class FileDialog : public StickTest {
 protected:
     void SetUp() override {
@@ -35,13 +40,7 @@ protected:
             model.GoTo(directory);
             model.ApplyLayout(mode);
             HWND built = nullptr;  // the one window of this thread with the dialog's button bar
-            EnumThreadWindows(
-                GetCurrentThreadId(),
-                [](HWND w, LPARAM found) {
-                    if (GetDlgItem(w, ids::kFrame2)) *reinterpret_cast<HWND*>(found) = w;
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&built));
+            EnumThreadWindows(GetCurrentThreadId(), FindBuilt, reinterpret_cast<LPARAM>(&built));
             ASSERT_TRUE(built);
             act(model, built);
         });
