@@ -146,6 +146,7 @@ struct StartCase {
     std::wstring startIn = {};
     Click click = nullptr;                    // in the setup window
     std::optional<std::wstring> choice = {};  // typed into the file dialog; none: Abbruch
+    bool noToAll = false;                     // otherwise Yes to imports and offers to browse
 };
 
 // A first start beside Total Commander in E:\<directory>, which imports `user` as `imported`.
@@ -171,8 +172,9 @@ TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
     for (const auto& [path, attributes] : c.attributes)
         SetFileAttributesW(path.c_str(), attributes);
     // Yes to each import and each offer to browse, where the dialog takes the case's choice.
-    ui.answer = [](const Message& m) {
-        return m.title == kImport || m.title == kBrowse ? MessageAnswer::Yes : MessageAnswer::No;
+    ui.answer = [&c](const Message& m) {
+        const bool yes = !c.noToAll && (m.title == kImport || m.title == kBrowse);
+        return yes ? MessageAnswer::Yes : MessageAnswer::No;
     };
     const auto before = Snapshot(L"E:\\");
     EXPECT_EQ(Start(c.tail, c.programDirectory, nullptr, c.click),
@@ -302,6 +304,19 @@ INSTANTIATE_TEST_SUITE_P(
                   .titles = {kImport, L"Cancled"},
                   .click = kBarClick,
                   .choice = L"B\\My.bar"},
+        // The chosen bar replaces the private one before the import's questions, which only
+        // decide whether it is copied once more: said No to, it is still rewritten in place.
+        StartCase{.name = "ABarChosenAndNotImportedStillReplacesThePrivateOne",
+                  .tail = L"/?",
+                  .layout = {kProgram,
+                             {kBar, "c=E:\\TC\\old\r\n"},
+                             {L"E:\\TC\\B\\My.bar", "c=E:\\TC\\x\r\n"},
+                             {L"E:\\TC\\B\\My.br1", "i\r\n"}},
+                  .after = {{kBar, "c=%COMMANDER_PATH%\\x\r\n"}, {kBr1, "i\r\n"}},
+                  .titles = {kImport, kBrowse},
+                  .click = kBarClick,
+                  .choice = L"B\\My.bar",
+                  .noToAll = true},
         StartCase{
             .name = "TheCompanionOfABarOfAnyName",
             .tail = L"/?",
