@@ -31,7 +31,6 @@ std::wstring Files::FileOpenDialog(const std::wstring& DefaultPath, const std::w
     model->GoTo(path);
     model->SetCaption(OpenDialogCaption(WindowCaption, DefaultFilename));
     if (!path.empty()) model->SetFilePattern(ExtensionPattern(DefaultFilename));
-    model->SetNameText(L"");
     if (!DefaultFilename.empty()) model->SetNameText(DefaultFilename);
     model->ApplyLayout(FileDialogMode::File);
     return ShowAndClose();
@@ -46,7 +45,7 @@ std::wstring Files::filesaveDialog(const std::wstring& DefaultPath, const std::w
         model->SetFileListName(LastPathPart(path));
         model->GoTo(path);
     }
-    model->SetNameText(L"");
+    model->SetNameText(L"");  // the file the list may have selected names nothing yet
     if (!DefaultFilename.empty()) model->SetNameText(DefaultFilename);
     model->ApplyLayout(FileDialogMode::SaveFile);
     return ShowAndClose();

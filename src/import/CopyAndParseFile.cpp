@@ -95,13 +95,13 @@ std::wstring Importer::ChooseSource(const std::wstring& SourceFile, const std::w
 bool Importer::RewritePrivateFile(const std::wstring& DestinationFile, const std::wstring& FindSTr1,
                                   const std::wstring& FindStr2, const std::wstring& replacestring) {
     FileSystem& files = platform_.files;
-    if (!files.FileExists(DestinationFile)) return true;
     std::optional<NewBytes> rewritten;
     {
         // Mapped, not read: a later start scans a large file without copying it, and the
-        // view is gone before the file is replaced.
+        // view is gone before the file is replaced. A file that is there but cannot be
+        // viewed may still name the directory; one that is not there names nothing.
         const auto view = files.ViewFile(DestinationFile);
-        if (!view) return true;
+        if (!view) return files.FileExists(DestinationFile);
         rewritten = Rewritten(view->Bytes(), FindSTr1, FindStr2, replacestring);
     }
     if (!rewritten) return false;
