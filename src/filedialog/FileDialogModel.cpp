@@ -212,8 +212,7 @@ void FileDialogModel::UserPressedOk() {
 }
 
 void FileDialogModel::UserCancelled() {
-    window_.Hide();
-    window_.Close();
+    window_.Hide();  // the showing ends, and closes the window, as after Ok
 }
 
 void FileDialogModel::UserPressedDesktop() {
