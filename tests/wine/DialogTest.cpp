@@ -72,6 +72,7 @@ TEST_P(Showings, ShowAndHandBack) {
     });
     EXPECT_EQ(result, c.result);
     EXPECT_FALSE(IsWindow(dialog.window)) << "the window outlives its showing";
+    EXPECT_EQ(ui.beeps, 0) << "only the user's own moves are answered with a beep";
     EXPECT_EQ(dialog.named, c.defaultName);
     if (!c.listed.empty()) {
         EXPECT_EQ(dialog.listed, c.listed);
