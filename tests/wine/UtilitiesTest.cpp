@@ -137,6 +137,8 @@ TEST_F(Utilities, AProgramRunsAsItIsAndADocumentWithItsProgram) {
         ASSERT_EQ(Starts(1).size(), 1u);  // the next start may not record before this one
         EXPECT_EQ(Starts(1)[0].exe + L" " + Starts(1)[0].show, L"E:\\TC\\Tool.Com 1");
         EXPECT_FALSE(files.FileRun(unknown)) << "a document without a program";
+        std::wstring tooShortForAType = L"E:\\TC\\a.x";  // run as a program, which it is not
+        EXPECT_FALSE(files.FileRun(tooShortForAType));
         EXPECT_TRUE(files.FileRun(document));
         const auto starts = Starts(2);
         ASSERT_EQ(starts.size(), 2u);
