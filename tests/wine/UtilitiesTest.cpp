@@ -135,7 +135,7 @@ TEST_F(Utilities, AProgramRunsAsItIsAndADocumentWithItsProgram) {
         std::wstring program = L"Tool.Com", document = L"E:\\Docs\\p.html", unknown = L"E:\\Docs\\x.nothing";
         EXPECT_TRUE(files.FileRun(program, ProcessEnvironment::kShowNormal));
         ASSERT_EQ(Starts(1).size(), 1u);  // the next start may not record before this one
-        EXPECT_EQ(Starts(1)[0].exe + L" " + Starts(1)[0].show, L"E:\\TC\\Tool.Com 1");
+        EXPECT_EQ(Starts(1)[0].commandLine + L" " + Starts(1)[0].show, L"E:\\TC\\Tool.Com 1");  // no document
         EXPECT_FALSE(files.FileRun(unknown)) << "a document without a program";
         std::wstring tooShortForAType = L"E:\\TC\\a.x";  // run as a program, which it is not
         EXPECT_FALSE(files.FileRun(tooShortForAType));
