@@ -193,17 +193,18 @@ protected:
         // Copies of the stand-in come read-only, and one started a moment ago cannot go
         // until it has ended: up to 60 s on a loaded machine.
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        for (bool empty = false; !empty; Sleep(20)) {
+        for (;; Sleep(20)) {
             for (const auto& entry : fs::recursive_directory_iterator(L"E:\\"))
                 SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
             std::error_code ignored;
             for (const auto& entry : fs::directory_iterator(L"E:\\")) {
                 if (entry.path() != fs::path(kStickMarker)) fs::remove_all(entry.path(), ignored);
             }
-            empty = std::ranges::all_of(fs::directory_iterator(L"E:\\"), [](const auto& entry) {
+            const bool empty = std::ranges::all_of(fs::directory_iterator(L"E:\\"), [](const auto& entry) {
                 return entry.path() == fs::path(kStickMarker);
             });
-            if (!empty && std::chrono::steady_clock::now() > deadline) {
+            if (empty) break;  // no wait after the last try
+            if (std::chrono::steady_clock::now() > deadline) {
                 ADD_FAILURE() << "the stick cannot be emptied";
                 break;
             }
