@@ -99,7 +99,7 @@ TEST_P(FaultSweep, AFreshStartFindsEveryFileWhole) {
     ASSERT_FALSE(counting.operations.empty());
     for (const StickFile& file : c.files) {
         if (!file.allowed.empty()) {
-            EXPECT_EQ(ParseIni(FileBytes(file.path)), ParseIni(file.allowed.back()));
+            EXPECT_EQ(SettingLines(FileBytes(file.path)), SettingLines(file.allowed.back()));
         }
     }
     for (std::size_t n = 1; n <= counting.operations.size(); ++n) {
@@ -119,7 +119,7 @@ TEST_P(FaultSweep, AFreshStartFindsEveryFileWhole) {
         for (const StickFile& file : c.files) {
             const std::string now = FileBytes(file.path);
             const auto sameSettings = [&](const std::string& each) {
-                return ParseIni(each) == ParseIni(now);
+                return SettingLines(each) == SettingLines(now);
             };
             if (file.allowed.empty()) {
                 EXPECT_EQ(now, file.before) << testing::PrintToString(file.path);

@@ -19,8 +19,11 @@ protected:
     void OnStick(const std::function<void(Platform&, Files&)>& act) { Run(machine.files, act); }
 };
 
-std::size_t Lines(const std::wstring& path) {
-    return std::ranges::count(FileBytes(path), '\n');
+// Lists `path` into E:\list.txt; the listing's result and the lines it holds then.
+std::pair<bool, std::size_t> List(Files& files, std::wstring path = L"E:\\D", const wchar_t* pattern = L"*.*",
+                                  bool append = false) {
+    const bool listed = files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", pattern, append);
+    return {listed, std::ranges::count(FileBytes(L"E:\\list.txt"), '\n')};
 }
 
 TEST_F(Utilities, AListingWritesEachFileOfEveryDirectoryOnce) {
@@ -35,55 +38,45 @@ TEST_F(Utilities, AListingWritesEachFileOfEveryDirectoryOnce) {
         ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.*"));
         EXPECT_EQ(path, L"E:\\D\\");
         const std::string listing = FileBytes(L"E:\\list.txt");
-        EXPECT_EQ(Lines(L"E:\\list.txt"), 4u) << listing;  // no line for "." or ".."
+        EXPECT_EQ(std::ranges::count(listing, '\n'), 4) << listing;  // no line for "." or ".."
         for (const char* file : {"a.txt", "Sub\\b.txt", "Sub\\?.txt", "Hid\\x.txt"})
             EXPECT_NE(listing.find("E:\\D\\" + std::string(file) + "\r\n"), std::string::npos) << file;
     });
 }
 
 // The pattern decides in every directory (Sub is not entered); a listing can append; one
-// asked to stop ends at its next entry and clears the request; a missing directory lists
-// nothing.
+// asked to stop, before or while it runs (it lets the window work at each entry), ends at
+// its next entry and clears the request; a missing directory lists nothing; a target that
+// takes no lines fails the listing.
 TEST_F(Utilities, AListingFollowsItsPatternAppendsAndStopsWhenAsked) {
     Lay({{L"E:\\D\\a.txt", "a"}, {L"E:\\D\\Sub\\b.txt", "b"}, {L"E:\\list.txt", "old\r\n"}});
     OnStick([this](Platform&, Files& files) {
-        std::wstring path = L"E:\\D";
-        ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.txt", true));
+        EXPECT_EQ(List(files, L"E:\\D", L"*.txt", true), std::pair(true, std::size_t{2}));
         EXPECT_EQ(FileBytes(L"E:\\list.txt"), "old\r\nE:\\D\\a.txt\r\n");
         files.RequestStopListing();
-        for (const auto& [from, lines] : {std::pair{L"E:\\D", 0u}, {L"E:\\None", 0u}, {L"E:\\D", 2u}}) {
-            std::wstring directory = from;
-            ASSERT_TRUE(files.ReadDirctoryStructureToFile(directory, L"E:\\list.txt", L"*.*"));
-            EXPECT_EQ(Lines(L"E:\\list.txt"), lines) << directory;
-        }
-        // A stop asked for while the listing lets the window work, which it does at each
-        // directory entry ("." the first).
+        EXPECT_EQ(List(files), std::pair(true, std::size_t{0}));
+        EXPECT_EQ(List(files, L"E:\\None"), std::pair(true, std::size_t{0}));
+        EXPECT_EQ(List(files), std::pair(true, std::size_t{2}));
         ui.whilePumping = [&files] { files.RequestStopListing(); };
-        ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.*"));
-        EXPECT_EQ(FileBytes(L"E:\\list.txt"), "");
+        EXPECT_EQ(List(files), std::pair(true, std::size_t{0}));
     });
-    // A target that does not take the lines fails the listing.
     FaultyFiles failing(1, Fault::Clean);
-    Run(failing, [](Platform&, Files& files) {
-        std::wstring path = L"E:\\D";
-        EXPECT_FALSE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.*", true));
-    });
+    Run(failing, [](Platform&, Files& files) { EXPECT_FALSE(List(files, L"E:\\D", L"*.*", true).first); });
 }
 
 TEST_F(Utilities, AFileDateIsTheDayTheFileWasMade) {
     SYSTEMTIME before, after;  // the day the file is made, or the next when the run crosses midnight
     GetLocalTime(&before);
-    Lay({{L"E:\\D\\a.txt", "a"}});
+    Lay({{L"E:\\a.txt", "a"}});
     GetLocalTime(&after);
     OnStick([&](Platform&, Files& files) {
-        const auto made = files.getFileDate(L"E:\\D\\a.txt");
-        ASSERT_TRUE(made);
-        const auto on = [&](const SYSTEMTIME& t) {
-            return std::tuple(made->year, made->month, made->day) ==
+        const LocalDateTime made = files.getFileDate(L"E:\\a.txt").value_or(LocalDateTime{});
+        const auto on = [&made](const SYSTEMTIME& t) {
+            return std::tie(made.year, made.month, made.day) ==
                    std::tuple<int, int, int>(t.wYear, t.wMonth, t.wDay);
         };
         EXPECT_TRUE(on(before) || on(after));
-        EXPECT_FALSE(files.getFileDate(L"E:\\D"));
+        EXPECT_FALSE(files.getFileDate(L"E:\\"));
     });
 }
 
@@ -110,15 +103,14 @@ TEST_F(Utilities, AMoveNeverLosesTheFileItWasToReplace) {
 
 // A form longer than 163 characters does not fit: the path comes back as it was given.
 TEST_F(Utilities, AShortOrLongFormIsGivenOnlyWhereItFits) {
-    const std::wstring longName = L"E:\\Web Browser\\Totalcmd.exe",
-                       deep = L"E:\\Docs\\" + std::wstring(170, L'x');
-    Lay({{longName, ""}, {deep, ""}});
+    const std::wstring name = L"E:\\Web Browser\\Totalcmd.exe", deep = L"E:\\D\\" + std::wstring(170, L'x');
+    Lay({{name, ""}, {deep, ""}});
     OnStick([&](Platform&, Files& files) {
-        const std::wstring shortName = files.FileGetShortFileName(longName);
+        const std::wstring shortName = files.FileGetShortFileName(name),
+                           deepShort = files.FileGetShortFileName(deep);
         EXPECT_EQ(shortName.find(L' '), std::wstring::npos) << shortName;
-        EXPECT_EQ(files.FileGetLongFileName(shortName), longName);
+        EXPECT_EQ(files.FileGetLongFileName(shortName), name);
         EXPECT_EQ(files.FileGetShortFileName(L"E:\\none"), L"E:\\none");
-        const std::wstring deepShort = files.FileGetShortFileName(deep);
         EXPECT_LT(deepShort.size(), 20u);
         EXPECT_EQ(files.FileGetLongFileName(deepShort), deepShort);
     });
@@ -126,25 +118,26 @@ TEST_F(Utilities, AShortOrLongFormIsGivenOnlyWhereItFits) {
 
 // A program runs from the current directory as shown; a document opens with its program,
 // started hidden in that program's directory, and the current directory is the document's.
+// A name too short for a type is run as a program, which it is not.
 TEST_F(Utilities, AProgramRunsAsItIsAndADocumentWithItsProgram) {
     Lay({{L"E:\\TC\\Tool.Com", kStandin},
          {L"E:\\Web Browser\\Totalcmd.exe", kStandin},
-         {L"E:\\Docs\\p.html", "<p>"},
-         {L"E:\\Docs\\x.nothing", ""}});
+         {L"E:\\D\\p.html", "<p>"},
+         {L"E:\\D\\x.nothing", ""}});
     OnStick([](Platform& platform, Files& files) {
-        std::wstring program = L"Tool.Com", document = L"E:\\Docs\\p.html", unknown = L"E:\\Docs\\x.nothing";
+        std::wstring program = L"Tool.Com", page = L"E:\\D\\p.html", unknown = L"E:\\D\\x.nothing",
+                     tooShort = L"E:\\TC\\a.x";
         EXPECT_TRUE(files.FileRun(program, ProcessEnvironment::kShowNormal));
         ASSERT_EQ(Starts(1).size(), 1u);  // the next start may not record before this one
-        EXPECT_EQ(Starts(1)[0].commandLine + L" " + Starts(1)[0].show, L"E:\\TC\\Tool.Com 1");  // no document
-        EXPECT_FALSE(files.FileRun(unknown)) << "a document without a program";
-        std::wstring tooShortForAType = L"E:\\TC\\a.x";  // run as a program, which it is not
-        EXPECT_FALSE(files.FileRun(tooShortForAType));
-        EXPECT_TRUE(files.FileRun(document));
+        EXPECT_FALSE(files.FileRun(unknown));
+        EXPECT_FALSE(files.FileRun(tooShort));
+        EXPECT_TRUE(files.FileRun(page));
         const auto starts = Starts(2);
         ASSERT_EQ(starts.size(), 2u);
-        EXPECT_EQ(starts[1].commandLine, L"\"E:\\Web Browser\\Totalcmd.exe\" E:\\Docs\\p.html");
+        EXPECT_EQ(starts[0].commandLine + L" " + starts[0].show, L"E:\\TC\\Tool.Com 1");  // no document
+        EXPECT_EQ(starts[1].commandLine, L"\"E:\\Web Browser\\Totalcmd.exe\" E:\\D\\p.html");
         EXPECT_EQ(starts[1].directory + L" " + starts[1].show, L"E:\\Web Browser 0");
-        EXPECT_EQ(platform.files.CurrentDirectory(), L"E:\\Docs");
+        EXPECT_EQ(platform.files.CurrentDirectory(), L"E:\\D");
     });
 }
 
@@ -154,32 +147,33 @@ TEST_F(Utilities, AProgramRunsAsItIsAndADocumentWithItsProgram) {
 TEST_F(Utilities, TheWebPageOpensWithTheHtmlProgramAndLeavesNoTrace) {
     const std::wstring browser = L"E:\\Web Browser\\Totalcmd.exe";
     Lay({{browser, kStandin},
-         {L"E:\\Docs\\p.html", "<p>"},
+         {L"E:\\D\\p.html", "<p>"},
          {L"E:\\Kavo00001.html", "a page of the user's, the throw-away file's first name"}});
     OnStick([&](Platform& platform, Files&) {
         const auto before = Snapshot(L"E:\\");
+        const auto program = [&platform](const wchar_t* name) {
+            return GetAssociatedProgram(platform, name);
+        };
         EXPECT_TRUE(OpenWebPage(platform, L"https://velmora.example.org/"));
         const auto starts = Starts(1);
         ASSERT_EQ(starts.size(), 1u);
         EXPECT_EQ(starts[0].commandLine, L"\"" + browser + L"\" https://velmora.example.org/");
-        for (const wchar_t* name : {L"E:\\Docs\\none.html", L"E:/Docs/p.html", L"E:\\None\\x.html"})
-            EXPECT_EQ(GetAssociatedProgram(platform, name), browser) << name;
+        for (const wchar_t* name : {L"E:\\D\\none.html", L"E:/D/p.html", L"E:\\None\\x.html"})
+            EXPECT_EQ(program(name), browser) << name;
         const auto takeNames = [](const std::wstring& stem, const std::wstring& suffix) {
             for (const std::wstring number : {L"", L"2", L"3", L"4", L"5", L"6", L"7", L"8"})
                 CreateDirectoryW((L"E:\\" + stem + number + suffix).c_str(), nullptr);
         };
         takeNames(L"zzzzzzzTemp", L"_x.html");
-        EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\None\\x.html"), browser);
-        // That one is named after the extension alone: with its names taken, none is found.
-        takeNames(L"RunFileTmp", L".html");
-        EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\None\\x.html"), L"");
-        // A leading "*" is no wildcard: nothing is asked, the name behind it is looked up.
-        EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\None\\*.html"), browser);
+        EXPECT_EQ(program(L"E:\\None\\x.html"), browser);
+        takeNames(L"RunFileTmp", L".html");  // the names for the extension alone
+        EXPECT_EQ(program(L"E:\\None\\x.html"), L"");
+        EXPECT_EQ(program(L"E:\\None\\*.html"), browser);  // a leading "*" is no wildcard
         EXPECT_TRUE(ui.shown.empty());
         // A program is its own; a name with a wildcard is asked about, and Yes gives up.
-        EXPECT_EQ(GetAssociatedProgram(platform, browser), browser);
+        EXPECT_EQ(program(browser.c_str()), browser);
         ui.answer = [](const Message&) { return MessageAnswer::Yes; };
-        EXPECT_EQ(GetAssociatedProgram(platform, L"E:\\Docs\\a*b.txt"), L"");
+        EXPECT_EQ(program(L"E:\\D\\a*b.txt"), L"");
         EXPECT_EQ(ui.shown.back().message.text, L"a*b.txtEnth\u00e4lt ung\u00fcltige Zeichen Abbrechen?");
         EXPECT_EQ(Snapshot(L"E:\\"), before);
     });
@@ -209,7 +203,7 @@ TEST_F(Utilities, IniValuesAreReadWholeAndFilesMadeOnlyWhenAsked) {
         EXPECT_EQ(ReadIniValue(p, L"C", L"k", made, L"d", true), L"d");
         EXPECT_EQ(FileBytes(made), "");
         EXPECT_TRUE(WriteIniValue(p, L"S", L"k", L"v", made, false));
-        EXPECT_EQ(ParseIni(FileBytes(made)), ParseIni("[S]\r\nk=v\r\n"));
+        EXPECT_EQ(SettingLines(FileBytes(made)), SettingLines("[S]\r\nk=v\r\n"));
     });
 }
 
@@ -264,30 +258,31 @@ TEST_F(Utilities, FoldersAndValuesComeFromTheRegistry) {
 // UTF-16 settings file is read and written by the profile functions in UTF-16; paths
 // compare in Windows' upper case (E:\TÖTÄL is the directory E:\Tötäl).
 TEST_F(Utilities, TheBarEntryIsRepairedOnlyForAnExistingBarInsideTheDirectory) {
+    const std::string kRepaired = "%COMMANDER_PATH%\\TC_portable_Default.bar";
     const struct {
         std::string entry, repaired;
         bool utf16;
-    } cases[] = {{"e:\\t\xF6t\xE4l\\bars\\my.bar", "%COMMANDER_PATH%\\TC_portable_Default.bar", false},
-                 {"E:\\T\xD6T\xC4L\\bars\\my.bar", "%COMMANDER_PATH%\\TC_portable_Default.bar", true},
+    } cases[] = {{"e:\\t\xF6t\xE4l\\bars\\my.bar", kRepaired, false},
+                 {"E:\\T\xD6T\xC4L\\bars\\my.bar", kRepaired, true},
                  {"C:\\windows\\win.ini", "C:\\windows\\win.ini", false},
                  {"E:\\T\xF6t\xE4l\\missing.bar", "E:\\T\xF6t\xE4l\\missing.bar", true}};
-    const std::wstring tc = L"E:\\T\u00f6t\u00e4l\\", settings = tc + L"TC_portable_wincmd.ini";
+    const std::wstring tc = L"E:\\T\u00f6t\u00e4l", settings = tc + L"\\TC_portable_wincmd.ini";
     for (const auto& c : cases) {
         ClearStick();
         const std::string text = "[Buttonbar]\r\nButtonbar=" + c.entry + "\r\n";
         std::u16string wide;
-        for (const char byte : text)  // Latin-1 is the first block of UTF-16
-            wide += static_cast<char16_t>(static_cast<unsigned char>(byte));
-        Lay({{tc + L"Totalcmd.exe", kStandin},
-             {tc + L"bars\\my.bar", ""},
+        for (const unsigned char byte : text)
+            wide += byte;  // Latin-1 is UTF-16's first block
+        Lay({{tc + L"\\Totalcmd.exe", kStandin},
+             {tc + L"\\bars\\my.bar", ""},
              {settings, c.utf16 ? Utf16Bytes(wide) : text},
-             {tc + L"TC_portable_wcx_ftp.ini", ""}});
+             {tc + L"\\TC_portable_wcx_ftp.ini", ""}});
         FaultyFiles files(1, Fault::Clean);
-        Start(L"", tc.substr(0, tc.size() - 1), &files);
+        Start(L"", tc, &files);
         std::string now = FileBytes(settings);
         EXPECT_EQ(now.starts_with("\xFF\xFE"), c.utf16);
         if (c.utf16) std::erase(now, '\0');  // back to Latin-1: no character here is above it
-        EXPECT_EQ(ParseIni(now.substr(c.utf16 ? 2 : 0))["Buttonbar"]["Buttonbar"], c.repaired) << c.entry;
+        EXPECT_EQ(SettingLines(now.substr(c.utf16 ? 2 : 0)).back(), "Buttonbar=" + c.repaired) << c.entry;
     }
 }
 

@@ -107,24 +107,15 @@ inline std::vector<StandinStart> Starts(std::size_t count) {
     }
 }
 
-// Sections, keys and values of an INI text, blank lines left out.
-using IniContent = std::map<std::string, std::map<std::string, std::string>>;
-inline IniContent ParseIni(const std::string& text) {
-    IniContent content;
-    std::string section;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const auto equals = line.find('=');
-        if (!line.empty() && line.front() == '[' && line.back() == ']') {
-            section = line.substr(1, line.size() - 2);
-            content[section];
-        } else if (!line.empty()) {
-            content[section][line.substr(0, equals)] =
-                equals == std::string::npos ? "" : line.substr(equals + 1);
-        }
+// The lines of a settings text that hold something: the profile functions drop blank ones.
+inline std::vector<std::string> SettingLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line.ends_with('\r')) line.pop_back();
+        if (!line.empty()) lines.push_back(line);
     }
-    return content;
+    return lines;
 }
 
 // Where the default profile names the user's folders; %USERPROFILE% stands for the user's own.
