@@ -51,9 +51,9 @@ protected:
 
 struct ShowingCase {
     const char* name;
-    FileDialogMode mode;  // File: the open dialog
-    std::wstring defaultPath, defaultName = {};
-    std::optional<std::wstring> choice = {};  // none: Abbruch
+    FileDialogMode mode = FileDialogMode::File;  // File: the open dialog
+    std::wstring path, file = {};                // the default path and file name
+    std::optional<std::wstring> choice = {};     // none: Abbruch
     std::wstring result;
     std::vector<std::wstring> listed = {};  // checked when given
     std::wstring caption = {};              // checked when given
@@ -66,69 +66,55 @@ TEST_P(Showings, ShowAndHandBack) {
     dialog.choice = c.choice;
     std::wstring result = L"<not shown>";
     Run(machine.files, [&](Platform&, Files& files) {
-        if (c.mode == FileDialogMode::File) result = files.FileOpenDialog(c.defaultPath, L"", c.defaultName);
-        if (c.mode == FileDialogMode::SaveFile) result = files.filesaveDialog(c.defaultPath, c.defaultName);
-        if (c.mode == FileDialogMode::Dir) result = files.FileDirSelectDialog(c.defaultPath);
+        if (c.mode == FileDialogMode::File) result = files.FileOpenDialog(c.path, L"", c.file);
+        if (c.mode == FileDialogMode::SaveFile) result = files.filesaveDialog(c.path, c.file);
+        if (c.mode == FileDialogMode::Dir) result = files.FileDirSelectDialog(c.path);
     });
     EXPECT_EQ(result, c.result);
     EXPECT_FALSE(IsWindow(dialog.window)) << "the window outlives its showing";
     EXPECT_EQ(ui.beeps, 0) << "only the user's own moves are answered with a beep";
-    EXPECT_EQ(dialog.named, c.defaultName);
-    if (!c.listed.empty()) {
-        EXPECT_EQ(dialog.listed, c.listed);
-    }
-    if (!c.caption.empty()) {
-        EXPECT_EQ(dialog.titled, c.caption);
-    }
+    EXPECT_EQ(dialog.named, c.file);
+    if (!c.listed.empty()) EXPECT_EQ(dialog.listed, c.listed);
+    if (!c.caption.empty()) EXPECT_EQ(dialog.titled, c.caption);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Showings,
-                         ::testing::Values(ShowingCase{.name = "OpenListsTheDefaultNamesTypeOnly",
-                                                       .mode = FileDialogMode::File,
-                                                       .defaultPath = kBars + L"x",
-                                                       .defaultName = L"*.bar",
-                                                       .choice = L"My.bar",
-                                                       .result = kBars + L"My.bar",
-                                                       .listed = {L"My.bar"},
-                                                       .caption = L"Open File    (\"*.bar\")"},
-                                           ShowingCase{.name = "OpenGoesToTheDirectoryOfTheDefaultPath",
-                                                       .mode = FileDialogMode::File,
-                                                       .defaultPath = L"C:\\Windows\\x",
-                                                       .choice = L"a.ini",
-                                                       .result = L"C:\\Windows\\a.ini"},
-                                           ShowingCase{.name = "OpenTakesATypedFullPath",
-                                                       .mode = FileDialogMode::File,
-                                                       .defaultPath = kBars + L"x",
-                                                       .choice = L"C:\\a.ini",
-                                                       .result = L"C:\\a.ini"},
-                                           ShowingCase{.name = "SaveTakesATypedSharePath",
-                                                       .mode = FileDialogMode::SaveFile,
-                                                       .defaultPath = kBars,
-                                                       .choice = L"\\\\s\\x.ini",
-                                                       .result = L"\\\\s\\x.ini"},
-                                           ShowingCase{.name = "AnUnreachableDefaultPathLeavesItWhereItIs",
-                                                       .mode = FileDialogMode::File,
-                                                       .defaultPath = L"Q:\\nowhere\\x",
-                                                       .choice = L"a.ini",
-                                                       .result = L"E:\\TC\\a.ini"},
-                                           ShowingCase{.name = "AbbruchHandsBackNothing",
-                                                       .mode = FileDialogMode::File,
-                                                       .defaultPath = kBars + L"x",
-                                                       .defaultName = L"My.bar",
-                                                       .result = L""},
-                                           ShowingCase{.name = "SaveStartsInTheDefaultPathItself",
-                                                       .mode = FileDialogMode::SaveFile,
-                                                       .defaultPath = L"E:\\TC\\Bars",
-                                                       .choice = L" out.ini ",
-                                                       .result = kBars + L" out.ini ",
-                                                       .listed = {L"My.bar", L"My.br1"},
-                                                       .caption = L"Save File as"},
-                                           ShowingCase{.name = "ADirectoryComesWithItsSeparator",
-                                                       .mode = FileDialogMode::Dir,
-                                                       .defaultPath = L"E:\\TC\\Bars",
-                                                       .choice = L"",
-                                                       .result = kBars,
-                                                       .caption = L"Open Directory"}),
+using enum FileDialogMode;
+const std::wstring kInBars = kBars + L"x";
+const ShowingCase kShowings[] = {
+    {.name = "OpenListsTheDefaultNamesTypeOnly",
+     .path = kInBars,
+     .file = L"*.bar",
+     .choice = L"My.bar",
+     .result = kBars + L"My.bar",
+     .listed = {L"My.bar"},
+     .caption = L"Open File    (\"*.bar\")"},
+    {.name = "OpenGoesToTheDefaultPath",
+     .path = L"C:\\Windows\\x",
+     .choice = L"a",
+     .result = L"C:\\Windows\\a"},
+    {.name = "OpenTakesATypedFullPath", .path = kInBars, .choice = L"C:\\a.ini", .result = L"C:\\a.ini"},
+    {.name = "SaveTakesATypedSharePath",
+     .mode = SaveFile,
+     .path = kBars,
+     .choice = L"\\\\s\\x",
+     .result = L"\\\\s\\x"},
+    {.name = "AnUnreachableDefaultPathIsLeft", .path = L"Q:\\no\\x", .choice = L"a", .result = L"E:\\TC\\a"},
+    {.name = "AbbruchHandsBackNothing", .path = kInBars, .file = L"My.bar", .result = L""},
+    {.name = "SaveStartsInTheDefaultPathItself",
+     .mode = SaveFile,
+     .path = L"E:\\TC\\Bars",
+     .choice = L" out.ini ",
+     .result = kBars + L" out.ini ",
+     .listed = {L"My.bar", L"My.br1"},
+     .caption = L"Save File as"},
+    {.name = "ADirectoryComesWithItsSeparator",
+     .mode = Dir,
+     .path = L"E:\\TC\\Bars",
+     .choice = L"",
+     .result = kBars,
+     .caption = L"Open Directory"},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, Showings, ::testing::ValuesIn(kShowings),
                          [](const auto& param) { return std::string(param.param.name); });
 
 std::size_t Drive(const FileDialogModel& model, wchar_t letter) {
@@ -143,7 +129,7 @@ std::size_t Row(const FileDialogModel& model, const std::wstring& name) {
 
 struct MoveCase {
     const char* name;
-    FileDialogMode mode = FileDialogMode::File;
+    FileDialogMode mode = File;
     std::wstring from = L"E:\\TC\\Bars";
     std::function<void(FileDialogModel&)> move;
     std::wstring directory = L"E:\\TC\\Bars";  // shown afterwards
@@ -165,77 +151,76 @@ TEST_P(Moves, LeadWhereTheyShould) {
     EXPECT_EQ(state.DialogResult, c.result);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Moves,
-    ::testing::Values(
-        MoveCase{.name = "ADriveWithoutAMediumBeepsAndChangesNothing",
-                 .move =
-                     [](FileDialogModel& m) {
-                         m.UserChoseDrive(Drive(m, L'q'));
-                         EXPECT_EQ(std::towupper(m.SelectedDrive().value_or(L'?')), L'E');
-                     },
-                 .beeps = 1},
-        MoveCase{.name = "TheDriveShownChosenAgainKeepsItsDirectory",
-                 .move = [](FileDialogModel& m) { m.UserChoseDrive(Drive(m, L'e')); }},
-        MoveCase{.name = "AnotherDriveShowsItsCurrentDirectory",
-                 .from = L"C:\\Windows",
-                 .move = [](FileDialogModel& m) { m.UserChoseDrive(Drive(m, L'e')); },
-                 .directory = L"E:\\"},
-        MoveCase{.name = "AClickOnAnEmptyListDisablesOk",
-                 .from = L"E:\\TC",
-                 .move =
-                     [](FileDialogModel& m) {
-                         m.UserEditedName(L"x");
-                         EXPECT_TRUE(m.OkEnabled());
-                         m.UserClickedFile(0);
-                         m.UserPressedOk();
-                     },
-                 .directory = L"E:\\TC"},
-        MoveCase{.name = "ADoubleClickOnAFileChoosesIt",
-                 .move = [](FileDialogModel& m) { m.UserDoubleClickedFile(1); },  // sorted: My.bar, My.br1
-                 .okEnabled = true,
-                 .result = kBars + L"My.br1"},
-        MoveCase{.name = "TheDirectoryModeEnablesOkOnAMove",
-                 .mode = FileDialogMode::Dir,
-                 .from = L"E:\\TC",
-                 .move =
-                     [](FileDialogModel& m) {
-                         EXPECT_FALSE(m.OkEnabled());
-                         m.UserOpenedDirectory(Row(m, L"Bars"));
-                     },
-                 .okEnabled = true},
-        MoveCase{.name = "ADirectoryGoneSinceItWasListedBeeps",
-                 .from = L"E:\\TC",
-                 .move =
-                     [](FileDialogModel& m) {
-                         fs::remove_all(kBars);
-                         m.UserOpenedDirectory(Row(m, L"Bars"));
-                     },
-                 .directory = L"E:\\TC",
-                 .beeps = 1},
-        MoveCase{.name = "TheDesktopButtonShowsTheUsersDesktop",
-                 .from = L"E:\\TC",
-                 .move =
-                     [](FileDialogModel& m) {
-                         SetRegistryText(HKEY_USERS, kShellFolders, L"Desktop", L"E:\\TC\\Bars");
-                         m.UserPressedDesktop();
-                     }},
-        MoveCase{.name = "AStartMenuNotKnownBeepsAndNoneChangesAnything",
-                 .move =
-                     [](FileDialogModel& m) {
-                         for (const wchar_t* folder : {L"", L"E:\\none"}) {
-                             SetRegistryText(HKEY_USERS, kShellFolders, L"Start Menu", folder);
-                             m.UserPressedStartMenu();
-                         }
-                     },
-                 .beeps = 1}),
-    [](const auto& param) { return std::string(param.param.name); });
+const MoveCase kMoves[] = {
+    {.name = "ADriveWithoutAMediumBeepsAndChangesNothing",
+     .move =
+         [](FileDialogModel& m) {
+             m.UserChoseDrive(Drive(m, L'q'));
+             EXPECT_EQ(std::towupper(m.SelectedDrive().value_or(L'?')), L'E');
+         },
+     .beeps = 1},
+    {.name = "TheDriveShownChosenAgainKeepsItsDirectory",
+     .move = [](FileDialogModel& m) { m.UserChoseDrive(Drive(m, L'e')); }},
+    {.name = "AnotherDriveShowsItsCurrentDirectory",
+     .from = L"C:\\Windows",
+     .move = [](FileDialogModel& m) { m.UserChoseDrive(Drive(m, L'e')); },
+     .directory = L"E:\\"},
+    {.name = "AClickOnAnEmptyListDisablesOk",
+     .from = L"E:\\TC",
+     .move =
+         [](FileDialogModel& m) {
+             m.UserEditedName(L"x");
+             EXPECT_TRUE(m.OkEnabled());
+             m.UserClickedFile(0);
+             m.UserPressedOk();
+         },
+     .directory = L"E:\\TC"},
+    {.name = "ADoubleClickOnAFileChoosesIt",
+     .move = [](FileDialogModel& m) { m.UserDoubleClickedFile(1); },  // sorted: My.bar, My.br1
+     .okEnabled = true,
+     .result = kBars + L"My.br1"},
+    {.name = "TheDirectoryModeEnablesOkOnAMove",
+     .mode = Dir,
+     .from = L"E:\\TC",
+     .move =
+         [](FileDialogModel& m) {
+             EXPECT_FALSE(m.OkEnabled());
+             m.UserOpenedDirectory(Row(m, L"Bars"));
+         },
+     .okEnabled = true},
+    {.name = "ADirectoryGoneSinceItWasListedBeeps",
+     .from = L"E:\\TC",
+     .move =
+         [](FileDialogModel& m) {
+             fs::remove_all(kBars);
+             m.UserOpenedDirectory(Row(m, L"Bars"));
+         },
+     .directory = L"E:\\TC",
+     .beeps = 1},
+    {.name = "TheDesktopButtonShowsTheUsersDesktop",
+     .from = L"E:\\TC",
+     .move =
+         [](FileDialogModel& m) {
+             SetRegistryText(HKEY_USERS, kShellFolders, L"Desktop", L"E:\\TC\\Bars");
+             m.UserPressedDesktop();
+         }},
+    {.name = "AStartMenuNotKnownBeepsAndNoneChangesAnything",
+     .move =
+         [](FileDialogModel& m) {
+             for (const wchar_t* folder : {L"", L"E:\\none"}) {
+                 SetRegistryText(HKEY_USERS, kShellFolders, L"Start Menu", folder);
+                 m.UserPressedStartMenu();
+             }
+         },
+     .beeps = 1},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, Moves, ::testing::ValuesIn(kMoves),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 // Each control where the design puts it in each mode, at the screen's DPI (twips: left, top,
 // width, height, in the window or the frame that holds them). The directory list shows whole rows
 // only, so its height is whatever they make; the name box is gone in the directory mode.
 TEST_F(FileDialog, EachModePlacesItsControlsAsDesigned) {
-    using enum FileDialogMode;
     for (const FileDialogMode mode : {File, SaveFile, Dir}) {
         const std::map<int, std::array<int, 4>> designed = {
             {ids::kDir1, {1080, 600, 4455, 0}},
