@@ -16,6 +16,7 @@ install_deps native build-windows wine fuzz qemu || exit 1
 jobs=$(nproc)
 log_dir=build/test-logs
 mkdir -p "$log_dir"
+rm -f "$log_dir/failures.txt"
 summary=()
 total_passed=0
 total_failed=0
@@ -59,6 +60,10 @@ ctest_stage() {
   else
     passed=$((total - failed))
     record "$name" "$passed" "$failed"
+  fi
+  # What each failed check said, for the end of the run, where it is seen first.
+  if [ "${failed:-1}" != 0 ]; then
+    grep -E -A8 ': Failure$' "$log" | head -n 60 >>"$log_dir/failures.txt"
   fi
 }
 
@@ -132,6 +137,11 @@ if build_stage fuzz fuzz_build; then
 fi
 
 echo
+if [ -s "$log_dir/failures.txt" ]; then
+  echo "== what the failed checks said (first lines of each stage's; whole logs in $log_dir)"
+  cat "$log_dir/failures.txt"
+  echo
+fi
 if [ -n "${windows_seconds:-}" ]; then
   echo "(the Windows build took $((windows_seconds / 60)):$(printf '%02d' $((windows_seconds % 60))))"
 fi
