@@ -54,10 +54,14 @@ std::optional<std::uint32_t> Win32ProcessEnvironment::StartProgram(const std::ws
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showState);
     PROCESS_INFORMATION started{};
-    std::wstring mutableLine = commandLine;  // CreateProcessW may write into it
-    if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started)) {
-        return std::nullopt;
+    // Wine now and then loses a new process before it is set up (about one start in five
+    // thousand) and reports ERROR_INTERNAL_ERROR; the same start right after succeeds.
+    for (int attempt = 1;; ++attempt) {
+        std::wstring mutableLine = commandLine;  // CreateProcessW may write into it
+        if (CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                           &startup, &started))
+            break;
+        if (attempt == 2 || GetLastError() != ERROR_INTERNAL_ERROR) return std::nullopt;
     }
     const UniqueHandle thread(started.hThread), process(started.hProcess);  // not waited for
     return started.dwProcessId;
