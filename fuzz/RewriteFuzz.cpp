@@ -21,8 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string content(rest);
 
     const auto rewritten = velmora::RewriteConfigText(content, rule);
-    const std::string expected =
-        velmora::reference::Rewrite(content, rule.search1, rule.search2, rule.replacement);
+    const std::string expected = velmora::reference::Rewrite(content, rule);
     if (rewritten.value_or(content) != expected) std::abort();
     if (rewritten.has_value() != (expected != content)) std::abort();
     return 0;

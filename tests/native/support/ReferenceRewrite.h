@@ -2,45 +2,35 @@
 // reference that tests and fuzz targets hold the real code to.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
 #include "common/StringOps.h"
+#include "import/ConfigRewrite.h"
 
 namespace velmora::reference {
 
-// Replaces every occurrence of `search` (case ignored), rebuilding the text after each
-// replacement and resuming one character past the one that follows the inserted text.
-inline std::string ReplaceAll(std::string text, std::string search, const std::string& replacement) {
-    search = UpperAscii(search);
-    if (search.empty()) return text;
-    size_t position = 0;
-    for (;;) {
-        const auto found = UpperAscii(text).find(search, position);
-        if (found == std::string::npos) return text;
-        text = text.substr(0, found) + replacement + text.substr(found + search.size());
-        position = found + replacement.size() + 1;
-        if (position > text.size()) return text;
-    }
-}
-
-// Splits at CR or CR LF, applies the rule to each line with the first and then the second
-// search string, and keeps every line end as it was.
-inline std::string Rewrite(std::string_view content, const std::string& search1, const std::string& search2,
-                           const std::string& replacement) {
+// Splits at CR or CR LF and keeps every line end as it was. In each line every occurrence
+// of the first, then of the second search string (case ignored) is replaced, the line
+// rebuilt after each replacement and the search resumed one character past the one that
+// follows the inserted text.
+inline std::string Rewrite(std::string_view content, const RewriteRule& rule) {
     std::string result;
-    size_t start = 0;
-    while (start < content.size()) {
-        size_t end = content.find('\r', start);
-        if (end == std::string_view::npos) end = content.size();
-        size_t next = end == content.size() ? end : end + 1;
-        if (end < content.size() && next < content.size() && content[next] == '\n') ++next;
+    for (size_t start = 0, next; start < content.size(); start = next) {
+        const size_t end = std::min(content.find('\r', start), content.size());
+        next = end == content.size() ? end : end + 1 + (content.substr(end + 1, 1) == "\n");
         std::string line(content.substr(start, end - start));
-        line = ReplaceAll(line, search1, replacement);
-        line = ReplaceAll(line, search2, replacement);
+        for (const std::string& search : {UpperAscii(rule.search1), UpperAscii(rule.search2)}) {
+            for (size_t position = 0, found; !search.empty();
+                 position = found + rule.replacement.size() + 1) {
+                found = UpperAscii(line).find(search, position);
+                if (found == std::string::npos) break;
+                line = line.substr(0, found) + rule.replacement + line.substr(found + search.size());
+            }
+        }
         result += line;
-        result.append(content.substr(end, next - end));
-        start = next;
+        result += content.substr(end, next - end);
     }
     return result;
 }
