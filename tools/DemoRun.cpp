@@ -10,28 +10,26 @@ using namespace velmora::e2e;
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) return 2;
-    const std::wstring yesOrNo = argc < 4 || std::wstring(argv[3]) != L"no" ? L"&Yes" : L"&No";
+    const std::wstring answer = argc > 3 && std::wstring(argv[3]) == L"no" ? L"&No" : L"&Yes";
     for (const std::wstring& name : kShortcutNames)
         std::filesystem::remove(ShortcutFile(name));
     Program program(argv[1], L"\"" + std::wstring(argv[1]) + L"\"", argv[2]);
-    for (int questions = 0;; ++questions) {
-        std::vector<HWND> boxes;
-        if (!WaitUntil([&] { return !(boxes = Windows(program.Id())).empty() || program.HasEnded(); }))
+    std::vector<HWND> boxes;
+    int questions = 0;
+    for (;; ++questions) {
+        if (!WaitUntil([&] { return !(boxes = program.VisibleWindows()).empty() || program.HasEnded(); }))
             return 1;
-        if (boxes.empty()) {
-            if (questions == 0) std::printf("  (no question asked, no window shown)\n\n");
-            break;
-        }
-        std::wstring text = Text(GetDlgItem(boxes[0], 0xFFFF));
+        if (boxes.empty()) break;
+        std::wstring title = Text(boxes[0]), text = Text(GetDlgItem(boxes[0], 0xFFFF));
         for (std::size_t at = 0; (at = text.find(L'\r', at)) != std::wstring::npos;)
             text.replace(at, 1, L"\n      ");
-        const bool question = !Buttons(boxes[0], yesOrNo).empty();
-        std::printf("  [%s]\n      %s\n  -> %s\n\n", Utf8(Text(boxes[0])).c_str(), Utf8(text).c_str(),
-                    question ? Utf8(yesOrNo.substr(1)).c_str() : "OK");
+        const bool question = Press(boxes[0], answer) || !Press(boxes[0], L"OK");
+        std::printf("  [%s]\n      %s\n  -> %s\n\n", Utf8(title).c_str(), Utf8(text).c_str(),
+                    question ? Utf8(answer.substr(1)).c_str() : "OK");
         std::fflush(stdout);
-        Press(boxes[0], question ? yesOrNo : L"OK");
         WaitUntil([&] { return !IsWindowVisible(boxes[0]); });
     }
+    if (questions == 0) std::printf("  (no question asked, no window shown)\n\n");
     if (!program.WaitForAll()) return 1;
     for (const std::wstring& name : kShortcutNames)
         if (std::wstring shortcut = ReadShortcut(name); !shortcut.empty())

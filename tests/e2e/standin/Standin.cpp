@@ -1,11 +1,6 @@
-// Stand-in for the Total Commander executable (and for a browser). The tests copy it under
-// the names the launcher looks for. Each start appends one line to a record file and ends:
-//
-//   <command line as GetCommandLineW returns it> TAB <current directory> TAB <own exe path>
-//   TAB <show state asked for by the starter, -1 when none> TAB <own process id> LF
-//
-// encoded as UTF-8. The record goes to the file named by VELMORA_E2E_RECORD, or to
-// "standin-record.txt" beside the executable when that variable is not set.
+// Stand-in for Totalcmd.exe and for a browser: each start appends one UTF-8 line to the file
+// named by VELMORA_E2E_RECORD, or to "standin-record.txt" beside the executable, and ends:
+//   <command line> TAB <current directory> TAB <own exe> TAB <show state, -1 for none> TAB <process id>
 #include <windows.h>
 
 #include <string>
@@ -28,7 +23,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // WriteFile call lands as one whole line even when two stand-ins run at once.
     HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    return CloseHandle(file) && ok ? 0 : 3;
+    DWORD written = 0;  // the handle closes as the program ends
+    return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ? 0 : 3;
 }
