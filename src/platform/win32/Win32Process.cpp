@@ -54,8 +54,9 @@ std::optional<std::uint32_t> Win32ProcessEnvironment::StartProgram(const std::ws
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showState);
     PROCESS_INFORMATION started{};
-    // Wine now and then loses a new process before it is set up (about one start in five
-    // thousand) and reports ERROR_INTERNAL_ERROR; the same start right after succeeds.
+    // Wine now and then loses a new process before it is set up (about one start in ten
+    // thousand, more often on a loaded machine) and reports ERROR_INTERNAL_ERROR; the same
+    // start right after succeeds.
     for (int attempt = 1;; ++attempt) {
         std::wstring mutableLine = commandLine;  // CreateProcessW may write into it
         if (CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
