@@ -6,6 +6,7 @@
 
 #include "driver/Driver.h"
 
+using namespace velmora;
 using namespace velmora::e2e;
 
 int wmain(int argc, wchar_t** argv) {

@@ -223,10 +223,6 @@ const StartCase kStarts[] = {
      .command = Command(kTotalcmd, L"setup"),
      .layout = kLater,
      .titles = {kShortcut}},
-    {.name = "TotalcmdBeforeWinCmd32AndTotalcmd64",
-     .command = kDefaultCommand,
-     .layout =
-         Found(kTotalcmd, {{L"E:\\TC\\WinCmd32.exe", kStandin}, {L"E:\\TC\\TOTALCMD64.EXE", kStandin}})},
     {.name = "Totalcmd64WhenAlone",
      .command = Command(L"E:\\TC\\TOTALCMD64.EXE"),
      .layout = Found(L"E:\\TC\\TOTALCMD64.EXE")},
@@ -274,10 +270,6 @@ const StartCase kStarts[] = {
      .after = {{L"E:\\TC_portable_wincmd.ini", "p=%COMMANDER_PATH%Plugins\r\n"}},
      .titles = {kImport, kBrowse, kShortcut},
      .programDirectory = L"E:\\"},
-    {.name = "OwnFtpSettingsAloneMakeNoPrivateFtpFile",
-     .tail = L"x /F=C:\\f.ini",
-     .command = L"E:\\TC\\Totalcmd.exe x /F=C:\\f.ini /i=E:\\TC\\TC_portable_wincmd.ini",
-     .layout = {kProgram, kUsersMain, kPrivate}},
     // The button-bar import: the companion is the chosen name less its last four
     // characters plus ".br1"; without one the user is told, and nothing chosen does nothing.
     {.name = "ABarWithoutACompanionIsCancled",

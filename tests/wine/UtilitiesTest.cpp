@@ -64,22 +64,6 @@ TEST_F(Utilities, AListingFollowsItsPatternAppendsAndStopsWhenAsked) {
     Run(failing, [](Platform&, Files& files) { EXPECT_FALSE(List(files, L"E:\\D", L"*.*", true).first); });
 }
 
-TEST_F(Utilities, AFileDateIsTheDayTheFileWasMade) {
-    SYSTEMTIME before, after;  // the day the file is made, or the next when the run crosses midnight
-    GetLocalTime(&before);
-    Lay({{L"E:\\a.txt", "a"}});
-    GetLocalTime(&after);
-    OnStick([&](Platform&, Files& files) {
-        const LocalDateTime made = files.getFileDate(L"E:\\a.txt").value_or(LocalDateTime{});
-        const auto on = [&made](const SYSTEMTIME& t) {
-            return std::tie(made.year, made.month, made.day) ==
-                   std::tuple<int, int, int>(t.wYear, t.wMonth, t.wDay);
-        };
-        EXPECT_TRUE(on(before) || on(after));
-        EXPECT_FALSE(files.getFileDate(L"E:\\"));
-    });
-}
-
 // A move replaces only when told to, never a read-only file, and never loses the file it
 // was to replace; a name that differs in letter case only is the file itself.
 TEST_F(Utilities, AMoveNeverLosesTheFileItWasToReplace) {
@@ -235,18 +219,16 @@ TEST_F(Utilities, ACopyReplacesOnlyWhenToldAndNeverItsSource) {
     });
 }
 
-// Folder lookups read the default profile's entries with the user's profile put in, and
-// any value through its full path.
+// Folder lookups read the default profile's entries with the user's profile put in (the
+// file dialog's buttons show the rest), and any value through its full path.
 TEST_F(Utilities, FoldersAndValuesComeFromTheRegistry) {
     SetRegistryText(HKEY_USERS, kShellFolders, L"Desktop", L"%USERPROFILE%\\Desk");
-    SetRegistryText(HKEY_USERS, kShellFolders, L"Start Menu", L"D:\\Menu");
     SetRegistryText(HKEY_CURRENT_USER, L"Velmora", L"", L"default");
     const DWORD number = 7;
     RegSetKeyValueW(HKEY_CURRENT_USER, L"Velmora", L"n", REG_DWORD, &number, sizeof number);
     OnStick([](Platform& p, Files&) {
-        FolderLookup folders(p.registry, p.process);
-        EXPECT_EQ(folders.GetDesktopPath(), p.process.EnvironmentVariable(L"USERPROFILE") + L"\\Desk");
-        EXPECT_EQ(folders.GetStartMenuPath(), L"D:\\Menu");
+        EXPECT_EQ(FolderLookup(p.registry, p.process).GetDesktopPath(),
+                  p.process.EnvironmentVariable(L"USERPROFILE") + L"\\Desk");
     });
     for (const auto& [path, value] : {std::pair{L" hkey_current_user\\Velmora\\ ", L"default"},
                                       {L"HKEY_CURRENT_USER\\Velmora\\n", L""},

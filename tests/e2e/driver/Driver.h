@@ -7,28 +7,19 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
-#include <chrono>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/win32/Owners.h"
+#include "shared/WaitUntil.h"
 
 namespace velmora::e2e {
 
 inline std::string Utf8(std::wstring_view text) {
     const std::u8string bytes = std::filesystem::path(text).u8string();
     return {bytes.begin(), bytes.end()};
-}
-
-// Calls `condition` until it holds or 60 s have passed; true when it held. A Wine program's
-// start or window can take seconds on a loaded machine; only a failing wait lasts that long.
-inline bool WaitUntil(auto&& condition) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    for (; !condition(); Sleep(5))
-        if (std::chrono::steady_clock::now() > deadline) return false;
-    return true;
 }
 
 // A program started with exactly this command line, in a job that ends all that still

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -24,6 +23,7 @@
 #include "launcher/StartupSequence.h"
 #include "platform/win32/Win32Platform.h"
 #include "shared/Utf16Bytes.h"
+#include "shared/WaitUntil.h"
 
 namespace velmora::wine {
 namespace fs = std::filesystem;
@@ -52,12 +52,9 @@ inline void Lay(const Layout& layout) {
     for (const auto& [path, bytes] : layout) {
         fs::create_directories(fs::path(path).parent_path());
         if (bytes != kStandin) std::ofstream(fs::path(path), std::ios::binary) << bytes;
-        // A stand-in started from there a moment ago may still be ending (up to 60 s on a
-        // loaded machine).
-        for (int waited = 0; bytes == kStandin && !CopyFileW(standin, path.c_str(), FALSE); ++waited) {
-            ASSERT_LT(waited, 3000) << "no stand-in at VELMORA_WINE_STANDIN";
-            Sleep(20);
-        }
+        // A stand-in started from there a moment ago may still be ending.
+        const auto copied = [&] { return bytes != kStandin || CopyFileW(standin, path.c_str(), FALSE); };
+        ASSERT_TRUE(WaitUntil(copied)) << "no stand-in at VELMORA_WINE_STANDIN";
     }
 }
 
@@ -88,13 +85,12 @@ inline void ForgetStarts() {
 struct StandinStart {
     std::wstring commandLine, directory, exe, show;  // show: the show state asked for, -1 for none
 };
-// The stand-in's starts since ForgetStarts, once there are `count` (waits up to 60 s: a
-// Wine program's start can take seconds on a loaded machine); its record has a line per
-// start: command line, directory, exe, ... parted by tabs.
+// The stand-in's starts since ForgetStarts, once there are `count` or the wait is given up;
+// its record has a line per start: command line, directory, exe, ... parted by tabs.
 inline std::vector<StandinStart> Starts(std::size_t count) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    for (;; Sleep(20)) {
-        std::vector<StandinStart> starts;
+    std::vector<StandinStart> starts;
+    WaitUntil([&] {
+        starts.clear();
         std::istringstream lines(FileBytes(Record()));
         for (std::string line; std::getline(lines, line) && line != kMissing;) {
             std::wstringstream fields(FromUtf16(Utf8ToUtf16(line).value_or(u"")));
@@ -103,8 +99,9 @@ inline std::vector<StandinStart> Starts(std::size_t count) {
                          start.exe, L'\t') >>
                 start.show;
         }
-        if (starts.size() >= count || std::chrono::steady_clock::now() > deadline) return starts;
-    }
+        return starts.size() >= count;
+    });
+    return starts;
 }
 
 // The lines of a settings text that hold something: the profile functions drop blank ones.
@@ -182,24 +179,19 @@ protected:
         SetCurrentDirectoryW(L"C:\\");
         SetEnvironmentVariableW(L"=E:", nullptr);  // E:'s own current directory: its root
         // Copies of the stand-in come read-only, and one started a moment ago cannot go
-        // until it has ended: up to 60 s on a loaded machine.
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        for (;; Sleep(20)) {
+        // until it has ended.
+        const bool emptied = WaitUntil([] {
             for (const auto& entry : fs::recursive_directory_iterator(L"E:\\"))
                 SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
             std::error_code ignored;
             for (const auto& entry : fs::directory_iterator(L"E:\\")) {
                 if (entry.path() != fs::path(kStickMarker)) fs::remove_all(entry.path(), ignored);
             }
-            const bool empty = std::ranges::all_of(fs::directory_iterator(L"E:\\"), [](const auto& entry) {
+            return std::ranges::all_of(fs::directory_iterator(L"E:\\"), [](const auto& entry) {
                 return entry.path() == fs::path(kStickMarker);
             });
-            if (empty) break;  // no wait after the last try
-            if (std::chrono::steady_clock::now() > deadline) {
-                ADD_FAILURE() << "the stick cannot be emptied";
-                break;
-            }
-        }
+        });
+        EXPECT_TRUE(emptied) << "the stick cannot be emptied";
         for (const std::wstring& path :
              {DesktopLink(false), DesktopLink(true), std::wstring(L"C:\\Windows\\wincmd.ini"),
               std::wstring(L"C:\\Windows\\wcx_ftp.ini")}) {
