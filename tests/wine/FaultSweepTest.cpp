@@ -40,11 +40,12 @@ const SweepCase kCases[] = {
                {kWcx, kUserFtp},
                {kMain, kMissing, {kPrivateMain}},
                {kFtp, kMissing, {kPrivateFtp}}}),
+    // A UTF-16 bar, whose byte-order mark is written as a piece of its own.
     SweepCase("ButtonBarImport", Act::ImportButtonBar,
               {{kMain, kSettings, {kWithBar, kSettings}},  // the setup window knows no private settings file
                {kFtp, "", {""}},
-               {L"E:\\TC\\Bars\\My.bar", "c=E:\\TC\\x\r\n"},
-               {kBar, kOld, {kOld, "c=E:\\TC\\x\r\n", "c=%COMMANDER_PATH%\\x\r\n"}},
+               {L"E:\\TC\\Bars\\My.bar", Utf16Bytes(u"c=E:\\TC\\x\r\n")},
+               {kBar, kOld, {kOld, Utf16Bytes(u"c=E:\\TC\\x\r\n"), Utf16Bytes(u"c=%COMMANDER_PATH%\\x\r\n")}},
                {L"E:\\TC\\Bars\\My.br1", "icons\r\n"},
                {L"E:\\TC\\TC_portable_Default.br1", kMissing, {kMissing, "icons\r\n"}}}),
     SweepCase("LaterStartRewrite", Act::Start,
