@@ -4,7 +4,6 @@
 #include <numeric>
 #include <random>
 
-#include "common/Utf.h"
 #include "import/SettingsText.h"
 #include "shared/Utf16Bytes.h"
 #include "support/ReferenceRewrite.h"
@@ -16,17 +15,16 @@ namespace {
 bool IsLatin1Lower(unsigned c) {
     return (c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
 }
-AnsiCase Latin1Case(bool doubleByte) {
-    AnsiCase ansi;
+TextCase Latin1Case(bool doubleByte) {
+    TextCase latin1;
     for (unsigned b = 0; b < 256; ++b)
-        ansi.upper[b] = static_cast<unsigned char>(IsLatin1Lower(b) ? b - 0x20 : b);
-    ansi.leadsPair[0x81] = doubleByte;
-    return ansi;
-}
-
-void UpperLatin1(std::u16string& text) {
-    for (char16_t& c : text)
-        if (IsLatin1Lower(c)) c = static_cast<char16_t>(c - 0x20);
+        latin1.ansi.upper[b] = static_cast<unsigned char>(IsLatin1Lower(b) ? b - 0x20 : b);
+    latin1.ansi.leadsPair[0x81] = doubleByte;
+    latin1.unicode = [](std::u16string& text) {
+        for (char16_t& c : text)
+            if (IsLatin1Lower(c)) c = static_cast<char16_t>(c - 0x20);
+    };
+    return latin1;
 }
 
 TEST(SettingsText, EachEncodingIsRewrittenInItself) {
@@ -38,9 +36,8 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
         bool doubleByte = false;
     };
     const Case cases[] = {
-        {"ansi", "b=\xe9\r\na=E:\\T\xd6T\xc4L\\x\r\n", "b=\xe9\r\na=%C%\\x\r\n"},
+        {"ansi", "a=E:\\T\xd6T\xc4L\\x\r\nx=\x81\x65:\\T\xf6t\xe4l\r\n", "a=%C%\\x\r\nx=\x81%C%\r\n"},
         // 0x81 'e' is one character in the double-byte code page: its trail byte is no letter.
-        {"ansi, single bytes", "x=\x81\x65:\\T\xf6t\xe4l\r\n", "x=\x81%C%\r\n"},
         {"ansi, a pair", "x=\x81\x65:\\T\xf6t\xe4l\r\n", "", true},
         // The double-byte search starts its windows at line starts: here one right at an
         // occurrence, at the text's start and where the first window's reach ends.
@@ -60,7 +57,7 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
     };
     // The file is rewritten a stretch of lines at a time, however short.
     for (const Case& c : cases) {
-        const TextCase textCase{Latin1Case(c.doubleByte), UpperLatin1};
+        const TextCase textCase = Latin1Case(c.doubleByte);
         for (const std::size_t stretch : {std::size_t{1}, std::size_t{5}, kRewriteStretch}) {
             const auto pieces = RewriteSettingsText(c.before, rule, textCase, stretch).value_or(NewBytes());
             EXPECT_EQ(std::accumulate(pieces.begin(), pieces.end(), std::string()), c.after) << c.name;
@@ -68,36 +65,23 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
     }
 }
 
-TEST(SettingsText, AsciiUnitsAreUpperCasedToTheLastAndWideStringsConvertBack) {
-    const SettingsRule rule{{u"E:\\TC", u"", u"%C%"}, {}};
-    const TextCase textCase{Latin1Case(false), UpperLatin1};
-    const auto pieces = RewriteSettingsText(Utf16Bytes(u"x=e:\\tc"), rule, textCase).value_or(NewBytes());
-    EXPECT_EQ(std::accumulate(pieces.begin(), pieces.end(), std::string()), Utf16Bytes(u"x=%C%"));
-    // Behind the last whole four units, one above ASCII takes the system's upper case.
-    const SettingsRule umlaut{{u"E:\\\u00c4", u"", u"%C%"}, {}};
-    const auto behind =
-        RewriteSettingsText(Utf16Bytes(u"xxxx=e:\\\u00e4"), umlaut, textCase).value_or(NewBytes());
-    EXPECT_EQ(std::accumulate(behind.begin(), behind.end(), std::string()), Utf16Bytes(u"xxxx=%C%"));
-    EXPECT_EQ(FromUtf16(ToUtf16(L"a\U0001F600b")), L"a\U0001F600b");
-}
-
-// Only a stretch is held in another form at a time: one byte makes each line its own.
-TEST(SettingsText, AStretchIsWholeLines) {
-    const SettingsRule rule{{u"E:\\TC", u"", u"%C%"}, {"E:\\TC", "", "%C%"}};
-    const TextCase textCase{Latin1Case(false), UpperLatin1};
+// Only a stretch is held in another form at a time: one byte makes each line its own. The
+// UTF-16 lines are upper-cased four units at once while they are ASCII, then unit by unit to
+// the last, where one above ASCII takes the system's upper case.
+TEST(SettingsText, AStretchIsWholeLinesEachUpperCasedToItsLastUnit) {
+    const SettingsRule rule{{u"E:\\TC", u"E:\\\u00c4", u"%C%"}, {"E:\\TC", "", "%C%"}};
+    const TextCase textCase = Latin1Case(false);
     EXPECT_EQ(RewriteSettingsText("a=E:\\TC\r\nb=E:\\TC\rc=E:\\TC", rule, textCase, 1),
               (NewBytes{"a=%C%\r\n", "b=%C%\r", "c=%C%"}));
-    EXPECT_EQ(RewriteSettingsText(Utf16Bytes(u"a=E:\\TC\r\nb=E:\\TC\rc=E:\\TC"), rule, textCase, 1),
-              (NewBytes{"\xFF\xFE", Utf16Bytes(u"a=%C%\r\n").substr(2), Utf16Bytes(u"b=%C%\r").substr(2),
+    EXPECT_EQ(RewriteSettingsText(Utf16Bytes(u"a=E:\\TC\r\nxxxx=e:\\\u00e4\rc=e:\\tc"), rule, textCase, 1),
+              (NewBytes{"\xFF\xFE", Utf16Bytes(u"a=%C%\r\n").substr(2), Utf16Bytes(u"xxxx=%C%\r").substr(2),
                         Utf16Bytes(u"c=%C%").substr(2)}));
 }
 
-// Lines ended by CR, CR LF or nothing, a LF, NUL or high byte inside a line, occurrences
-// anywhere, rewritten a stretch of lines at a time, however short.
+// Lines ended by CR, CR LF or nothing, a LF, NUL or high byte (whose upper case no text
+// holds) inside a line, occurrences anywhere, rewritten a stretch of lines at a time.
 TEST(SettingsText, AgreesWithTheLineByLineRuleOnRandomAnsiText) {
-    TextCase ascii;
-    for (unsigned b = 0; b < 256; ++b)
-        ascii.ansi.upper[b] = static_cast<unsigned char>(b >= 'a' && b <= 'z' ? b - 32 : b);
+    const TextCase textCase = Latin1Case(false);
     std::mt19937 random(61206);
     const std::string alphabet("eE:\\tTcC x\r\n\0\xE4", 14);
     const auto randomText = [&](size_t maxLength) {
@@ -110,7 +94,7 @@ TEST(SettingsText, AgreesWithTheLineByLineRuleOnRandomAnsiText) {
         const std::string content = randomText(60);
         const RewriteRule rule{randomText(5), randomText(6), (random() % 3) ? "%P%" : ""};
         const std::string expected = reference::Rewrite(content, rule);
-        const auto pieces = RewriteSettingsText(content, {{}, rule}, ascii, 1 + random() % 12);
+        const auto pieces = RewriteSettingsText(content, {{}, rule}, textCase, 1 + random() % 12);
         ASSERT_EQ(pieces ? std::accumulate(pieces->begin(), pieces->end(), std::string()) : content, expected)
             << "'" << content << "' '" << rule.search1 << "' '" << rule.search2 << "'";
         ASSERT_EQ(pieces.has_value(), expected != content);

@@ -22,9 +22,8 @@ inline std::string Rewrite(std::string_view content, const RewriteRule& rule) {
         next = end == content.size() ? end : end + 1 + (content.substr(end + 1, 1) == "\n");
         std::string line(content.substr(start, end - start));
         for (const std::string& search : {UpperAscii(rule.search1), UpperAscii(rule.search2)}) {
-            for (size_t position = 0, found; !search.empty();
-                 position = found + rule.replacement.size() + 1) {
-                found = UpperAscii(line).find(search, position);
+            for (size_t at = 0, found; !search.empty(); at = found + rule.replacement.size() + 1) {
+                found = UpperAscii(line).find(search, at);
                 if (found == std::string::npos) break;
                 line = line.substr(0, found) + rule.replacement + line.substr(found + search.size());
             }
