@@ -35,21 +35,20 @@ TEST(CommandLineTail, FollowsTheProgramPathAndItsBlanks) {
 
 TEST(LaunchCommand, NamesThePrivateSettingsUnlessTheTailNamesItsOwn) {
     struct Case {
-        const wchar_t *tail, *main, *ftp, *command;
+        const wchar_t *tail, *main = L"m.ini", *ftp = L"f.ini", *command;
     };
     const Case cases[] = {
-        {L"", L"E:\\TC\\m.ini", L"E:\\TC\\f.ini", L"Totalcmd.exe  /i=E:\\TC\\m.ini /f=E:\\TC\\f.ini"},
-        {L"/i=C:\\a.ini", L"E:\\m 1.ini", L"", L"Totalcmd.exe /i=C:\\a.ini /i=\"E:\\m 1.ini\""},
-        {L"x /I=C:\\a.ini", L"m.ini", L"f.ini", L"Totalcmd.exe x /I=C:\\a.ini /f=f.ini"},
-        {L"x /f=C:\\b.ini", L"m.ini", L"f.ini", L"Totalcmd.exe x /f=C:\\b.ini /i=m.ini"},
+        {.tail = L"", .command = L"tc  /i=m.ini /f=f.ini"},
+        {.tail = L"/i=a.ini", .main = L"m 1.ini", .ftp = L"", .command = L"tc /i=a.ini /i=\"m 1.ini\""},
+        {.tail = L"x /I=C:\\a.ini", .command = L"tc x /I=C:\\a.ini /f=f.ini"},
+        {.tail = L"x /f=C:\\b.ini", .command = L"tc x /f=C:\\b.ini /i=m.ini"},
         // A quote the tail leaves open is closed before the options, and only for them.
-        {L"\"C:\\a 1.txt /O", L"m.ini", L"f.ini", L"Totalcmd.exe \"C:\\a 1.txt /O\" /i=m.ini /f=f.ini"},
-        {L"\"a b\" c", L"m.ini", L"", L"Totalcmd.exe \"a b\" c /i=m.ini"},
-        {L"\"a b", L"", L"", L"Totalcmd.exe \"a b"},
+        {.tail = L"\"C:\\a 1.txt /O", .command = L"tc \"C:\\a 1.txt /O\" /i=m.ini /f=f.ini"},
+        {.tail = L"\"a b\" c", .ftp = L"", .command = L"tc \"a b\" c /i=m.ini"},
+        {.tail = L"\"a b", .main = L"", .ftp = L"", .command = L"tc \"a b"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(LaunchCommandLine(L"Totalcmd.exe", WithSettingsOptions(c.tail, c.main, c.ftp)), c.command)
-            << c.tail;
+        EXPECT_EQ(LaunchCommandLine(L"tc", WithSettingsOptions(c.tail, c.main, c.ftp)), c.command) << c.tail;
     EXPECT_EQ(LaunchCommandLine(L"E:\\My TC\\Totalcmd.exe", L""), L"\"E:\\My TC\\Totalcmd.exe\"");
 }
 
@@ -88,6 +87,11 @@ TEST(DialogPaths, PathPartsAndSeparators) {
 
     EXPECT_TRUE(HasWildcard(L"a?.ini"));
     EXPECT_FALSE(HasWildcard(L"a.ini"));
+
+    for (const wchar_t* full : {L"\\\\s\\x", L"c:x", L"Z:\\"})
+        EXPECT_TRUE(IsFullPath(full)) << full;
+    for (const wchar_t* relative : {L"\\x", L"1:\\x", L"x"})
+        EXPECT_FALSE(IsFullPath(relative)) << relative;
 }
 
 // The pattern is whatever follows the default name's last dot or backslash.

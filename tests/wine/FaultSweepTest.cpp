@@ -1,11 +1,10 @@
-// Each file operation of an import, rewrite or INI write fails in turn; a fresh start then finds
+// Each file operation of an import or a rewrite fails in turn; a fresh start then finds
 // the user's files unchanged, private ones whole (old or new), no working file, and launches.
 // A first import cut short is asked for again; a start meeting an exception still launches.
 #include "support/Stick.h"
 
 #include <algorithm>
 
-#include "ini/Ini.h"
 #include "support/FaultyFiles.h"
 
 namespace velmora::wine {
@@ -13,7 +12,6 @@ namespace {
 
 const std::string kOld = "[old]\r\n";
 const std::string kSettings = "; keep\r\n[C]\r\na=1\r\n\r\n[Buttonbar]\r\nButtonbar=C:\\a.bar\r\n";
-constexpr wchar_t kBarEntry[] = L"%COMMANDER_PATH%\\TC_portable_Default.bar";
 const std::string kWithBar =
     "; keep\r\n[C]\r\na=1\r\n[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar";
 
@@ -24,41 +22,39 @@ struct StickFile {
     std::vector<std::string> allowed = {};  // the new content last
 };
 
-enum class Act { Start, ImportButtonBar, ForcedImport, IniWrite };
 using Click = void (SetupWindowController::*)();
 
 struct SweepCase {
     const char* name;
-    Act act;
+    Click click;  // in the setup window; none: a start
     std::vector<StickFile> files;
 };
 
 const std::wstring kWorking = std::wstring(kMain) + L"_temp2.txt", kBar = L"E:\\TC\\TC_portable_Default.bar";
 const SweepCase kCases[] = {
-    SweepCase("FirstStartImport", Act::Start,
+    SweepCase("FirstStartImport", nullptr,
               {{kWincmd, kUserMain},
                {kWcx, kUserFtp},
                {kMain, kMissing, {kPrivateMain}},
                {kFtp, kMissing, {kPrivateFtp}}}),
     // A UTF-16 bar, whose byte-order mark is written as a piece of its own.
-    SweepCase("ButtonBarImport", Act::ImportButtonBar,
+    SweepCase("ButtonBarImport", &SetupWindowController::PatchBtnBar_Click,
               {{kMain, kSettings, {kWithBar, kSettings}},  // the setup window knows no private settings file
                {kFtp, "", {""}},
                {L"E:\\TC\\Bars\\My.bar", Utf16Bytes(u"c=E:\\TC\\x\r\n")},
                {kBar, kOld, {kOld, Utf16Bytes(u"c=E:\\TC\\x\r\n"), Utf16Bytes(u"c=%COMMANDER_PATH%\\x\r\n")}},
                {L"E:\\TC\\Bars\\My.br1", "icons\r\n"},
                {L"E:\\TC\\TC_portable_Default.br1", kMissing, {kMissing, "icons\r\n"}}}),
-    SweepCase("LaterStartRewrite", Act::Start,
+    SweepCase("LaterStartRewrite", nullptr,
               {{kWincmd, kUserMain},
                {kMain, kUserMain, {kPrivateMain}},
                {kWorking, "stale", {kMissing}},
                {kFtp, kUserFtp, {kUserFtp}}}),
-    SweepCase("ForcedImportOverAPrivateCopy", Act::ForcedImport,
+    SweepCase("ForcedImportOverAPrivateCopy", &SetupWindowController::Command3_Click,
               {{kWincmd, kUserMain},
                {kWcx, kUserFtp},
                {kMain, kOld, {kOld, kPrivateMain}},
                {kFtp, kOld, {kOld, kPrivateFtp}}}),
-    SweepCase("IniWrite", Act::IniWrite, {{kMain, kSettings, {kSettings, kWithBar}}, {kFtp, "", {""}}}),
 };
 
 class FaultSweep : public StickTest, public ::testing::WithParamInterface<std::tuple<SweepCase, Fault>> {
@@ -76,19 +72,10 @@ protected:
         };
         dialog = {};
         dialog.choice = L"Bars\\My.bar";
-        const Click clicks[] = {nullptr, &SetupWindowController::PatchBtnBar_Click,
-                                &SetupWindowController::Command3_Click};
-        const Click click = clicks[static_cast<int>(c.act) % 3];
         try {
-            if (c.act == Act::IniWrite) {
-                Run(files, [](Platform& p, Files&) {
-                    WriteIniValue(p, L"Buttonbar", L"Buttonbar", kBarEntry, kMain, false);
-                });
-            } else {
-                Start(click ? L"/?" : L"", kTc, &files, click);
-            }
+            Start(c.click ? L"/?" : L"", kTc, &files, c.click);
         } catch (const StickPulled&) {
-        } catch (const std::bad_alloc&) {  // out of a setup window's button or an INI write
+        } catch (const std::bad_alloc&) {  // out of a setup window's button
         }
     }
 };
@@ -108,7 +95,7 @@ TEST_P(FaultSweep, AFreshStartFindsEveryFileWhole) {
         SCOPED_TRACE("fault at operation " + std::to_string(n));
         FaultyFiles faulty(n, fault);
         Perform(c, faulty);
-        if (c.act == Act::Start && fault == Fault::OutOfMemory) {
+        if (!c.click && fault == Fault::OutOfMemory) {
             const auto starts = Starts(1);
             ASSERT_EQ(starts.size(), 1u) << "Total Commander was not started";
             for (const auto& [option, file] : {std::pair{L" /i=", kMain}, {L" /f=", kFtp}})

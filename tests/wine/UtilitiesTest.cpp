@@ -19,49 +19,42 @@ protected:
     void OnStick(const std::function<void(Platform&, Files&)>& act) { Run(machine.files, act); }
 };
 
-// Lists `path` into E:\list.txt; the listing's result and the lines it holds then.
-std::pair<bool, std::size_t> List(Files& files, std::wstring path = L"E:\\D", const wchar_t* pattern = L"*.*",
-                                  bool append = false) {
+using Lines = std::vector<std::string>;
+
+// Lists `path` into E:\list.txt: whether it did, with a separator put behind the path, and
+// the lines of the list then, sorted.
+std::pair<bool, Lines> List(Files& files, const wchar_t* pattern = L"*.*", bool append = false,
+                            std::wstring path = L"E:\\D") {
     const bool listed = files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", pattern, append);
-    return {listed, std::ranges::count(FileBytes(L"E:\\list.txt"), '\n')};
+    Lines lines = SettingLines(FileBytes(L"E:\\list.txt"));
+    std::ranges::sort(lines);
+    return {listed && path.ends_with(L'\\'), lines};
 }
 
-TEST_F(Utilities, AListingWritesEachFileOfEveryDirectoryOnce) {
+// Each file of every directory the pattern lets in, once: a hidden directory is entered, a
+// name outside the code page has "?" for the letter. A listing can append; one asked to
+// stop, before or while it runs (it lets the window work at each entry), ends at its next
+// entry and clears the request; a missing directory lists nothing; a target that takes no
+// lines fails the listing.
+TEST_F(Utilities, AListingWritesEachFileOnceAndStopsWhenAsked) {
     Lay({{L"E:\\D\\a.txt", "a"},
-         {L"E:\\D\\Sub\\b.txt", "b"},
-         {L"E:\\D\\Sub\\\u0442.txt", "t"},  // a name outside the code page: its "?" for the letter
-         {L"E:\\D\\Hid\\x.txt", "x"}});
-    // A directory with more bits than its own (hidden: 18) is entered all the same.
+         {L"E:\\D\\Sub\\\u0442.txt", "t"},
+         {L"E:\\D\\Hid\\x.ini", "x"},
+         {L"E:\\list.txt", "old\r\n"}});
     SetFileAttributesW(L"E:\\D\\Hid", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
-    OnStick([](Platform&, Files& files) {
-        std::wstring path = L"E:\\D";
-        ASSERT_TRUE(files.ReadDirctoryStructureToFile(path, L"E:\\list.txt", L"*.*"));
-        EXPECT_EQ(path, L"E:\\D\\");
-        const std::string listing = FileBytes(L"E:\\list.txt");
-        EXPECT_EQ(std::ranges::count(listing, '\n'), 4) << listing;  // no line for "." or ".."
-        for (const char* file : {"a.txt", "Sub\\b.txt", "Sub\\?.txt", "Hid\\x.txt"})
-            EXPECT_NE(listing.find("E:\\D\\" + std::string(file) + "\r\n"), std::string::npos) << file;
-    });
-}
-
-// The pattern decides in every directory (Sub is not entered); a listing can append; one
-// asked to stop, before or while it runs (it lets the window work at each entry), ends at
-// its next entry and clears the request; a missing directory lists nothing; a target that
-// takes no lines fails the listing.
-TEST_F(Utilities, AListingFollowsItsPatternAppendsAndStopsWhenAsked) {
-    Lay({{L"E:\\D\\a.txt", "a"}, {L"E:\\D\\Sub\\b.txt", "b"}, {L"E:\\list.txt", "old\r\n"}});
     OnStick([this](Platform&, Files& files) {
-        EXPECT_EQ(List(files, L"E:\\D", L"*.txt", true), std::pair(true, std::size_t{2}));
-        EXPECT_EQ(FileBytes(L"E:\\list.txt"), "old\r\nE:\\D\\a.txt\r\n");
+        EXPECT_EQ(List(files, L"*.txt", true), std::pair(true, Lines{"E:\\D\\a.txt", "old"}));
+        const auto all = std::pair(true, Lines{"E:\\D\\Hid\\x.ini", "E:\\D\\Sub\\?.txt", "E:\\D\\a.txt"});
+        EXPECT_EQ(List(files), all);
+        EXPECT_EQ(List(files, L"*.*", false, L"E:\\None"), std::pair(true, Lines{}));
         files.RequestStopListing();
-        EXPECT_EQ(List(files), std::pair(true, std::size_t{0}));
-        EXPECT_EQ(List(files, L"E:\\None"), std::pair(true, std::size_t{0}));
-        EXPECT_EQ(List(files), std::pair(true, std::size_t{2}));
+        EXPECT_EQ(List(files), std::pair(true, Lines{}));
+        EXPECT_EQ(List(files), all);
         ui.whilePumping = [&files] { files.RequestStopListing(); };
-        EXPECT_EQ(List(files), std::pair(true, std::size_t{0}));
+        EXPECT_EQ(List(files), std::pair(true, Lines{}));
     });
     FaultyFiles failing(1, Fault::Clean);
-    Run(failing, [](Platform&, Files& files) { EXPECT_FALSE(List(files, L"E:\\D", L"*.*", true).first); });
+    Run(failing, [](Platform&, Files& files) { EXPECT_FALSE(List(files, L"*.*", true).first); });
 }
 
 // A move replaces only when told to, never a read-only file, and never loses the file it
