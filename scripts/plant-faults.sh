@@ -3,7 +3,7 @@
 # tests catch: a flipped comparison, && for || (and back), a dropped call statement, an
 # off-by-one on an integer literal or an index, true for false (and back).
 #
-# Usage: scripts/plant-faults.sh [--seed S] [--count N] [--timeout SECONDS] [--list]
+# Usage: scripts/plant-faults.sh [--seed S] [--count N] [--timeout SECONDS] [--platform] [--list]
 #   --seed S      which faults, and in which order (default 1): the same seed plants the
 #                 same faults again in a later version of the tests
 #   --count N     how many faults that build (default 50); one that does not build is
@@ -12,6 +12,9 @@
 #                 take on the unchanged sources, at least a minute); a run that takes
 #                 longer is stopped (timeout(1), with its process group) and counts as
 #                 caught
+#   --platform    plant into the platform's services on Win32 instead (src/platform/win32/
+#                 Win32*.cpp: files, profiles, processes, registry, shell links, code page,
+#                 message boxes), which only the Wine suites can catch
 #   --list        only print the faults that would be planted
 #
 # The faults go into a copy of the sources, build/mutants/tree, built in its own build
@@ -36,6 +39,7 @@ seed=1
 count=50
 timeout=
 list_only=false
+platform=false
 while [ $# -gt 0 ]; do
   case $1 in
     --seed)
@@ -49,6 +53,10 @@ while [ $# -gt 0 ]; do
     --timeout)
       timeout=$2
       shift 2
+      ;;
+    --platform)
+      platform=true
+      shift
       ;;
     --list)
       list_only=true
@@ -76,8 +84,12 @@ if [ -f "$work/planted-files" ]; then
 fi
 
 # The portable core: every source of src/ but the windows and the platform's implementation
-# (src/*/win32/) and wWinMain (src/app/).
-mapfile -t sources < <(git ls-files 'src/*.cpp' ':!:src/*/win32/*' ':!:src/app/*')
+# (src/*/win32/) and wWinMain (src/app/); or the platform's services.
+if $platform; then
+  mapfile -t sources < <(git ls-files 'src/platform/win32/Win32*.cpp')
+else
+  mapfile -t sources < <(git ls-files 'src/*.cpp' ':!:src/*/win32/*' ':!:src/app/*')
+fi
 mapfile -t faults < <(cd "$tree" && python3 "$repo/scripts/lib/fault-sites.py" list "$seed" "${sources[@]}")
 
 if $list_only; then
@@ -153,7 +165,8 @@ for stage in "${stages[@]}"; do
 done
 
 results=$work/results.txt
-echo "seed $seed, $count faults, $(date -u +%FT%TZ)" >"$results"
+where_planted=$($platform && echo "the platform" || echo "the core")
+echo "seed $seed, $count faults in $where_planted, $(date -u +%FT%TZ)" >"$results"
 caught=0
 tried=0
 survivors=()
@@ -196,5 +209,5 @@ for fault in "${faults[@]}"; do
   echo "$verdict $where" >>"$results"
 done
 
-echo "caught $caught of $tried (seed $seed)" | tee -a "$results"
+echo "caught $caught of $tried (seed $seed, $where_planted)" | tee -a "$results"
 [ ${#survivors[@]} -eq 0 ] || printf 'survived: %s\n' "${survivors[@]}"
