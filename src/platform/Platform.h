@@ -252,14 +252,13 @@ struct AnsiCase {
     std::array<bool, 256> leadsPair{};       // bytes that begin a double-byte character
 };
 
-// Conversion between the program's wide strings and the ANSI code page of file contents,
-// and upper case as the system has it.
+// Conversion of the program's wide strings to the ANSI code page of file contents, and
+// upper case as the system has it.
 class AnsiCodePage {
 public:
     virtual ~AnsiCodePage() = default;
     // Nothing when a character has no ANSI form (such text cannot occur in an ANSI file).
     virtual std::optional<std::string> Encode(const std::wstring& text) = 0;
-    virtual std::wstring Decode(std::string_view bytes) = 0;
     // The code page's upper case, independent of the user's language.
     virtual AnsiCase Case() = 0;
     // Windows' upper-case mapping of UTF-16 text, unit for unit, independent of the user's

@@ -17,15 +17,6 @@ std::optional<std::string> Win32AnsiCodePage::Encode(const std::wstring& text) {
     return bytes;
 }
 
-std::wstring Win32AnsiCodePage::Decode(std::string_view bytes) {
-    if (bytes.empty()) return {};
-    const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    if (size <= 0) return {};
-    std::wstring text(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), size);
-    return text;
-}
-
 AnsiCase Win32AnsiCodePage::Case() {
     AnsiCase result;
     for (int value = 0; value < 256; ++value) {

@@ -81,7 +81,6 @@ public:
 class Win32AnsiCodePage final : public AnsiCodePage {
 public:
     std::optional<std::string> Encode(const std::wstring& text) override;
-    std::wstring Decode(std::string_view bytes) override;
     AnsiCase Case() override;
     void UpperUtf16(std::u16string& text) override;
 };
