@@ -58,9 +58,10 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
          std::string(64 * 1024 - 9, 'x') + "\r\n%C%\\y"},
     };
     // The file is rewritten a stretch of lines at a time, however short.
-    for (const bool pairs : {false, true}) {
+    const std::pair<bool, std::span<const Case>> tables[] = {{false, singleByte}, {true, doubleByte}};
+    for (const auto& [pairs, cases] : tables) {
         const TextCase textCase = Latin1Case(pairs);
-        for (const Case& c : pairs ? std::span<const Case>(doubleByte) : std::span<const Case>(singleByte)) {
+        for (const Case& c : cases) {
             for (const std::size_t stretch : {std::size_t{1}, std::size_t{5}, kRewriteStretch}) {
                 const auto pieces =
                     RewriteSettingsText(c.before, rule, textCase, stretch).value_or(NewBytes());

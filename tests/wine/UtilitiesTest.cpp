@@ -39,12 +39,14 @@ std::pair<bool, Lines> List(Files& files, const wchar_t* pattern = L"*.*", bool 
 TEST_F(Utilities, AListingWritesEachFileOnceAndStopsWhenAsked) {
     Lay({{L"E:\\D\\a.txt", "a"},
          {L"E:\\D\\Sub\\\u0442.txt", "t"},
+         {L"E:\\D\\Sub\\b.txt", "b"},
          {L"E:\\D\\Hid\\x.ini", "x"},
          {L"E:\\list.txt", "old\r\n"}});
     SetFileAttributesW(L"E:\\D\\Hid", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
     OnStick([this](Platform&, Files& files) {
         EXPECT_EQ(List(files, L"*.txt", true), std::pair(true, Lines{"E:\\D\\a.txt", "old"}));
-        const auto all = std::pair(true, Lines{"E:\\D\\Hid\\x.ini", "E:\\D\\Sub\\?.txt", "E:\\D\\a.txt"});
+        const auto all = std::pair(
+            true, Lines{"E:\\D\\Hid\\x.ini", "E:\\D\\Sub\\?.txt", "E:\\D\\Sub\\b.txt", "E:\\D\\a.txt"});
         EXPECT_EQ(List(files), all);
         EXPECT_EQ(List(files, L"*.*", false, L"E:\\None"), std::pair(true, Lines{}));
         files.RequestStopListing();
