@@ -68,7 +68,6 @@ bool WalkUtf8(std::string_view bytes, Take take) {
 
 std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes) {
     std::u16string text;
-    text.reserve(bytes.size());
     if (!WalkUtf8(bytes, [&text](char32_t code) { AppendUtf16(text, code); })) return std::nullopt;
     return text;
 }
@@ -90,7 +89,6 @@ std::size_t FirstNonAscii(std::string_view bytes) {
 
 std::optional<std::string> Utf16ToUtf8(std::u16string_view text) {
     std::string bytes;
-    bytes.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t code = text[i];
         if (IsHighSurrogate(code) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
@@ -136,7 +134,6 @@ bool IsWellFormedUtf16(std::u16string_view text) {
 
 std::u16string ToUtf16(std::wstring_view text) {
     std::u16string result;
-    result.reserve(text.size());
     for (const wchar_t c : text) {
         if constexpr (sizeof(wchar_t) == 2) {
             result += static_cast<char16_t>(c);
@@ -149,7 +146,6 @@ std::u16string ToUtf16(std::wstring_view text) {
 
 std::wstring FromUtf16(std::u16string_view text) {
     std::wstring result;
-    result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         if constexpr (sizeof(wchar_t) == 2) {
             result += static_cast<wchar_t>(text[i]);

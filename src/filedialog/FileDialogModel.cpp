@@ -169,9 +169,9 @@ void FileDialogModel::UserClickedFile(std::size_t index) {
         if (state_.DialogMode != FileDialogMode::Dir) {
             name_ = fileNames_[index];
             window_.SetNameText(name_);
-            NameChanged();
         }
     }
+    // Ok follows the list, not the name: a click on an empty list disables it.
     SetOkEnabled(!fileNames_.empty());
 }
 

@@ -7,25 +7,10 @@
 #include "launcher/LaunchCommand.h"
 #include "launcher/StartupSequence.h"
 #include "shortcut/DesktopShortcuts.h"
-#include "sysutil/RegistryPath.h"
 #include "sysutil/ThrowAwayFile.h"
 
 namespace velmora {
 namespace {
-
-TEST(PathWithSeparator, AppendsTheSeparatorThePathAlreadyUses) {
-    EXPECT_EQ(PathWithSeparator(L"E:\\TC\\"), L"E:\\TC\\");
-    EXPECT_EQ(PathWithSeparator(L"E:/TC"), L"E:/TC/");
-    EXPECT_EQ(PathWithSeparator(L"E:/TC\\sub"), L"E:/TC\\sub\\");
-    EXPECT_EQ(PathWithSeparator(L"E:"), L"E:");
-    EXPECT_EQ(PathWithSeparator(L"\"E:\\My TC\""), L"\"E:\\My TC\\\"");
-}
-
-TEST(QuotePath, QuotesOnlyPathsWithBlanksAndNoQuotes) {
-    EXPECT_EQ(QuotePath(L"  E:\\My TC\\a.ini "), L"\"E:\\My TC\\a.ini\"");
-    EXPECT_EQ(QuotePath(L"\"E:\\My TC\\a.ini\""), L"\"E:\\My TC\\a.ini\"");
-    EXPECT_EQ(QuotePath(L"   "), L"   ");
-}
 
 TEST(CommandLineTail, FollowsTheProgramPathAndItsBlanks) {
     EXPECT_EQ(CommandLineTailOf(L"\"E:\\My TC\\velmora.exe\" /?"), L"/?");
@@ -120,15 +105,6 @@ TEST(DirectoryTree, RowsShowTheRootAndAncestorsOpenAndSubdirectoriesSortedBelow)
     const auto share = DirectoryRows(L"\\\\server\\share\\x", {});
     EXPECT_EQ(share, (std::vector<DirectoryRow>{{L"\\\\server\\share\\", 0, true}, {L"x", 1, true}}));
     EXPECT_EQ(DirectoryOfRow(share, 1), L"\\\\server\\share\\x");
-}
-
-TEST(RegistryRootKey, KnowsTheSevenRootsByTheirFullNames) {
-    const wchar_t* names[] = {L"HKEY_CLASSES_ROOT", L"HKEY_CURRENT_USER",     L"HKEY_LOCAL_MACHINE",
-                              L"HKEY_USERS",        L"HKEY_PERFORMANCE_DATA", L"HKEY_CURRENT_CONFIG",
-                              L"hkey_dyn_data"};
-    for (std::uint32_t i = 0; i < std::size(names); ++i)
-        EXPECT_EQ(RegistryRootKey(names[i]), 0x80000000u + i) << names[i];
-    EXPECT_EQ(RegistryRootKey(L"HKCU"), std::nullopt);
 }
 
 }  // namespace

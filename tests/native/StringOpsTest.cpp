@@ -9,17 +9,6 @@
 namespace velmora {
 namespace {
 
-TEST(UpperAscii, ChangesExactlyTheAsciiLowerCaseLettersOfEveryByteValue) {
-    std::string text, expected;
-    for (int i = 0; i < 256 + 8; ++i) {
-        text += static_cast<char>(i);
-        expected += static_cast<char>(i >= 'a' && i <= 'z' ? i - 32 : i);
-    }
-    // Every offset, so that each byte is seen in every lane of the eight-byte steps.
-    for (std::size_t shift = 0; shift < 8; ++shift)
-        EXPECT_EQ(UpperAscii(text.substr(shift)), expected.substr(shift)) << "shift " << shift;
-}
-
 // The code points at each edge of what UTF-8 may carry, in their shortest form only.
 TEST(IsValidUtf8, TakesEveryCodePointAndNothingElse) {
     for (const char* valid :

@@ -84,30 +84,6 @@ TEST_F(FirstStart, EveryCombinationOfAnswersKeepsTheUsersFilesAndLaunches) {
     EXPECT_EQ(runs, 31);  // four ways to each file, the shortcut offer after any import
 }
 
-// A link that cannot be made leaves nothing on the desktop, and the other one is still made.
-TEST_F(FirstStart, AFailedLinkLeavesNoTraceAndTheOtherIsStillMade) {
-    ui.answer = [](const Message&) { return MessageAnswer::Yes; };
-    const auto makeLinks = [](Platform& p, Files&) { DesktopShortcutCreator(p).CreateDesktopShortCut(); };
-    FaultyFiles counting;
-    Run(counting, makeLinks);
-    for (std::size_t n = 1; n <= counting.operations.size(); ++n) {
-        ClearStick();
-        FaultyFiles faulty(n, Fault::Clean);
-        Run(faulty, makeLinks);
-        EXPECT_NE(fs::exists(DesktopLink(false)), fs::exists(DesktopLink(true)))
-            << "fault at operation " << n;
-        for (const auto& entry : fs::directory_iterator(fs::path(DesktopLink(false)).parent_path()))
-            EXPECT_EQ(entry.path().wstring().find(L"_temp"), std::wstring::npos) << entry.path();
-    }
-}
-
-// A Total Commander that does not start is not reported: the launcher just ends.
-TEST_F(StickTest, ATotalCommanderThatCannotStartIsNotReported) {
-    Lay({{kTotalcmd, "not a program"}, {kMain, ""}, {kFtp, ""}});
-    EXPECT_EQ(Start(), StartupOutcome::Ended);
-    EXPECT_TRUE(ui.shown.empty());
-}
-
 // A later start, as the first one left the stick.
 const Layout::value_type kProgram{kTotalcmd, kStandin}, kUsersMain{kWincmd, kUserMain},
     kPrivate{kMain, kPrivateMain}, kFtpAsItWas{kFtp, kUserFtp};
@@ -218,14 +194,6 @@ const StartCase kStarts[] = {
      .command = Command(L"E:\\B\\WinCmd32.exe"),
      .layout = Found(L"E:\\B\\WinCmd32.exe", {{L"E:\\A\\x.txt", ""}, {L"E:\\C\\Totalcmd.exe", kStandin}}),
      .programDirectory = L"E:\\"},
-    {.name = "TheSetupWordOffersShortcuts",
-     .tail = L"setup ",
-     .command = Command(kTotalcmd, L"setup"),
-     .layout = kLater,
-     .titles = {kShortcut}},
-    {.name = "Totalcmd64WhenAlone",
-     .command = Command(L"E:\\TC\\TOTALCMD64.EXE"),
-     .layout = Found(L"E:\\TC\\TOTALCMD64.EXE")},
     // Every occurrence is rewritten in the file's own encoding, in the code page's upper case.
     Imports("ADirectoryOutsideTheCodePageInUtf8", L"\u0422\u0421", "d=E:\\\xD1\x82\xD1\x81\\x\r\n",
             "d=%COMMANDER_PATH%\\x\r\n"),
@@ -233,6 +201,12 @@ const StartCase kStarts[] = {
     // one stays; an import is rewritten once.
     Imports("TheCodePagesOwnUpperCase", L"T\u00f6t\u00e4l", "d=E:\\T\xD6T\xC4LE:\\T\xD6T\xC4L\r\n",
             "d=%COMMANDER_PATH%E:\\T\xD6T\xC4L\r\n"),
+    {.name = "AtTheRootOfADrive",
+     .command = Command(L"E:\\Totalcmd.exe"),
+     .layout = {{L"E:\\Totalcmd.exe", kStandin}, {L"E:\\wincmd.ini", "p=e:\\Plugins\r\n"}},
+     .after = {{L"E:\\TC_portable_wincmd.ini", "p=%COMMANDER_PATH%Plugins\r\n"}},
+     .titles = {kImport, kBrowse, kShortcut},
+     .programDirectory = L"E:\\"},
     {.name = "AHiddenPrivateFileKeepsEveryByte",
      .command = L"E:\\TC\\Totalcmd.exe  /f=" + std::wstring(kFtp),
      .layout = {kProgram, kUsersMain, {kMain, kUserMain}, kFtpAsItWas},
@@ -249,38 +223,9 @@ const StartCase kStarts[] = {
      .layout = {kProgram, {kMain, kUserMain}, {kWorking, "stale"}, kFtpAsItWas},
      .after = {{kMain, kPrivateMain}, {kWorking, kMissing}},
      .attributes = {{kWorking, FILE_ATTRIBUTE_HIDDEN}}},
-    {.name = "WinCmd32BeforeTotalcmd64",
-     .command = Command(L"E:\\TC\\WinCmd32.exe"),
-     .layout = Found(L"E:\\TC\\WinCmd32.exe", {{L"E:\\TC\\TOTALCMD64.EXE", kStandin}})},
-    {.name = "AClassicOneInAnySubdirectoryBeforeTotalcmd64",
-     .command = Command(L"E:\\B\\Totalcmd.exe"),
-     .layout = Found(L"E:\\B\\Totalcmd.exe", {{L"E:\\A\\TOTALCMD64.EXE", kStandin}}),
-     .programDirectory = L"E:\\"},
-    // Ok on the pattern the browse dialog starts with ("*.*") chooses no file.
-    {.name = "AFirstStartFromAboveImportsBesideTotalCommander",
-     .command = kDefaultCommand,
-     .layout = {{kTotalcmd, kStandin}, {kWincmd, kUserMain}},
-     .after = {{kMain, kPrivateMain}, {kFtp, ""}},
-     .titles = {kImport, kBrowse, kShortcut},
-     .programDirectory = L"E:\\",
-     .choice = L""},
-    {.name = "AtTheRootOfADrive",
-     .command = Command(L"E:\\Totalcmd.exe"),
-     .layout = {{L"E:\\Totalcmd.exe", kStandin}, {L"E:\\wincmd.ini", "p=e:\\Plugins\r\n"}},
-     .after = {{L"E:\\TC_portable_wincmd.ini", "p=%COMMANDER_PATH%Plugins\r\n"}},
-     .titles = {kImport, kBrowse, kShortcut},
-     .programDirectory = L"E:\\"},
-    // The button-bar import: the companion is the chosen name less its last four
-    // characters plus ".br1"; without one the user is told, and nothing chosen does nothing.
-    {.name = "ABarWithoutACompanionIsCancled",
-     .tail = L"/?",
-     .layout = {kProgram, {L"E:\\TC\\B\\My.bar", "c=E:\\TC\\x\r\n"}},
-     .after = {{kBar, "c=%COMMANDER_PATH%\\x\r\n"}, {kBr1, kMissing}},
-     .titles = {kImport, L"Cancled"},
-     .click = kBarClick,
-     .choice = L"B\\My.bar"},
-    // The chosen bar, of any name, replaces the private one before the import's questions,
-    // which only decide whether it is copied once more: said No to, it is still rewritten in place.
+    // The chosen bar, of any name, and its companion (the name less its last four characters,
+    // plus ".br1") replace the private ones before the import's questions, which only decide
+    // whether the bar is copied once more: said No to, it is still rewritten in place.
     {.name = "ABarChosenAndNotImportedStillReplacesThePrivateOne",
      .tail = L"/?",
      .layout = {kProgram,
@@ -298,7 +243,6 @@ const StartCase kStarts[] = {
      .titles = {kSameFile, L"Cancled"},
      .click = kBarClick,
      .choice = L"TC_portable_Default.bar"},
-    {.name = "NoBarChosenNoneImported", .tail = L"/?", .layout = {kProgram}, .click = kBarClick},
     {.name = "TwoLevelsDownIsTooDeep",
      .layout = {{L"E:\\A\\B\\Totalcmd.exe", kStandin}},
      .titles = {L"File not found!"},
@@ -322,10 +266,6 @@ const StartCase kStarts[] = {
      .programDirectory = L"E:\\",
      .startIn = L"C:\\Windows",
      .choice = L"wincmd.ini"},
-    {.name = "FromANetworkShare",
-     .command = Command(L"\\\\velmora\\stick\\TC\\Totalcmd.exe"),
-     .layout = kLater,
-     .programDirectory = L"\\\\velmora\\stick\\TC"},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, Starts, ::testing::ValuesIn(kStarts),
                          [](const auto& param) { return std::string(param.param.name); });

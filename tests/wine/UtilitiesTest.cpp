@@ -8,8 +8,6 @@
 #include "ini/Ini.h"
 #include "support/FaultyFiles.h"
 #include "sysutil/FileAssociations.h"
-#include "sysutil/FolderLookup.h"
-#include "sysutil/RegistryPath.h"
 
 namespace velmora::wine {
 namespace {
@@ -80,21 +78,6 @@ TEST_F(Utilities, AMoveNeverLosesTheFileItWasToReplace) {
     });
 }
 
-// A form longer than 163 characters does not fit: the path comes back as it was given.
-TEST_F(Utilities, AShortOrLongFormIsGivenOnlyWhereItFits) {
-    const std::wstring name = L"E:\\Web Browser\\Totalcmd.exe", deep = L"E:\\D\\" + std::wstring(170, L'x');
-    Lay({{name, ""}, {deep, ""}});
-    OnStick([&](Platform&, Files& files) {
-        const std::wstring shortName = files.FileGetShortFileName(name),
-                           deepShort = files.FileGetShortFileName(deep);
-        EXPECT_EQ(shortName.find(L' '), std::wstring::npos) << shortName;
-        EXPECT_EQ(files.FileGetLongFileName(shortName), name);
-        EXPECT_EQ(files.FileGetShortFileName(L"E:\\none"), L"E:\\none");
-        EXPECT_LT(deepShort.size(), 20u);
-        EXPECT_EQ(files.FileGetLongFileName(deepShort), deepShort);
-    });
-}
-
 // A program runs from the current directory as shown; a document opens with its program,
 // started hidden in that program's directory, and the current directory is the document's.
 // A name too short for a type is run as a program, which it is not.
@@ -158,15 +141,6 @@ TEST_F(Utilities, TheWebPageOpensWithTheHtmlProgramAndLeavesNoTrace) {
     });
 }
 
-// Run from a share or from a drive without a medium, the launcher has nowhere to ask.
-TEST_F(Utilities, TheWebPageNeedsADriveToAskOn) {
-    for (const wchar_t* from : {L"\\\\velmora\\stick\\TC", L"Q:\\TC"})
-        Run(
-            machine.files, [](Platform& p, Files&) { EXPECT_FALSE(OpenWebPage(p, L"https://x/")); }, L"",
-            from);
-    EXPECT_TRUE(Starts(0).empty());
-}
-
 // Values are read whole; a missing file is made only when asked, and never by a read; a
 // file named without a drive is the one in the current directory.
 TEST_F(Utilities, IniValuesAreReadWholeAndFilesMadeOnlyWhenAsked) {
@@ -199,36 +173,23 @@ TEST_F(Utilities, ADirectoryPathIsMadeAbsoluteAsTheSystemTakesIt) {
     });
 }
 
-// A copy never replaces without being told to, nor copies a file onto itself.
+// A copy never replaces without being told to, nor a read-only file, nor copies a file
+// onto itself.
 TEST_F(Utilities, ACopyReplacesOnlyWhenToldAndNeverItsSource) {
-    Lay({{L"E:\\TC\\a.ini", "a"}, {L"E:\\TC\\b.ini", "b"}});
+    Lay({{L"E:\\TC\\a.ini", "a"}, {L"E:\\TC\\b.ini", "b"}, {L"E:\\TC\\r.ini", "r"}});
+    SetFileAttributesW(L"E:\\TC\\r.ini", FILE_ATTRIBUTE_READONLY);
     OnStick([](Platform& p, Files&) {
         EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"E:\\TC\\b.ini", false));
+        EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"E:\\TC\\r.ini", true));
         EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"e:\\tc\\A.INI", true));
         EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\none.ini", L"E:\\TC\\c.ini", true));
         EXPECT_FALSE(FileCopyChecked(p, L"", L"E:\\TC\\c.ini", true));
-        EXPECT_EQ(FileBytes(L"E:\\TC\\a.ini") + FileBytes(L"E:\\TC\\b.ini") + FileBytes(L"E:\\TC\\c.ini"),
-                  "ab" + kMissing);
+        EXPECT_EQ(FileBytes(L"E:\\TC\\a.ini") + FileBytes(L"E:\\TC\\b.ini") + FileBytes(L"E:\\TC\\r.ini") +
+                      FileBytes(L"E:\\TC\\c.ini"),
+                  "abr" + kMissing);
         EXPECT_TRUE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"E:\\TC\\b.ini", true));
         EXPECT_EQ(FileBytes(L"E:\\TC\\b.ini"), "a");
     });
-}
-
-// Folder lookups read the default profile's entries with the user's profile put in (the
-// file dialog's buttons show the rest), and any value through its full path.
-TEST_F(Utilities, FoldersAndValuesComeFromTheRegistry) {
-    SetRegistryText(HKEY_USERS, kShellFolders, L"Desktop", L"%USERPROFILE%\\Desk");
-    SetRegistryText(HKEY_CURRENT_USER, L"Velmora", L"", L"default");
-    const DWORD number = 7;
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Velmora", L"n", REG_DWORD, &number, sizeof number);
-    OnStick([](Platform& p, Files&) {
-        EXPECT_EQ(FolderLookup(p.registry, p.process).GetDesktopPath(),
-                  p.process.EnvironmentVariable(L"USERPROFILE") + L"\\Desk");
-    });
-    for (const auto& [path, value] : {std::pair{L" hkey_current_user\\Velmora\\ ", L"default"},
-                                      {L"HKEY_CURRENT_USER\\Velmora\\n", L""},
-                                      {L"HKCU\\Velmora", L""}})
-        EXPECT_EQ(RegistryGetAbsolutValue(machine.registry, path), value) << path;
 }
 
 // Seen only when the rewrite could not run: here its read of the settings file fails. A

@@ -1,6 +1,6 @@
 // Stand-in for Totalcmd.exe and for a browser: each start appends one UTF-8 line to the file
 // named by VELMORA_E2E_RECORD, or to "standin-record.txt" beside the executable, and ends:
-//   <command line> TAB <current directory> TAB <own exe> TAB <show state, -1 for none> TAB <process id>
+//   <command line> TAB <current directory> TAB <show state asked for, -1 for none>
 #include <windows.h>
 
 #include <string>
@@ -12,8 +12,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     STARTUPINFOW startup = {};
     GetStartupInfoW(&startup);
     const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
-    const std::wstring line = std::wstring(GetCommandLineW()) + L'\t' + directory + L'\t' + exe + L'\t' +
-                              std::to_wstring(show) + L'\t' + std::to_wstring(GetCurrentProcessId()) + L'\n';
+    const std::wstring line =
+        std::wstring(GetCommandLineW()) + L'\t' + directory + L'\t' + std::to_wstring(show) + L'\n';
     std::string bytes(line.size() * 3, '\0');
     bytes.resize(WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), bytes.data(),
                                      static_cast<int>(bytes.size()), nullptr, nullptr));

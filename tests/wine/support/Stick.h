@@ -83,10 +83,10 @@ inline void ForgetStarts() {
 }
 
 struct StandinStart {
-    std::wstring commandLine, directory, exe, show;  // show: the show state asked for, -1 for none
+    std::wstring commandLine, directory, show;  // show: the show state asked for, -1 for none
 };
 // The stand-in's starts since ForgetStarts, once there are `count` or the wait is given up;
-// its record has a line per start: command line, directory, exe, ... parted by tabs.
+// its record has a line per start: command line, directory and show state, parted by tabs.
 inline std::vector<StandinStart> Starts(std::size_t count) {
     std::vector<StandinStart> starts;
     WaitUntil([&] {
@@ -95,8 +95,7 @@ inline std::vector<StandinStart> Starts(std::size_t count) {
         for (std::string line; std::getline(lines, line) && line != kMissing;) {
             std::wstringstream fields(FromUtf16(Utf8ToUtf16(line).value_or(u"")));
             StandinStart& start = starts.emplace_back();
-            std::getline(std::getline(std::getline(fields, start.commandLine, L'\t'), start.directory, L'\t'),
-                         start.exe, L'\t') >>
+            std::getline(std::getline(fields, start.commandLine, L'\t'), start.directory, L'\t') >>
                 start.show;
         }
         return starts.size() >= count;
