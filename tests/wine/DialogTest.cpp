@@ -1,6 +1,6 @@
-// The file dialog: what the open dialog shows and hands back, how its lists follow the
-// user's moves (on the model, with the window built and never shown), and where its
-// controls stand in each mode.
+// The file dialog: what its three modes show and hand back when shown, how its lists
+// follow the user's moves (on the model, with the window built and never shown), and
+// where its controls stand.
 #include "support/Stick.h"
 
 #include <algorithm>
@@ -60,8 +60,9 @@ protected:
 
 struct ShowingCase {
     const char* name;
-    std::wstring path, file = {};             // the default path and file name
-    std::optional<std::wstring> choice = {};  // none: Abbruch
+    FileDialogMode mode = FileDialogMode::File;  // File: the open dialog
+    std::wstring path, file = {};                // the default path and file name
+    std::optional<std::wstring> choice = {};     // none: Abbruch
     std::wstring result;
     std::vector<std::wstring> listed = {};  // checked when given
     std::wstring caption = {};              // checked when given
@@ -73,7 +74,11 @@ TEST_P(Showings, ShowAndHandBack) {
     const ShowingCase& c = GetParam();
     dialog.choice = c.choice;
     std::wstring result = L"<not shown>";
-    Run(machine.files, [&](Platform&, Files& files) { result = files.FileOpenDialog(c.path, L"", c.file); });
+    Run(machine.files, [&](Platform&, Files& files) {
+        if (c.mode == FileDialogMode::File) result = files.FileOpenDialog(c.path, L"", c.file);
+        if (c.mode == FileDialogMode::SaveFile) result = files.filesaveDialog(c.path, c.file);
+        if (c.mode == FileDialogMode::Dir) result = files.FileDirSelectDialog(c.path);
+    });
     EXPECT_EQ(result, c.result);
     EXPECT_FALSE(IsWindow(dialog.window)) << "the window outlives its showing";
     EXPECT_EQ(ui.beeps, 0) << "only the user's own moves are answered with a beep";
@@ -97,6 +102,19 @@ const ShowingCase kShowings[] = {
      .listed = {L"My.bar"},
      .caption = L"Open File    (\"*.bar\")"},
     {.name = "AnUnreachableDefaultPathIsLeft", .path = L"Q:\\no\\x", .choice = L"a", .result = L"E:\\TC\\a"},
+    {.name = "SaveStartsInTheDefaultPathItself",
+     .mode = SaveFile,
+     .path = L"E:\\TC\\Bars",
+     .choice = L" out.ini ",
+     .result = kBars + L" out.ini ",
+     .listed = {L"My.bar", L"My.br1"},
+     .caption = L"Save File as"},
+    {.name = "ADirectoryComesWithItsSeparator",
+     .mode = Dir,
+     .path = L"E:\\TC\\Bars",
+     .choice = L"",
+     .result = kBars,
+     .caption = L"Open Directory"},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, Showings, ::testing::ValuesIn(kShowings),
                          [](const auto& param) { return std::string(param.param.name); });
