@@ -100,7 +100,7 @@ std::wstring GetAssociatedProgram(Platform& platform, const std::wstring& fileNa
     return program;
 }
 
-bool OpenWebPage(Platform& platform, const std::wstring& address) {
+void OpenWebPage(Platform& platform, const std::wstring& address) {
     std::wstring browser;
     {
         const ThrowAwayNames names{ProgramDriveRoot(platform.process), L"Kavo00001.html", L"Kavo", L".html",
@@ -109,9 +109,9 @@ bool OpenWebPage(Platform& platform, const std::wstring& address) {
         if (!page.Path().empty()) browser = GetAssociatedProgram(platform, page.Path());
     }
     // Without a browser the command would start with a blank and name no program at all.
-    if (browser.empty()) return false;
+    if (browser.empty()) return;
     // Quoted, so that "C:\Program Files\..." cannot start C:\Program.exe instead.
-    return platform.process.StartProgram(QuotePath(browser) + L" " + address);
+    platform.process.StartProgram(QuotePath(browser) + L" " + address);
 }
 
 }  // namespace velmora

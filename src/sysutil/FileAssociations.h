@@ -10,9 +10,9 @@
 
 namespace velmora {
 
-// Starts the ".html" program with the address as its argument, in a normal window.
-// False when no such program was found or it could not be started.
-bool OpenWebPage(Platform& platform, const std::wstring& address);
+// Starts the ".html" program with the address as its argument, in a normal window; when
+// none is found, or it cannot start, nothing happens and nothing is said.
+void OpenWebPage(Platform& platform, const std::wstring& address);
 
 // The full path of the program associated with the file, or "". A file name that does
 // not exist is created empty for the lookup and deleted again; a file part starting
