@@ -78,6 +78,21 @@ TEST_F(Utilities, AMoveNeverLosesTheFileItWasToReplace) {
     });
 }
 
+// A form longer than 163 characters does not fit: the path comes back as it was given.
+TEST_F(Utilities, AShortOrLongFormIsGivenOnlyWhereItFits) {
+    const std::wstring name = L"E:\\Web Browser\\Totalcmd.exe", deep = L"E:\\D\\" + std::wstring(170, L'x');
+    Lay({{name, ""}, {deep, ""}});
+    OnStick([&](Platform&, Files& files) {
+        const std::wstring shortName = files.FileGetShortFileName(name),
+                           deepShort = files.FileGetShortFileName(deep);
+        EXPECT_EQ(shortName.find(L' '), std::wstring::npos) << shortName;
+        EXPECT_EQ(files.FileGetLongFileName(shortName), name);
+        EXPECT_EQ(files.FileGetShortFileName(L"E:\\none"), L"E:\\none");
+        EXPECT_LT(deepShort.size(), 20u);
+        EXPECT_EQ(files.FileGetLongFileName(deepShort), deepShort);
+    });
+}
+
 // A program runs from the current directory as shown; a document opens with its program,
 // started hidden in that program's directory, and the current directory is the document's.
 // A name too short for a type is run as a program, which it is not.
