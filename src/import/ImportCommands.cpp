@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "common/Steps.h"
 #include "common/StringOps.h"
 #include "common/TcFiles.h"
@@ -48,7 +50,8 @@ void Importer::ImportButtonBar(const ImportPlace& place, const std::wstring& win
     CopyAndParseFile(chosen, privateBar, place.TcPath, place.TcDirPattern, tc_files::kCommanderPath, Force);
 
     // The companion is the chosen name with its last four characters (".bar") replaced.
-    const std::wstring companion = chosen.substr(0, chosen.size() >= 4 ? chosen.size() - 4 : 0) + L".br1";
+    const std::wstring companion =
+        chosen.substr(0, chosen.size() - std::min<std::size_t>(chosen.size(), 4)) + L".br1";
     const std::wstring privateCompanion = place.TcDir + tc_files::kButtonBarCompanion;
     FileCopyChecked(platform_, companion, privateCompanion, true);
 

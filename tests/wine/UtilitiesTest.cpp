@@ -126,12 +126,21 @@ TEST_F(Utilities, TheWebPageOpensWithTheHtmlProgramAndLeavesNoTrace) {
     Lay({{browser, kStandin},
          {L"E:\\D\\p.html", "<p>"},
          {L"E:\\Kavo00001.html", "a page of the user's, the throw-away file's first name"}});
-    OnStick([&](Platform& platform, Files&) {
+    OnStick([&](Platform& platform, Files& files) {
         const auto before = Snapshot(L"E:\\");
         const auto program = [&platform](const wchar_t* name) {
             return GetAssociatedProgram(platform, name);
         };
-        OpenWebPage(platform, L"https://velmora.example.org/");
+        // Clicked in the setup window, whose link is hidden until the browser has started.
+        struct : SetupView {
+            std::vector<bool> shown;
+            void ShowWebLink(bool visible) override { shown.push_back(visible); }
+        } link;
+        DesktopShortcutCreator shortcuts(platform);
+        StartupSequence startup(platform, files, shortcuts);
+        SetupWindowController(platform, startup.Imports(), shortcuts, L"https://velmora.example.org/")
+            .Label2_Click(link);
+        EXPECT_EQ(link.shown, (std::vector<bool>{false, true}));
         const auto starts = Starts(1);
         ASSERT_EQ(starts.size(), 1u);
         EXPECT_EQ(starts[0].commandLine, L"\"" + browser + L"\" https://velmora.example.org/");

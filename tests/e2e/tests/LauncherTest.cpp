@@ -253,7 +253,7 @@ TEST_F(LauncherTest, TheSetupWindowLooksAsDesignedAndDoesWhatItsControlsSay) {
 
     PostMessageW(GetDlgItem(window, design::kLabel2), WM_LBUTTONDOWN, MK_LBUTTON, 0);
     ASSERT_TRUE(WaitUntil([&] { return fs::exists(stick_ / L"TC\\standin-record.txt"); })) << "no browser";
-    // The link hides while the browser starts, and shows again after.
+    // The link shows again once the browser has started.
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, design::kLabel2)); }));
     Press(window, kClose);
     // The browser, and no Total Commander.
