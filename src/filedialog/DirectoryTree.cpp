@@ -17,12 +17,15 @@ bool IsDriveLetter(wchar_t c) {
 // Splits an absolute path into its root ("E:\" or "\\server\share\") and the rest.
 std::pair<std::wstring, std::wstring> SplitRoot(const std::wstring& path) {
     if (path.starts_with(L"\\\\")) {
-        auto shareEnd = path.find(L'\\', 2);
-        shareEnd = shareEnd == std::wstring::npos ? std::wstring::npos : path.find(L'\\', shareEnd + 1);
-        if (shareEnd == std::wstring::npos) return {path + L'\\', {}};
-        return {path.substr(0, shareEnd + 1), path.substr(shareEnd + 1)};
+        // The root ends with the path's fourth separator, the one behind the share's name.
+        std::size_t end = 0;
+        int separators = 0;
+        for (; end < path.size() && separators < 4; ++end)
+            separators += path[end] == L'\\';
+        if (separators < 4) return {path + L'\\', {}};
+        return {path.substr(0, end), path.substr(end)};
     }
-    return {path.substr(0, 3), path.size() > 3 ? path.substr(3) : std::wstring()};
+    return {path.substr(0, 3), path.substr(std::min<std::size_t>(path.size(), 3))};
 }
 
 std::vector<std::wstring> Components(const std::wstring& rest) {
@@ -96,10 +99,9 @@ std::vector<DirectoryRow> DirectoryRows(const std::wstring& directory,
 }
 
 std::size_t CurrentDirectoryRow(const std::vector<DirectoryRow>& rows) {
-    std::size_t current = 0;
-    for (std::size_t i = 0; i < rows.size() && rows[i].open; ++i)
-        current = i;
-    return current;
+    // The open rows come first, the root always among them: the last of them.
+    const auto closed = std::ranges::find_if(rows, [](const DirectoryRow& row) { return !row.open; });
+    return static_cast<std::size_t>(closed - rows.begin()) - 1;
 }
 
 std::optional<std::wstring> DirectoryOfRow(const std::vector<DirectoryRow>& rows, std::size_t index) {
