@@ -26,6 +26,11 @@ std::wstring EndingInBackslash(const std::wstring& text) {
     return text.ends_with(L'\\') ? text : text + L'\\';
 }
 
+std::optional<wchar_t> DriveLetterOf(const std::wstring& path) {
+    if (path.size() < 2 || path[1] != L':') return std::nullopt;
+    return path[0];
+}
+
 std::wstring QuotePath(const std::wstring& path) {
     const std::wstring trimmed = TrimBlanks(path);
     if (trimmed.empty()) return path;

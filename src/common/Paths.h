@@ -2,6 +2,7 @@
 // elementary parts (separator, join, directory and file part) are in platform/PathParts.h.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/PathParts.h"
@@ -21,6 +22,10 @@ std::wstring EndingInBackslash(const std::wstring& text);
 inline std::wstring GetFileNameFromPath(const std::wstring& path) {
     return FilePart(path);
 }
+
+// The drive letter of a path that starts with one and a colon ("E:\TC", "E:"); none for a
+// path on a share, or a relative one.
+std::optional<wchar_t> DriveLetterOf(const std::wstring& path);
 
 // A path for a command line: trimmed, and in double quotes when it holds a blank and no
 // quote yet. A blank path comes back as it was.

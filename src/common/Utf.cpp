@@ -55,8 +55,8 @@ bool WalkUtf8(std::string_view bytes, Take take) {
             if ((next & 0xC0) != 0x80) return false;
             code = (code << 6) | (next & 0x3F);
         }
-        constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < kSmallest[length] || code > 0x10FFFF || IsHighSurrogate(code) || IsLowSurrogate(code))
+        constexpr char32_t kSmallest[] = {0x80, 0x800, 0x10000};  // for two, three and four bytes
+        if (code < kSmallest[length - 2] || code > 0x10FFFF || IsHighSurrogate(code) || IsLowSurrogate(code))
             return false;
         take(code);
         i += length;

@@ -40,7 +40,7 @@ void FileDialogModel::Load() {
     state_.StopListing = false;
     const std::wstring current = platform_.files.CurrentDirectory();
     if (current.empty()) return;
-    SelectDrive(current[0]);
+    // The drive list shows the current drive since the lists came up.
     ShowDirectory(current);
     if (state_.DialogMode != FileDialogMode::Dir) RefreshFiles();
 }

@@ -66,9 +66,7 @@ StartupOutcome StartupSequence::Run() {
     });
 
     const std::wstring& tcDir = state_.TcDir;
-    if (!tcDir.empty() && tcDir[0] != L'\\' && tcDir[0] != L'/') {
-        TryStep([&] { platform_.files.ChangeDrive(tcDir[0]); });
-    }
+    if (const auto drive = DriveLetterOf(tcDir)) TryStep([&] { platform_.files.ChangeDrive(*drive); });
     TryStep([&] { platform_.files.ChangeDirectory(tcDir); });
 
     TryStep([&] {

@@ -15,8 +15,7 @@ bool CountsAsProgram(const std::wstring& name) {
 
 // Makes the directory current on its own drive; a step that fails is left out.
 void MakeCurrent(FileSystem& files, const std::wstring& directory) {
-    if (directory.empty()) return;
-    files.ChangeDrive(directory[0]);
+    if (const auto drive = DriveLetterOf(directory)) files.ChangeDrive(*drive);
     files.ChangeDirectory(directory);
 }
 

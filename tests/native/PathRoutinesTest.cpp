@@ -47,6 +47,13 @@ TEST(Shortcuts, TargetFollowsTheDirectorysSeparatorAndSetupTailsTakeNoArguments)
         EXPECT_FALSE(IsSetupTail(tail)) << tail;
 }
 
+TEST(DriveLetterOf, IsTheLetterBeforeAColonAtTheStart) {
+    EXPECT_EQ(DriveLetterOf(L"e:\\TC"), L'e');
+    EXPECT_EQ(DriveLetterOf(L"E:"), L'E');
+    for (const wchar_t* path : {L"", L"E", L"\\\\s\\x", L"\\E:", L"TC\\E:"})
+        EXPECT_EQ(DriveLetterOf(path), std::nullopt) << path;
+}
+
 TEST(ThrowAwayNames, TheFixedNameFirstThenNumberedOnesOfItsForm) {
     const ThrowAwayNames page{L"E:\\", L"Kavo00001.html", L"Kavo", L".html", 5};
     EXPECT_EQ(page.Candidate(0), L"E:\\Kavo00001.html");

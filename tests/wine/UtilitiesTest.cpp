@@ -197,26 +197,30 @@ TEST_F(Utilities, ADirectoryPathIsMadeAbsoluteAsTheSystemTakesIt) {
     });
 }
 
-// A copy never replaces without being told to, nor a read-only file, nor copies a file
-// onto itself.
+// A copy never replaces without being told to, nor a read-only file, nor one whose working
+// name is taken by a directory, nor copies a file onto itself.
 TEST_F(Utilities, ACopyReplacesOnlyWhenToldAndNeverItsSource) {
     Lay({{L"E:\\TC\\a.ini", "a"}, {L"E:\\TC\\b.ini", "b"}, {L"E:\\TC\\r.ini", "r"}});
     SetFileAttributesW(L"E:\\TC\\r.ini", FILE_ATTRIBUTE_READONLY);
+    CreateDirectoryW(L"E:\\TC\\b.ini_temp2.txt", nullptr);
     OnStick([](Platform& p, Files&) {
         EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"E:\\TC\\b.ini", false));
         EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"E:\\TC\\r.ini", true));
+        EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"E:\\TC\\b.ini", true));
         EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"e:\\tc\\A.INI", true));
         EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\none.ini", L"E:\\TC\\c.ini", true));
         EXPECT_FALSE(FileCopyChecked(p, L"", L"E:\\TC\\c.ini", true));
         EXPECT_EQ(FileBytes(L"E:\\TC\\a.ini") + FileBytes(L"E:\\TC\\b.ini") + FileBytes(L"E:\\TC\\r.ini") +
                       FileBytes(L"E:\\TC\\c.ini"),
                   "abr" + kMissing);
+        RemoveDirectoryW(L"E:\\TC\\b.ini_temp2.txt");
         EXPECT_TRUE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"E:\\TC\\b.ini", true));
         EXPECT_EQ(FileBytes(L"E:\\TC\\b.ini"), "a");
     });
 }
 
-// Seen only when the rewrite could not run: here its read of the settings file fails. A
+// Seen only when the rewrite could not run: here its read of the settings file fails, or its
+// write (the first write of the start). A
 // UTF-16 settings file is read and written by the profile functions in UTF-16; paths
 // compare in Windows' upper case (E:\TÖTÄL is the directory E:\Tötäl).
 TEST_F(Utilities, TheBarEntryIsRepairedOnlyForAnExistingBarInsideTheDirectory) {
@@ -230,21 +234,24 @@ TEST_F(Utilities, TheBarEntryIsRepairedOnlyForAnExistingBarInsideTheDirectory) {
                  {"E:\\T\xF6t\xE4l\\missing.bar", "E:\\T\xF6t\xE4l\\missing.bar", true}};
     const std::wstring tc = L"E:\\T\u00f6t\u00e4l", settings = tc + L"\\TC_portable_wincmd.ini";
     for (const auto& c : cases) {
-        ClearStick();
-        const std::string text = "[Buttonbar]\r\nButtonbar=" + c.entry + "\r\n";
-        std::u16string wide;
-        for (const unsigned char byte : text)
-            wide += byte;  // Latin-1 is UTF-16's first block
-        Lay({{tc + L"\\Totalcmd.exe", kStandin},
-             {tc + L"\\bars\\my.bar", ""},
-             {settings, c.utf16 ? Utf16Bytes(wide) : text},
-             {tc + L"\\TC_portable_wcx_ftp.ini", ""}});
-        FaultyFiles files(1, Fault::Clean);
-        Start(L"", tc, &files);
-        std::string now = FileBytes(settings);
-        EXPECT_EQ(now.starts_with("\xFF\xFE"), c.utf16);
-        if (c.utf16) std::erase(now, '\0');  // back to Latin-1: no character here is above it
-        EXPECT_EQ(SettingLines(now.substr(c.utf16 ? 2 : 0)).back(), "Buttonbar=" + c.repaired) << c.entry;
+        for (const std::size_t failAt : {1, 2}) {
+            ClearStick();
+            const std::string text = "[Buttonbar]\r\nButtonbar=" + c.entry + "\r\n";
+            std::u16string wide;
+            for (const unsigned char byte : text)
+                wide += byte;  // Latin-1 is UTF-16's first block
+            Lay({{tc + L"\\Totalcmd.exe", kStandin},
+                 {tc + L"\\bars\\my.bar", ""},
+                 {settings, c.utf16 ? Utf16Bytes(wide) : text},
+                 {tc + L"\\TC_portable_wcx_ftp.ini", ""}});
+            FaultyFiles files(failAt, Fault::Clean);
+            Start(L"", tc, &files);
+            std::string now = FileBytes(settings);
+            EXPECT_EQ(now.starts_with("\xFF\xFE"), c.utf16);
+            if (c.utf16) std::erase(now, '\0');  // back to Latin-1: no character here is above it
+            EXPECT_EQ(SettingLines(now.substr(c.utf16 ? 2 : 0)).back(), "Buttonbar=" + c.repaired)
+                << c.entry << ", fault at operation " << failAt;
+        }
     }
 }
 
