@@ -22,6 +22,7 @@ TEST(IsValidUtf8, TakesEveryCodePointAndNothingElse) {
 
 TEST(WideStrings, ConvertToUtf16AndBack) {
     EXPECT_EQ(FromUtf16(ToUtf16(L"a\U0001F600b")), L"a\U0001F600b");
+    EXPECT_EQ(FromUtf16(u"a\xDC00\xD800"), L"a\xDC00\xD800");  // a lone surrogate stays as it is
 }
 
 // The resume rule itself is held to the reference by the random rewrite test.

@@ -229,7 +229,7 @@ TEST_F(FileDialog, EachModePlacesItsControlsAsDesigned) {
             {ids::kAbbruch, {.left = mode == SaveFile ? 1920 : 1800, .width = 1455, .height = 375}}};
         OnModel(mode, kBars, [&](FileDialogModel&, HWND built) {
             const int dpi = win32::ScreenDpi();
-            const auto pixels = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
+            const auto pixels = [dpi](int twips) { return static_cast<long>(MulDiv(twips, dpi, 1440)); };
             for (const auto& [id, twips] : designed) {
                 HWND control = Control(built, id);
                 RECT at{};
@@ -242,6 +242,15 @@ TEST_F(FileDialog, EachModePlacesItsControlsAsDesigned) {
                                                pixels(twips.height)}))
                     << "control " << id << " in mode " << static_cast<int>(mode);
             }
+            // The client area as designed; in the directory mode, the whole window.
+            RECT client{}, frame{};
+            GetClientRect(built, &client);
+            GetWindowRect(built, &frame);
+            const RECT& sized = mode == Dir ? frame : client;
+            EXPECT_EQ(
+                std::pair(sized.right - sized.left, sized.bottom - sized.top),
+                mode == Dir ? std::pair(pixels(5805), pixels(5610)) : std::pair(pixels(9225), pixels(5190)))
+                << "mode " << static_cast<int>(mode);
         });
     }
 }
