@@ -53,8 +53,11 @@ TEST_F(Utilities, AListingWritesEachFileOnceAndStopsWhenAsked) {
         ui.whilePumping = [&files] { files.RequestStopListing(); };
         EXPECT_EQ(List(files), std::pair(true, Lines{}));
     });
-    FaultyFiles failing(1, Fault::Clean);
-    Run(failing, [](Platform&, Files& files) { EXPECT_FALSE(List(files, L"*.*", true).first); });
+    // The first append fails in this directory, the second in a subdirectory.
+    for (const std::size_t failAt : {1, 2}) {
+        FaultyFiles failing(failAt, Fault::Clean);
+        Run(failing, [](Platform&, Files& files) { EXPECT_FALSE(List(files, L"*.*", true).first); });
+    }
 }
 
 // A move replaces only when told to, never a read-only file, and never loses the file it
