@@ -46,6 +46,7 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
          Utf16Bytes(u"x=%C%\\y \U0001F600\r\n\r\n")},
         {"utf-16 of odd length", Utf16Bytes(u"x=E:\\T\u00f6t\u00e4l") + "x", ""},
         {"utf-16 with a lone surrogate", Utf16Bytes(u"x=E:\\T\u00f6t\u00e4l\r\ny=\xD800"), ""},
+        {"utf-16 opening with a lone surrogate", Utf16Bytes(u"\xDC00x=E:\\T\u00f6t\u00e4l\r\n"), ""},
     };
     // In the double-byte code page 0x81 leads a pair.
     const Case doubleByte[] = {
