@@ -61,8 +61,8 @@ std::optional<std::wstring> AbsoluteDirectoryPath(FileSystem& files, const std::
     std::wstring absolute;
     if (given.starts_with(L"\\\\")) {
         absolute = given;
-    } else if (given.size() >= 2 && given[1] == L':' && IsDriveLetter(given[0])) {
-        const auto letter = static_cast<wchar_t>(std::towupper(given[0]));
+    } else if (const auto drive = DriveLetterOf(given); drive && IsDriveLetter(*drive)) {
+        const auto letter = static_cast<wchar_t>(std::towupper(*drive));
         const std::wstring rest = given.substr(2);
         if (!rest.empty() && rest[0] == L'\\') {
             absolute = std::wstring{letter, L':'} + rest;

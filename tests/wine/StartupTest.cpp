@@ -1,8 +1,5 @@
 // Whole starts: the first under every combination of answers, later ones, the command line.
 #include "support/Stick.h"
-
-#include "support/FaultyFiles.h"
-
 namespace velmora::wine {
 namespace {
 
