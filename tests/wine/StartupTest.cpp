@@ -1,5 +1,6 @@
 // Whole starts: the first under every combination of answers, later ones, the command line.
 #include "support/Stick.h"
+
 namespace velmora::wine {
 namespace {
 
