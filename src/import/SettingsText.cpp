@@ -23,14 +23,15 @@ bool UpperFourAsciiUnits(char16_t* units) {
     return true;
 }
 
-// The system's mapping, spared for text that is all ASCII, whose upper case is plain.
+// The system's mapping, spared for text that is all ASCII, whose upper case is plain:
+// whole blocks of four units at once, then the units behind the last block one by one.
 UpperInPlace<char16_t> UpperUnicode(const TextCase& textCase) {
     return [&textCase](std::u16string& text) {
-        std::size_t i = 0;
-        for (; i + kLanes<char16_t> <= text.size(); i += kLanes<char16_t>) {
+        const std::size_t blocks = text.size() - text.size() % kLanes<char16_t>;
+        for (std::size_t i = 0; i < blocks; i += kLanes<char16_t>) {
             if (!UpperFourAsciiUnits(text.data() + i)) return textCase.unicode(text);
         }
-        for (; i < text.size(); ++i) {
+        for (std::size_t i = blocks; i < text.size(); ++i) {
             if (text[i] >= 0x80) return textCase.unicode(text);
             if (text[i] >= u'a' && text[i] <= u'z') text[i] = static_cast<char16_t>(text[i] - (u'a' - u'A'));
         }
