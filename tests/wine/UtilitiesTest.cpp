@@ -53,15 +53,17 @@ TEST_F(Utilities, AListingWritesEachFileOnceAndStopsWhenAsked) {
         ui.whilePumping = [&files] { files.RequestStopListing(); };
         EXPECT_EQ(List(files), std::pair(true, Lines{}));
     });
-    // The first append fails in this directory, the second in a subdirectory.
-    for (const std::size_t failAt : {1, 2}) {
+    // Appending, the first append fails in this directory, the second in a subdirectory;
+    // listing anew, the removal of the old list fails, or the new list's creation.
+    for (const auto& [failAt, append] : {std::pair{1, true}, {2, true}, {1, false}, {2, false}}) {
         FaultyFiles failing(failAt, Fault::Clean);
-        Run(failing, [](Platform&, Files& files) { EXPECT_FALSE(List(files, L"*.*", true).first); });
+        Run(failing, [&](Platform&, Files& files) { EXPECT_FALSE(List(files, L"*.*", append).first); });
     }
 }
 
 // A move replaces only when told to, never a read-only file, and never loses the file it
-// was to replace; a name that differs in letter case only is the file itself.
+// was to replace; a name that differs in letter case only is the file itself; a directory
+// is no file to move.
 TEST_F(Utilities, AMoveNeverLosesTheFileItWasToReplace) {
     Lay({{L"E:\\D\\a.txt", "a"}, {L"E:\\D\\b.txt", "b"}, {L"E:\\D\\c.ini", "c"}, {L"E:\\D\\r.ini", "r"}});
     SetFileAttributesW(L"E:\\D\\r.ini", FILE_ATTRIBUTE_READONLY);
@@ -76,6 +78,7 @@ TEST_F(Utilities, AMoveNeverLosesTheFileItWasToReplace) {
         EXPECT_EQ(files.FileMove(L"E:\\D\\a.txt", L"E:\\D\\c.ini", true), FileMoveResult::Moved);
         EXPECT_EQ(FileBytes(L"E:\\D\\c.ini") + FileBytes(L"E:\\D\\a.txt"), "a" + kMissing);
         EXPECT_EQ(files.FileMove(L"E:\\D\\a.txt", L"E:\\D\\d.txt"), FileMoveResult::Failed);
+        EXPECT_EQ(files.FileMove(L"E:\\D", L"E:\\E"), FileMoveResult::Failed);
         EXPECT_EQ(files.FileMove(L"E:\\D\\b.txt", L"C:\\velmora-b.txt"), FileMoveResult::Moved);
         EXPECT_TRUE(DeleteFileW(L"C:\\velmora-b.txt"));
     });
