@@ -78,9 +78,9 @@ TEST_P(Showings, ShowAndHandBack) {
         if (c.mode == FileDialogMode::File) result = files.FileOpenDialog(c.path, L"", c.file);
         if (c.mode == FileDialogMode::SaveFile) result = files.filesaveDialog(c.path, c.file);
         if (c.mode == FileDialogMode::Dir) result = files.FileDirSelectDialog(c.path);
+        EXPECT_FALSE(IsWindow(dialog.window)) << "the window outlives its showing";
     });
     EXPECT_EQ(result, c.result);
-    EXPECT_FALSE(IsWindow(dialog.window)) << "the window outlives its showing";
     EXPECT_EQ(ui.beeps, 0) << "only the user's own moves are answered with a beep";
     EXPECT_EQ(dialog.named, c.file);
     if (!c.listed.empty()) {
