@@ -49,6 +49,9 @@ TEST_F(FirstStart, EveryCombinationOfAnswersKeepsTheUsersFilesAndLaunches) {
         ui.answer = [&prefix, i = std::size_t{0}](const Message&) mutable {
             return i < prefix.size() ? prefix[i++] : MessageAnswer::No;
         };
+        // Messages go through before each desktop link is made: is the first one there then?
+        std::vector<bool> firstLinkMade;
+        ui.whilePumping = [&] { firstLinkMade.push_back(FileBytes(DesktopLink(false)) != kMissing); };
         dialog = {};
         dialog.choice = L"Backup\\mine.ini";
         ASSERT_EQ(Start(), StartupOutcome::Ended);
@@ -69,6 +72,7 @@ TEST_F(FirstStart, EveryCombinationOfAnswersKeepsTheUsersFilesAndLaunches) {
         EXPECT_EQ(asked.contains(kShortcut), !main.empty() || !ftp.empty());
         EXPECT_EQ(FileBytes(DesktopLink(false)) != kMissing && FileBytes(DesktopLink(true)) != kMissing,
                   yes[kShortcut] == 1);
+        EXPECT_EQ(firstLinkMade, (yes[kShortcut] ? std::vector{false, true} : std::vector<bool>()));
         EXPECT_EQ(dialog.shown, yes[kBrowse]);
         const auto starts = Starts(1);
         ASSERT_EQ(starts.size(), 1u);
