@@ -78,9 +78,9 @@ std::optional<std::wstring> AbsoluteDirectoryPath(FileSystem& files, const std::
     }
     if (absolute.size() == 2) absolute += L'\\';
     const auto [root, rest] = SplitRoot(absolute);
+    // A drive's letter in upper case, as the system gives it back.
     std::wstring fixedRoot = root;
-    if (fixedRoot.size() == 3 && fixedRoot[1] == L':')
-        fixedRoot[0] = static_cast<wchar_t>(std::towupper(fixedRoot[0]));
+    if (DriveLetterOf(fixedRoot)) fixedRoot[0] = static_cast<wchar_t>(std::towupper(fixedRoot[0]));
     return Join(fixedRoot, Components(rest));
 }
 
