@@ -15,7 +15,8 @@ std::unique_ptr<FileDialogModel> Files::BeginShowing(FileDialogMode mode) {
     return model;
 }
 
-std::wstring Files::ShowAndClose() {
+std::wstring Files::ShowAndClose(FileDialogModel& model) {
+    model.ApplyLayout(state_.DialogMode);
     window_.ShowModal();
     const std::wstring result = state_.DialogResult;
     window_.Close();
@@ -32,8 +33,7 @@ std::wstring Files::FileOpenDialog(const std::wstring& DefaultPath, const std::w
     model->SetCaption(OpenDialogCaption(WindowCaption, DefaultFilename));
     if (!path.empty()) model->SetFilePattern(ExtensionPattern(DefaultFilename));
     if (!DefaultFilename.empty()) model->SetNameText(DefaultFilename);
-    model->ApplyLayout(FileDialogMode::File);
-    return ShowAndClose();
+    return ShowAndClose(*model);
 }
 
 std::wstring Files::filesaveDialog(const std::wstring& DefaultPath, const std::wstring& DefaultFilename,
@@ -47,16 +47,14 @@ std::wstring Files::filesaveDialog(const std::wstring& DefaultPath, const std::w
     }
     model->SetNameText(L"");  // the file the list may have selected names nothing yet
     if (!DefaultFilename.empty()) model->SetNameText(DefaultFilename);
-    model->ApplyLayout(FileDialogMode::SaveFile);
-    return ShowAndClose();
+    return ShowAndClose(*model);
 }
 
 std::wstring Files::FileDirSelectDialog(const std::wstring& DefaultPath, const std::wstring& WindowCaption) {
     const auto model = BeginShowing(FileDialogMode::Dir);
-    model->ApplyLayout(FileDialogMode::Dir);
     model->GoTo(DefaultPath);
     model->SetCaption(WindowCaption.empty() ? L"Open Directory" : WindowCaption);
-    return ShowAndClose();
+    return ShowAndClose(*model);
 }
 
 }  // namespace velmora

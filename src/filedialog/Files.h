@@ -67,7 +67,8 @@ public:
 private:
     // Empties the result, takes the mode and builds the window on the current directory.
     std::unique_ptr<FileDialogModel> BeginShowing(FileDialogMode mode);
-    std::wstring ShowAndClose();
+    // Lays the window out for its mode, shows it until Ok or Abbruch, and closes it.
+    std::wstring ShowAndClose(FileDialogModel& model);
 
     Platform& platform_;
     FileDialogWindow& window_;

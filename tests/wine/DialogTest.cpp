@@ -1,6 +1,6 @@
 // The file dialog: what its three modes show and hand back when shown, how its lists
 // follow the user's moves (on the model, with the window built and never shown), and
-// where its controls stand.
+// where its controls stand when shown.
 #include "support/Stick.h"
 
 #include <algorithm>
@@ -68,6 +68,13 @@ struct ShowingCase {
     std::wstring caption = {};              // checked when given
 };
 
+// The showing of this mode, with the default path and file name given.
+std::wstring Show(Files& files, FileDialogMode mode, const std::wstring& path, const std::wstring& file) {
+    if (mode == FileDialogMode::File) return files.FileOpenDialog(path, L"", file);
+    if (mode == FileDialogMode::SaveFile) return files.filesaveDialog(path, file);
+    return files.FileDirSelectDialog(path);
+}
+
 class Showings : public FileDialog, public ::testing::WithParamInterface<ShowingCase> {};
 
 TEST_P(Showings, ShowAndHandBack) {
@@ -75,9 +82,7 @@ TEST_P(Showings, ShowAndHandBack) {
     dialog.choice = c.choice;
     std::wstring result = L"<not shown>";
     Run(machine.files, [&](Platform&, Files& files) {
-        if (c.mode == FileDialogMode::File) result = files.FileOpenDialog(c.path, L"", c.file);
-        if (c.mode == FileDialogMode::SaveFile) result = files.filesaveDialog(c.path, c.file);
-        if (c.mode == FileDialogMode::Dir) result = files.FileDirSelectDialog(c.path);
+        result = Show(files, c.mode, c.path, c.file);
         EXPECT_FALSE(IsWindow(dialog.window)) << "the window outlives its showing";
     });
     EXPECT_EQ(result, c.result);
@@ -213,8 +218,8 @@ const MoveCase kMoves[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, Moves, ::testing::ValuesIn(kMoves),
                          [](const auto& param) { return std::string(param.param.name); });
 
-// Each control where the design puts it in each mode, at the screen's DPI (in twips, in the
-// window or the frame that holds it). The directory list shows whole rows only, so its
+// Each control where the design puts it in each mode's showing, at the screen's DPI (in
+// twips, in the window or the frame that holds it). The directory list shows whole rows only, so its
 // height is whatever they make; the name box is gone in the directory mode.
 TEST_F(FileDialog, EachModePlacesItsControlsAsDesigned) {
     for (const FileDialogMode mode : {File, SaveFile, Dir}) {
@@ -227,7 +232,9 @@ TEST_F(FileDialog, EachModePlacesItsControlsAsDesigned) {
             {ids::kFrame2, {.left = mode == Dir ? 1080 : 5760, .top = 4680, .width = 3615, .height = 495}},
             {ids::kOk, {.width = 1455, .height = 375}},
             {ids::kAbbruch, {.left = mode == SaveFile ? 1920 : 1800, .width = 1455, .height = 375}}};
-        OnModel(mode, kBars, [&](FileDialogModel&, HWND built) {
+        bool shown = false;
+        dialog.whileShown = [&](HWND built) {
+            shown = true;
             const int dpi = win32::ScreenDpi();
             const auto pixels = [dpi](int twips) { return static_cast<long>(MulDiv(twips, dpi, 1440)); };
             for (const auto& [id, twips] : designed) {
@@ -251,7 +258,9 @@ TEST_F(FileDialog, EachModePlacesItsControlsAsDesigned) {
                 std::pair(sized.right - sized.left, sized.bottom - sized.top),
                 mode == Dir ? std::pair(pixels(5805), pixels(5610)) : std::pair(pixels(9225), pixels(5190)))
                 << "mode " << static_cast<int>(mode);
-        });
+        };
+        Run(machine.files, [&](Platform&, Files& files) { Show(files, mode, kBars, L""); });
+        EXPECT_TRUE(shown) << "mode " << static_cast<int>(mode);
     }
 }
 

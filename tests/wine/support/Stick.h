@@ -128,8 +128,10 @@ inline std::wstring DesktopLink(bool setup) {
 
 // The file dialog answers itself: `choice` typed (unless empty) and Ok, Abbruch without a
 // choice; `shown` counts, and the caption, name box and file list are kept as shown.
+// `whileShown` looks at the window first.
 struct DialogScript {
     std::optional<std::wstring> choice;
+    std::function<void(HWND)> whileShown;
     HWND window = nullptr;  // the last one shown
     std::size_t shown = 0;
     std::wstring titled, named;
@@ -145,6 +147,7 @@ inline BOOL CALLBACK AnswerIfFileDialog(HWND window, LPARAM) {
     GetWindowTextW(window, text, MAX_PATH);
     answering->titled = text;
     answering->window = window;
+    if (answering->whileShown) answering->whileShown(window);
     GetDlgItemTextW(window, ids::kFileName, text, MAX_PATH);
     answering->named = text;
     answering->listed.clear();
