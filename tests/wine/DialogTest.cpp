@@ -160,6 +160,10 @@ TEST_P(Moves, LeadWhereTheyShould) {
 }
 
 const MoveCase kMoves[] = {
+    {.name = "TheListsComeUpOnTheCurrentDrive",
+     .from = L"",  // goes nowhere
+     .move = [](FileDialogModel& m) { EXPECT_EQ(std::towupper(m.SelectedDrive().value_or(L'?')), L'E'); },
+     .directory = L"E:\\TC"},
     {.name = "ADriveWithoutAMediumBeepsAndChangesNothing",
      .move =
          [](FileDialogModel& m) {

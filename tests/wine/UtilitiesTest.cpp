@@ -205,7 +205,7 @@ TEST_F(Utilities, ADirectoryPathIsMadeAbsoluteAsTheSystemTakesIt) {
 }
 
 // A copy never replaces without being told to, nor a read-only file, nor one whose working
-// name is taken by a directory, nor copies a file onto itself.
+// name is taken by a directory, nor copies a file onto itself or to no name.
 TEST_F(Utilities, ACopyReplacesOnlyWhenToldAndNeverItsSource) {
     Lay({{L"E:\\TC\\a.ini", "a"}, {L"E:\\TC\\b.ini", "b"}, {L"E:\\TC\\r.ini", "r"}});
     SetFileAttributesW(L"E:\\TC\\r.ini", FILE_ATTRIBUTE_READONLY);
@@ -217,6 +217,7 @@ TEST_F(Utilities, ACopyReplacesOnlyWhenToldAndNeverItsSource) {
         EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"e:\\tc\\A.INI", true));
         EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\none.ini", L"E:\\TC\\c.ini", true));
         EXPECT_FALSE(FileCopyChecked(p, L"", L"E:\\TC\\c.ini", true));
+        EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"", true));
         EXPECT_EQ(FileBytes(L"E:\\TC\\a.ini") + FileBytes(L"E:\\TC\\b.ini") + FileBytes(L"E:\\TC\\r.ini") +
                       FileBytes(L"E:\\TC\\c.ini"),
                   "abr" + kMissing);
