@@ -50,12 +50,8 @@ StartupOutcome StartupSequence::Run() {
     using namespace tc_files;
     for (const wchar_t* name : {kMainSettings, kFtpSettings, kButtonBar, kButtonBarCompanion})
         TryStep([&] { RecoverInterruptedWrite(platform_, state_.TcDir + name); });
-    if (!NamesOwnMainSettings(state_.CommandLine)) {
-        TryStep([&] { imports_.ImportIni(false); });
-    } else {
-        state_.WincmdIniPath.clear();  // the user brings his own main settings file
-    }
-    state_.FtpIniPath.clear();
+    // A settings file the command line names is the user's own: no private one is made or named.
+    if (!NamesOwnMainSettings(state_.CommandLine)) TryStep([&] { imports_.ImportIni(false); });
     if (!NamesOwnFtpSettings(state_.CommandLine)) TryStep([&] { imports_.ImportFTPIni(false); });
 
     TryStep([&] { RepairButtonBarEntry(); });

@@ -25,6 +25,14 @@ TEST(WideStrings, ConvertToUtf16AndBack) {
     EXPECT_EQ(FromUtf16(u"a\xDC00\xD800"), L"a\xDC00\xD800");  // a lone surrogate stays as it is
 }
 
+TEST(Utf16ToUtf8, HasNoFormForALoneSurrogate) {
+    EXPECT_EQ(Utf16ToUtf8(u"a\U0001F600"), "a\xF0\x9F\x98\x80");
+    for (const std::u16string_view lone : {u"\xD800"
+                                           u"a",
+                                           u"a\xDC00", u"a\xD800"})
+        EXPECT_EQ(Utf16ToUtf8(lone), std::nullopt) << testing::PrintToString(std::u16string(lone));
+}
+
 // The resume rule itself is held to the reference by the random rewrite test.
 TEST(ReplaceAllText, IgnoresCaseUnlessItMustMatchAndLeavesTheCallersSearchStringInUpperCase) {
     std::wstring search = L"e:\\tc";
