@@ -187,6 +187,10 @@ TEST_P(Starts, ShowChangeAndLaunchAsExpected) {
 const std::wstring kWorking = kMain + std::wstring(L"_temp2.txt");
 const StartCase kStarts[] = {
     {.name = "LaterStartAsksAndChangesNothing", .command = kDefaultCommand},
+    // Started from another drive's directory, Total Commander still starts in its own.
+    {.name = "FromAnotherDriveTotalCommanderStartsInItsOwn",
+     .command = kDefaultCommand,
+     .startIn = L"C:\\Windows"},
     {.name = "OwnMainSettingsSkipTheirImport",
      .tail = L" x /I=C:\\my.ini",
      .command = L"E:\\TC\\Totalcmd.exe x /I=C:\\my.ini /f=E:\\TC\\TC_portable_wcx_ftp.ini",
@@ -247,6 +251,7 @@ const StartCase kStarts[] = {
      .tail = L"/?",
      .layout = {kProgram,
                 {kBar, "c=E:\\TC\\old\r\n"},
+                {kBr1, "old\r\n"},
                 {L"E:\\TC\\B\\My.txt", "c=e:\\tc\\x\r\n"},
                 {L"E:\\TC\\B\\My.br1", "i\r\n"}},
      .after = {{kBar, "c=%COMMANDER_PATH%\\x\r\n"}, {kBr1, "i\r\n"}},
