@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "filedialog/FileDialogLayout.h"
 #include "filedialog/FileDialogModel.h"
 #include "platform/WindowDesign.h"
 #include "platform/win32/Dpi.h"
@@ -236,6 +237,16 @@ TEST_F(FileDialog, EachModePlacesItsControlsAsDesigned) {
             {ids::kFrame2, {.left = mode == Dir ? 1080 : 5760, .top = 4680, .width = 3615, .height = 495}},
             {ids::kOk, {.width = 1455, .height = 375}},
             {ids::kAbbruch, {.left = mode == SaveFile ? 1920 : 1800, .width = 1455, .height = 375}}};
+        const auto size = mode == Dir ? std::pair(5805, 5610) : std::pair(9225, 5190);
+        // The twips the window is given, each to the twip: at the screen's DPI a pixel is
+        // several twips.
+        const FileDialogLayout layout = LayoutFor(mode);
+        EXPECT_EQ(std::pair(layout.windowWidth, layout.windowHeight), size);
+        for (const ControlDesign& control : layout.controls) {
+            TwipsRect place = control.visible ? control.place : TwipsRect{};
+            if (control.id == ids::kDir1) place.height = 0;
+            EXPECT_TRUE(!designed.contains(control.id) || place == designed.at(control.id)) << control.id;
+        }
         bool shown = false;
         dialog.whileShown = [&](HWND built) {
             shown = true;
@@ -258,9 +269,8 @@ TEST_F(FileDialog, EachModePlacesItsControlsAsDesigned) {
             GetClientRect(built, &client);
             GetWindowRect(built, &frame);
             const RECT& sized = mode == Dir ? frame : client;
-            EXPECT_EQ(
-                std::pair(sized.right - sized.left, sized.bottom - sized.top),
-                mode == Dir ? std::pair(pixels(5805), pixels(5610)) : std::pair(pixels(9225), pixels(5190)))
+            EXPECT_EQ(std::pair(sized.right - sized.left, sized.bottom - sized.top),
+                      std::pair(pixels(size.first), pixels(size.second)))
                 << "mode " << static_cast<int>(mode);
         };
         Run(machine.files, [&](Platform&, Files& files) { Show(files, mode, kBars, L""); });

@@ -189,6 +189,11 @@ TEST_F(LauncherTest, TheSetupWindowLooksAsDesignedAndDoesWhatItsControlsSay) {
         {design::kPicture1, {.left = 120, .top = 120, .width = 1185, .height = 1095}},
         {design::kTitelLable, {.left = 1080, .top = 480, .width = 5895, .height = 375}},
         {design::kPatchBtnBar, {.left = 240, .top = 1320, .width = 2655, .height = 495}}};
+    // The design's own twips first, each to the twip: at the screen's DPI a pixel is several.
+    for (const ControlDesign& control : design::kControls)
+        EXPECT_TRUE(!designed.contains(control.id) || control.place == designed.at(control.id)) << control.id;
+    const std::pair size{7065, 4005};
+    EXPECT_EQ(std::pair(design::kClientWidth, design::kClientHeight), size);
     const int dpi = GetDeviceCaps(win32::WindowDc().get(), LOGPIXELSY);
     const auto pixels = [dpi](int twips) { return static_cast<long>(MulDiv(twips, dpi, 1440)); };
     for (const auto& [id, twips] : designed) {
@@ -212,7 +217,7 @@ TEST_F(LauncherTest, TheSetupWindowLooksAsDesignedAndDoesWhatItsControlsSay) {
     RECT client{}, frame{};
     GetClientRect(window, &client);
     GetWindowRect(window, &frame);
-    EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(pixels(7065), pixels(4005)));
+    EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(pixels(size.first), pixels(size.second)));
     EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
     EXPECT_TRUE(GetWindow(window, GW_OWNER) && !(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW));
     EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
