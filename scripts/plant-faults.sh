@@ -6,8 +6,8 @@
 # Usage: scripts/plant-faults.sh [--seed S] [--count N] [--timeout SECONDS] [--platform] [--list]
 #   --seed S      which faults, and in which order (default 1): the same seed plants the
 #                 same faults again in a later version of the tests
-#   --count N     how many faults that build (default 50); one that does not build is
-#                 reported and replaced by the next
+#   --count N     how many faults that build (default 50); one that does not build, or
+#                 whose Wine session cannot be set up, is reported and replaced by the next
 #   --timeout S   time allowed to each stage's tests (default three times what they
 #                 take on the unchanged sources, at least a minute); a run that takes
 #                 longer is stopped (timeout(1), with its process group) and counts as
@@ -190,6 +190,11 @@ for fault in "${faults[@]}"; do
     fi
     status=0
     test_stage "$stage" "$log" "${limit[$name]}" || status=$?
+    # A Wine session that could not be set up ran no test: that is no catch.
+    if [ "$status" -ne 0 ] && grep -q '^wine-session: ' "$log"; then
+      verdict=unrun
+      break
+    fi
     if [ "$status" -ne 0 ]; then
       verdict="caught by $name"
       [ "$status" -eq 124 ] && verdict+=" (hang)"
@@ -197,10 +202,10 @@ for fault in "${faults[@]}"; do
     fi
   done
   restore
-  if [ "$verdict" = unbuildable ]; then
-    mv "$log" "$work/logs/unbuildable-$(basename "$file")-$line-$column.log"
-    echo "  does not build, replaced: $where"
-    echo "unbuildable $where" >>"$results"
+  if [ "$verdict" = unbuildable ] || [ "$verdict" = unrun ]; then
+    mv "$log" "$work/logs/$verdict-$(basename "$file")-$line-$column.log"
+    echo "  $([ "$verdict" = unrun ] && echo "Wine did not start" || echo "does not build"), replaced: $where"
+    echo "$verdict $where" >>"$results"
     continue
   fi
   tried=$((tried + 1))

@@ -73,8 +73,9 @@ wine_session_start() {
   export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
   wine_session_start_display || return 1
-  "$WINE_SESSION_WINE" wineboot -i >/dev/null 2>&1 || {
-    echo "wine-session: wineboot failed" >&2
+  "$WINE_SESSION_WINE" wineboot -i >"$WINE_SESSION_ROOT/wineboot.log" 2>&1 || {
+    echo "wine-session: wineboot failed (exit $?):" >&2
+    tail -n 20 "$WINE_SESSION_ROOT/wineboot.log" >&2
     return 1
   }
   # No window manager runs on the virtual display: unmanaged windows keep Wine from
