@@ -74,6 +74,8 @@ TEST(DialogPaths, PathPartsAndSeparators) {
     EXPECT_EQ(CutAtLastBackslash(L"C:\\Apps\\"), L"C:\\Apps");
 
     EXPECT_EQ(WithSeparator(L"C:\\"), L"C:\\");
+    EXPECT_EQ(PathWithSeparator(L"\"C:\\My TC\""), L"\"C:\\My TC\\\"");  // inside a closing quote
+    EXPECT_EQ(PathWithSeparator(L"C:/TC"), L"C:/TC/");
     EXPECT_EQ(WithSeparator(L""), L"");
     EXPECT_EQ(EndingInBackslash(L""), L"\\");
 
