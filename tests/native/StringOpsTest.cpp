@@ -27,9 +27,7 @@ TEST(WideStrings, ConvertToUtf16AndBack) {
 
 TEST(Utf16ToUtf8, HasNoFormForALoneSurrogate) {
     EXPECT_EQ(Utf16ToUtf8(u"a\U0001F600"), "a\xF0\x9F\x98\x80");
-    for (const std::u16string_view lone : {u"\xD800"
-                                           u"a",
-                                           u"a\xDC00", u"a\xD800"})
+    for (const std::u16string_view lone : {u"\xD800-", u"a\xDC00", u"a\xD800"})
         EXPECT_EQ(Utf16ToUtf8(lone), std::nullopt) << testing::PrintToString(std::u16string(lone));
 }
 

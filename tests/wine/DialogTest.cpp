@@ -224,8 +224,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Moves, ::testing::ValuesIn(kMoves),
                          [](const auto& param) { return std::string(param.param.name); });
 
 // Each control where the design puts it in each mode's showing, at the screen's DPI (in
-// twips, in the window or the frame that holds it). The directory list shows whole rows only, so its
-// height is whatever they make; the name box is gone in the directory mode.
+// twips, in the window or the frame that holds it). The directory list shows whole rows
+// only, so its height is whatever they make; the name box is gone in the directory mode.
 TEST_F(FileDialog, EachModePlacesItsControlsAsDesigned) {
     for (const FileDialogMode mode : {File, SaveFile, Dir}) {
         const std::map<int, TwipsRect> designed = {
