@@ -12,8 +12,10 @@ namespace velmora {
 FileDialogModel::FileDialogModel(Platform& platform, FilesState& state, FileDialogWindow& window)
     : platform_(platform), state_(state), window_(window), folders_(platform.registry, platform.process) {
     window_.Build(*this);
-    // The lists come up on the process's current directory, with no events, as the
-    // controls do when they are created.
+    // Each build of the window clears a listing's stop request. The lists come up on the
+    // process's current directory, with no events, as the controls do when they are created,
+    // so the window's load has nothing more to show.
+    state_.StopListing = false;
     FileSystem& files = platform_.files;
     drives_ = files.ListDrives();
     const std::wstring current = files.CurrentDirectory();
@@ -34,15 +36,6 @@ FileDialogModel::FileDialogModel(Platform& platform, FilesState& state, FileDial
     RefreshFiles();
     window_.SetNameText(name_);
     window_.SetOkEnabled(okEnabled_);
-}
-
-void FileDialogModel::Load() {
-    state_.StopListing = false;
-    const std::wstring current = platform_.files.CurrentDirectory();
-    if (current.empty()) return;
-    // The drive list shows the current drive since the lists came up.
-    ShowDirectory(current);
-    if (state_.DialogMode != FileDialogMode::Dir) RefreshFiles();
 }
 
 std::optional<wchar_t> FileDialogModel::SelectedDrive() const {

@@ -26,13 +26,11 @@ struct FilesState {
 
 class FileDialogModel {
 public:
-    // Builds the window on the process's current directory (its design state).
+    // Builds the window on the process's current directory (its design state), and
+    // clears the request to stop a listing.
     FileDialogModel(Platform& platform, FilesState& state, FileDialogWindow& window);
     FileDialogModel(const FileDialogModel&) = delete;
     FileDialogModel& operator=(const FileDialogModel&) = delete;
-
-    // The set-up that runs whenever the window has been built.
-    void Load();
 
     // Set-up steps.
     // A drive without a medium is left unselected.

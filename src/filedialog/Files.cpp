@@ -10,9 +10,7 @@ std::unique_ptr<FileDialogModel> Files::BeginShowing(FileDialogMode mode) {
     // while the set-up moves them.
     state_.DialogResult.clear();
     state_.DialogMode = mode;
-    auto model = std::make_unique<FileDialogModel>(platform_, state_, window_);
-    model->Load();
-    return model;
+    return std::make_unique<FileDialogModel>(platform_, state_, window_);
 }
 
 std::wstring Files::ShowAndClose(FileDialogModel& model) {

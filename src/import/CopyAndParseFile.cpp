@@ -42,8 +42,7 @@ CopyOutcome Importer::CopyAndParseFile(const std::wstring& SourceFile, const std
             if (const auto content = files.ReadFileBytes(chosen)) {
                 if (const auto rewritten = Rewritten(*content, FindSTr1, FindStr2, replacestring)) {
                     copyPlaced = PutInPlace(platform_, DestinationFile, *rewritten);
-                    outcome.mayHoldDirectory =
-                        copyPlaced && HoldsDirectory(DestinationFile, FindSTr1, FindStr2);
+                    outcome.mayHoldDirectory = HoldsDirectory(DestinationFile, FindSTr1, FindStr2);
                 } else {
                     copyPlaced = PutInPlace(platform_, DestinationFile, *content);
                     outcome.mayHoldDirectory = false;  // the content names the directory nowhere

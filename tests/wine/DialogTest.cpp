@@ -46,7 +46,6 @@ protected:
         Run(machine.files, [&](Platform& platform, Files&) {
             win32::Win32FileDialogWindow window(GetModuleHandleW(nullptr));
             FileDialogModel model(platform, state, window);
-            model.Load();
             model.GoTo(directory);
             model.ApplyLayout(mode);
             HWND built = nullptr;  // the one window of this thread with the dialog's button bar

@@ -32,8 +32,8 @@ std::pair<bool, Lines> List(Files& files, const wchar_t* pattern = L"*.*", bool 
 // Each file of every directory the pattern lets in, once: a hidden directory is entered, a
 // name outside the code page has "?" for the letter. A listing can append; one asked to
 // stop, before or while it runs (it lets the window work at each entry), ends at its next
-// entry and clears the request; a missing directory lists nothing; a target that takes no
-// lines fails the listing.
+// entry and clears the request, as a showing of the file dialog also does; a missing
+// directory lists nothing; a target that takes no lines fails the listing.
 TEST_F(Utilities, AListingWritesEachFileOnceAndStopsWhenAsked) {
     Lay({{L"E:\\D\\a.txt", "a"},
          {L"E:\\D\\Sub\\\u0442.txt", "t"},
@@ -49,6 +49,9 @@ TEST_F(Utilities, AListingWritesEachFileOnceAndStopsWhenAsked) {
         EXPECT_EQ(List(files, L"*.*", false, L"E:\\None"), std::pair(true, Lines{}));
         files.RequestStopListing();
         EXPECT_EQ(List(files), std::pair(true, Lines{}));
+        EXPECT_EQ(List(files), all);
+        files.RequestStopListing();
+        files.FileDirSelectDialog(L"E:\\D");  // Abbruch: a showing alone clears the request
         EXPECT_EQ(List(files), all);
         ui.whilePumping = [&files] { files.RequestStopListing(); };
         EXPECT_EQ(List(files), std::pair(true, Lines{}));
