@@ -16,6 +16,7 @@ TEST(CommandLineTail, FollowsTheProgramPathAndItsBlanks) {
     EXPECT_EQ(CommandLineTailOf(L"\"E:\\My TC\\velmora.exe\" /?"), L"/?");
     EXPECT_EQ(CommandLineTailOf(L"E:\\TC\\velmora.exe \t  x /? "), L"x /? ");
     EXPECT_EQ(CommandLineTailOf(L"\"velmora.exe\""), L"");
+    EXPECT_EQ(CommandLineTailOf(L"\"\" x"), L"x");
 }
 
 TEST(LaunchCommand, NamesThePrivateSettingsUnlessTheTailNamesItsOwn) {

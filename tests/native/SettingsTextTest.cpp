@@ -42,9 +42,10 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
         {"utf-8", "p=E:\\T\xC3\x96T\xC3\x84L\rq=\xF0\x9F\x98\x80", "p=%C%\rq=\xF0\x9F\x98\x80"},
         {"an overlong form is no utf-8", "p=E:\\T\xC3\xB6t\xC3\xA4l \xE0\x80\x80", ""},
         {"utf-8 bom, invalid behind it", "\xEF\xBB\xBFp=E:\\T\xC3\xB6t\xC3\xA4l\r\nq=E:\\T\xf6t\xe4l", ""},
-        // U+0D00 holds a CR's byte, and a NUL follows: no line end across the units.
-        {"utf-16", Utf16Bytes(u"x\u0D00\u0100=E:\\T\u00d6T\u00c4L\\y \U0001F600\r\n\r\n"),
-         Utf16Bytes(u"x\u0D00\u0100=%C%\\y \U0001F600\r\n\r\n")},
+        // U+0D00 holds a CR's byte, and a NUL follows: no line end across the units. A
+        // surrogate pair ends the text.
+        {"utf-16", Utf16Bytes(u"x\u0D00\u0100=E:\\T\u00d6T\u00c4L\\y\r\n\r\n \U0001F600"),
+         Utf16Bytes(u"x\u0D00\u0100=%C%\\y\r\n\r\n \U0001F600")},
         {"utf-16 of odd length", Utf16Bytes(u"x=E:\\T\u00f6t\u00e4l") + "x", ""},
         {"utf-16 with a lone surrogate", Utf16Bytes(u"x=E:\\T\u00f6t\u00e4l\r\ny=\xD800"), ""},
         {"utf-16 opening with a lone surrogate", Utf16Bytes(u"\xDC00x=E:\\T\u00f6t\u00e4l\r\n"), ""},
