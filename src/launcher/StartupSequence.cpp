@@ -106,7 +106,7 @@ void StartupSequence::RepairButtonBarEntry() {
     const std::wstring& settings = state_.WincmdIniPath;
     // An entry can only name the directory where the file does: a file the rewrite found
     // free of it spares the profile read, which costs most of a later start on a large file.
-    if (settings.empty() || !state_.WincmdIniMayHoldTcDir || !platform_.files.FileExists(settings)) return;
+    if (!state_.WincmdIniMayHoldTcDir || !platform_.files.FileExists(settings)) return;
 
     using namespace tc_files;
     const std::wstring value =
@@ -131,7 +131,7 @@ void StartupSequence::RepairButtonBarEntry() {
 }
 
 std::wstring StartupSequence::Existing(const std::wstring& path) {
-    return !path.empty() && platform_.files.FileExists(path) ? path : std::wstring();
+    return platform_.files.FileExists(path) ? path : std::wstring();
 }
 
 void StartupSequence::Launch() {
