@@ -66,6 +66,7 @@ struct ShowingCase {
     std::wstring result;
     std::vector<std::wstring> listed = {};  // checked when given
     std::wstring caption = {};              // checked when given
+    std::wstring startIn = {};              // none: E:\TC
 };
 
 // The showing of this mode, with the default path and file name given.
@@ -80,6 +81,7 @@ class Showings : public FileDialog, public ::testing::WithParamInterface<Showing
 TEST_P(Showings, ShowAndHandBack) {
     const ShowingCase& c = GetParam();
     dialog.choice = c.choice;
+    startIn = c.startIn;
     std::wstring result = L"<not shown>";
     Run(machine.files, [&](Platform&, Files& files) {
         result = Show(files, c.mode, c.path, c.file);
@@ -114,6 +116,14 @@ const ShowingCase kShowings[] = {
      .result = kBars + L" out.ini ",
      .listed = {L"My.bar", L"My.br1"},
      .caption = L"Save File as"},
+    // A pattern as the default path's last part filters the list, which stays where it was.
+    {.name = "SaveTakesTheDefaultPathsPattern",
+     .mode = SaveFile,
+     .path = kBars + L"*.br1",
+     .choice = L"x",
+     .result = kBars + L"x",
+     .listed = {L"My.br1"},
+     .startIn = kBars},
     {.name = "ADirectoryComesWithItsSeparator",
      .mode = Dir,
      .path = L"E:\\TC\\Bars",

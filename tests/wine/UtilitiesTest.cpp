@@ -108,9 +108,10 @@ TEST_F(Utilities, AShortOrLongFormIsGivenOnlyWhereItFits) {
 
 // A program runs from the current directory as shown; a document opens with its program,
 // started hidden in that program's directory, and the current directory is the document's.
-// A name too short for a type is run as a program, which it is not.
+// A name too short for a type is run as a program.
 TEST_F(Utilities, AProgramRunsAsItIsAndADocumentWithItsProgram) {
     Lay({{L"E:\\TC\\Tool.Com", kStandin},
+         {L"E:\\TC\\a.x", kStandin},
          {L"E:\\Web Browser\\Totalcmd.exe", kStandin},
          {L"E:\\D\\p.html", "<p>"},
          {L"E:\\D\\x.nothing", ""}});
@@ -120,13 +121,15 @@ TEST_F(Utilities, AProgramRunsAsItIsAndADocumentWithItsProgram) {
         EXPECT_TRUE(files.FileRun(program, ProcessEnvironment::kShowNormal));
         ASSERT_EQ(Starts(1).size(), 1u);  // the next start may not record before this one
         EXPECT_FALSE(files.FileRun(unknown));
-        EXPECT_FALSE(files.FileRun(tooShort));
+        EXPECT_TRUE(files.FileRun(tooShort));
+        ASSERT_EQ(Starts(2).size(), 2u);
         EXPECT_TRUE(files.FileRun(page));
-        const auto starts = Starts(2);
-        ASSERT_EQ(starts.size(), 2u);
+        const auto starts = Starts(3);
+        ASSERT_EQ(starts.size(), 3u);
         EXPECT_EQ(starts[0].commandLine + L" " + starts[0].show, L"E:\\TC\\Tool.Com 1");  // no document
-        EXPECT_EQ(starts[1].commandLine, L"\"E:\\Web Browser\\Totalcmd.exe\" E:\\D\\p.html");
-        EXPECT_EQ(starts[1].directory + L" " + starts[1].show, L"E:\\Web Browser 0");
+        EXPECT_EQ(starts[1].commandLine, L"E:\\TC\\a.x");
+        EXPECT_EQ(starts[2].commandLine, L"\"E:\\Web Browser\\Totalcmd.exe\" E:\\D\\p.html");
+        EXPECT_EQ(starts[2].directory + L" " + starts[2].show, L"E:\\Web Browser 0");
         EXPECT_EQ(platform.files.CurrentDirectory(), L"E:\\D");
     });
 }
@@ -211,7 +214,8 @@ TEST_F(Utilities, ADirectoryPathIsMadeAbsoluteAsTheSystemTakesIt) {
 }
 
 // A copy never replaces without being told to, nor a read-only file, nor one whose working
-// name is taken by a directory, nor copies a file onto itself or to no name.
+// name is taken by a directory, nor copies a file onto itself or to no name; a failed move
+// into place is no copy.
 TEST_F(Utilities, ACopyReplacesOnlyWhenToldAndNeverItsSource) {
     Lay({{L"E:\\TC\\a.ini", "a"}, {L"E:\\TC\\b.ini", "b"}, {L"E:\\TC\\r.ini", "r"}});
     SetFileAttributesW(L"E:\\TC\\r.ini", FILE_ATTRIBUTE_READONLY);
@@ -229,6 +233,11 @@ TEST_F(Utilities, ACopyReplacesOnlyWhenToldAndNeverItsSource) {
                   "abr" + kMissing);
         RemoveDirectoryW(L"E:\\TC\\b.ini_temp2.txt");
         EXPECT_TRUE(FileCopyChecked(p, L"E:\\TC\\a.ini", L"E:\\TC\\b.ini", true));
+        EXPECT_EQ(FileBytes(L"E:\\TC\\b.ini"), "a");
+    });
+    FaultyFiles failing(4, Fault::Clean);  // the move into place, after a read, a write and a flush
+    Run(failing, [](Platform& p, Files&) {
+        EXPECT_FALSE(FileCopyChecked(p, L"E:\\TC\\r.ini", L"E:\\TC\\b.ini", true));
         EXPECT_EQ(FileBytes(L"E:\\TC\\b.ini"), "a");
     });
 }
