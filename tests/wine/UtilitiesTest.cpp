@@ -141,6 +141,7 @@ TEST_F(Utilities, TheWebPageOpensWithTheHtmlProgramAndLeavesNoTrace) {
     const std::wstring browser = L"E:\\Web Browser\\Totalcmd.exe";
     Lay({{browser, kStandin},
          {L"E:\\D\\p.html", "<p>"},
+         {L"E:\\x.html", "<p>"},
          {L"E:\\Kavo00001.html", "a page of the user's, the throw-away file's first name"}});
     OnStick([&](Platform& platform, Files& files) {
         const auto before = Snapshot(L"E:\\");
@@ -170,6 +171,8 @@ TEST_F(Utilities, TheWebPageOpensWithTheHtmlProgramAndLeavesNoTrace) {
         EXPECT_EQ(program(L"E:\\None\\x.html"), browser);
         takeNames(L"RunFileTmp", L".html");  // the names for the extension alone
         EXPECT_EQ(program(L"E:\\None\\x.html"), L"");
+        // A bare name is the one at the root of the current drive.
+        EXPECT_EQ(program(L"x.html"), browser);
         EXPECT_EQ(program(L"E:\\None\\*.html"), browser);  // a leading "*" is no wildcard
         EXPECT_TRUE(ui.shown.empty());
         // A program is its own; a name with a wildcard is asked about, and Yes gives up.
