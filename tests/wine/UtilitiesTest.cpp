@@ -163,6 +163,7 @@ TEST_F(Utilities, TheWebPageOpensWithTheHtmlProgramAndLeavesNoTrace) {
         EXPECT_EQ(starts[0].commandLine, L"\"" + browser + L"\" https://velmora.example.org/");
         for (const wchar_t* name : {L"E:\\D\\none.html", L"E:/D/p.html", L"E:\\None\\x.html"})
             EXPECT_EQ(program(name), browser) << name;
+        EXPECT_EQ(program(L"E:\\D\\readme"), L"");  // a name without a type has none
         const auto takeNames = [](const std::wstring& stem, const std::wstring& suffix) {
             for (const std::wstring number : {L"", L"2", L"3", L"4", L"5", L"6", L"7", L"8"})
                 CreateDirectoryW((L"E:\\" + stem + number + suffix).c_str(), nullptr);
