@@ -39,13 +39,12 @@ std::wstring LookUpThroughThrowAwayFile(Platform& platform, const ThrowAwayNames
     return file.Path().empty() ? std::wstring() : FindExecutablePath(platform, file.Path());
 }
 
-// Deletes the empty stand-in for a missing file when the lookup is over, and only when
-// this lookup made it.
+// An empty stand-in for a missing file, made only where nothing stands at the name (no
+// file of any kind, no directory), and deleted when the lookup is over.
 class Placeholder {
 public:
     Placeholder(FileSystem& files, const std::wstring& name) : files_(files), name_(name) {
-        if (!files.FileExists(name) && !files.DirectoryExists(name))
-            created_ = files.WriteFileBytes(name, "");
+        if (!files.EntryAttributes(name)) created_ = files.WriteFileBytes(name, "");
     }
     ~Placeholder() {
         if (created_) static_cast<void>(files_.RemoveFile(name_));  // one that stays harms nothing

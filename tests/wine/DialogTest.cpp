@@ -196,8 +196,13 @@ const MoveCase kMoves[] = {
              m.UserPressedOk();
          },
      .directory = L"E:\\TC"},
-    {.name = "AClickOnAListedFileEnablesOk",
-     .move = [](FileDialogModel& m) { m.UserClickedFile(0); },
+    {.name = "AClickOnAListedFileEnablesOkAndAListFilledAnewSelectsNothing",
+     .move =
+         [](FileDialogModel& m) {
+             m.UserClickedFile(0);
+             m.SetFilePattern(L"*.br1");
+             EXPECT_EQ(m.SelectedFile(), std::nullopt);
+         },
      .okEnabled = true},
     {.name = "InTheDirectoryModeAMoveEnablesOkAndADirectoryGoneSinceListedBeeps",
      .mode = Dir,
