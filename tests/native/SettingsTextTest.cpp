@@ -75,17 +75,18 @@ TEST(SettingsText, EachEncodingIsRewrittenInItself) {
 }
 
 // Only a stretch is held in another form at a time: one byte makes each line its own. The
-// UTF-16 lines are upper-cased four units at once while they are ASCII, then unit by unit (a
-// letter before "~" too) to the last, where one above ASCII takes the system's upper case.
+// UTF-16 lines are upper-cased four units at once while they are ASCII, from the first,
+// then unit by unit (a letter before "~" too) to the last, where one above ASCII takes the
+// system's upper case.
 TEST(SettingsText, AStretchIsWholeLinesEachUpperCasedToItsLastUnit) {
     const SettingsRule rule{{u"E:\\TC", u"E:\\\u00c4", u"%C%"}, {"E:\\TC", "", "%C%"}};
     const TextCase textCase = Latin1Case(false);
     EXPECT_EQ(RewriteSettingsText("a=E:\\TC\r\nb=E:\\TC\rc=E:\\TC", rule, textCase, 1),
               (NewBytes{"a=%C%\r\n", "b=%C%\r", "c=%C%"}));
-    EXPECT_EQ(RewriteSettingsText(Utf16Bytes(u"a=E:\\TC\r\nxxxx=e:\\\u00e4\rxxx=e:\\tc~\rc=e:\\tc"), rule,
+    EXPECT_EQ(RewriteSettingsText(Utf16Bytes(u"a=E:\\TC\r\nxxxx=e:\\\u00e4\rxxx=e:\\tc~\re:\\tc"), rule,
                                   textCase, 1),
               (NewBytes{"\xFF\xFE", Utf16Bytes(u"a=%C%\r\n").substr(2), Utf16Bytes(u"xxxx=%C%\r").substr(2),
-                        Utf16Bytes(u"xxx=%C%~\r").substr(2), Utf16Bytes(u"c=%C%").substr(2)}));
+                        Utf16Bytes(u"xxx=%C%~\r").substr(2), Utf16Bytes(u"%C%").substr(2)}));
 }
 
 // Lines ended by CR, CR LF or nothing, a LF, NUL or high byte (whose upper case no text

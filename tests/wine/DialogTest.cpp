@@ -164,6 +164,13 @@ TEST_P(Moves, LeadWhereTheyShould) {
         EXPECT_EQ(model.Directory(), c.directory);
         EXPECT_EQ(model.OkEnabled(), c.okEnabled);
         EXPECT_EQ(IsWindowEnabled(Control(built, ids::kOk)) != FALSE, c.okEnabled) << "the window's Ok";
+        // The window shows the model's drive and name.
+        const auto drive = model.SelectedDrive();
+        EXPECT_EQ(SendMessageW(Control(built, ids::kDrive1), CB_GETCURSEL, 0, 0),
+                  drive ? static_cast<LRESULT>(Drive(model, *drive)) : CB_ERR);
+        wchar_t name[MAX_PATH] = {};
+        GetWindowTextW(Control(built, ids::kFileName), name, MAX_PATH);
+        EXPECT_EQ(name, model.NameText());
     });
     EXPECT_EQ(ui.beeps, c.beeps);
     EXPECT_EQ(state.DialogResult, L"");
@@ -185,6 +192,9 @@ const MoveCase kMoves[] = {
      .from = L"C:\\Windows",
      .move = [](FileDialogModel& m) { m.UserChoseDrive(Drive(m, L'e')); },
      .directory = L"E:\\"},
+    {.name = "GoingToAnotherDriveSelectsIt",
+     .move = [](FileDialogModel& m) { m.GoTo(L"C:\\Windows"); },
+     .directory = L"C:\\Windows"},
     // A name set or typed enables Ok; a click on the list sets it as the list allows.
     {.name = "ANameEnablesOkAndAClickOnAnEmptyListDisablesIt",
      .from = L"E:\\TC",
