@@ -76,7 +76,6 @@ std::optional<std::wstring> AbsoluteDirectoryPath(FileSystem& files, const std::
         if (current.size() < 2) return std::nullopt;
         absolute = given[0] == L'\\' ? current.substr(0, 2) + given : JoinPath(current, given);
     }
-    if (absolute.size() == 2) absolute += L'\\';
     const auto [root, rest] = SplitRoot(absolute);
     // A drive's letter in upper case, as the system gives it back.
     std::wstring fixedRoot = root;
