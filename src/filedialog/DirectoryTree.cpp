@@ -62,12 +62,13 @@ std::optional<std::wstring> AbsoluteDirectoryPath(FileSystem& files, const std::
     if (given.starts_with(L"\\\\")) {
         absolute = given;
     } else if (const auto drive = DriveLetterOf(given); drive && IsDriveLetter(*drive)) {
-        const auto letter = static_cast<wchar_t>(std::towupper(*drive));
+        // Rooted on its drive it is absolute already; otherwise it goes on from that drive's
+        // current directory. The letter's case is set once, in the root below.
         const std::wstring rest = given.substr(2);
-        if (!rest.empty() && rest[0] == L'\\') {
-            absolute = std::wstring{letter, L':'} + rest;
+        if (rest.starts_with(L'\\')) {
+            absolute = given;
         } else {
-            const auto current = files.DriveCurrentDirectory(letter);
+            const auto current = files.DriveCurrentDirectory(*drive);
             if (!current) return std::nullopt;
             absolute = JoinPath(*current, rest);
         }
